@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace kvx {
+
+// What the program needs of a serial port: open and close with a settings text,
+// the clear-to-send line, the bytes still waiting to go out, a one-byte write and
+// the bytes received. The real port is QSerialPort; tests use fakes.
+class SerialPortIo
+{
+public:
+    virtual ~SerialPortIo() = default;
+
+    // Opens the named port ("/dev/ttyS0", "/dev/pts/3", ...) with settings such as
+    // "38400,n,8,1" and hardware flow control. Returns an empty text on success,
+    // otherwise why it failed.
+    virtual QString open(const QString &device, const QString &settings) = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+    virtual QString deviceName() const = 0;
+
+    // The module is ready to take a byte when it holds clear-to-send and nothing is
+    // still waiting in the output queue.
+    virtual bool ctsHolding() = 0;
+    virtual int outBufferCount() = 0;
+    // Hands one byte to the port; false when the port refused it.
+    virtual bool writeByte(quint8 byte) = 0;
+
+    virtual int inBufferCount() = 0;
+    virtual QByteArray readAll() = 0;
+};
+
+} // namespace kvx
