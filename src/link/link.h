@@ -1,0 +1,85 @@
+#pragma once
+
+#include "link/byte_sink.h"
+#include "link/clock.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+namespace kvx {
+
+class SerialPortIo;
+class UsbLink;
+
+// The one road of every byte to the module. Owns the serial port (while on-line) and
+// reaches the USB link through its interface. Each byte over the serial port waits
+// until the module holds clear-to-send and the output queue is empty, at most
+// 30 ticks of 1000 ms; over USB the bytes go in chunks of up to 8.
+//
+// The link keeps the bytes of the last completed command and their "[1b][40]" text,
+// and announces each completed command once; the recorder and the tutorial read
+// that, never the sent-bytes box (which also shows received bytes).
+class Link : public QObject, public ByteSink
+{
+    Q_OBJECT
+public:
+    static constexpr int ReadyTicks = 30;
+    static constexpr int TickMs = 1000;
+
+    explicit Link(QObject *parent = nullptr);
+    ~Link() override;
+
+    void setNotifier(Notifier *notifier) { m_notifier = notifier; }
+    void setClock(Clock *clock);
+    void setUsbLink(UsbLink *usb) { m_usb = usb; }
+    UsbLink *usbLink() const { return m_usb; }
+
+    // Takes the serial port (open or not); the link owns it from now on.
+    void setSerialPort(std::unique_ptr<SerialPortIo> port);
+    SerialPortIo *serialPort() const { return m_serial.get(); }
+    // Closes and drops the serial port (going off-line).
+    void releaseSerialPort();
+
+    bool serialOpen() const;
+    bool usbOpen() const;
+    bool anyLinkOpen() const { return serialOpen() || usbOpen(); }
+    // Whether the module can take a byte now: over the serial port it holds
+    // clear-to-send, over USB the link is open. Used before a macro is played.
+    bool moduleReady() const;
+
+    SendResult portOut(const QByteArray &bytes) override;
+
+    bool isSending() const { return m_sending; }
+    // Ticks left of the current byte's wait; -1 once the byte went out.
+    int busyCount() const { return m_busyCount; }
+
+    QByteArray lastBytes() const { return m_lastBytes; }
+    QString lastText() const { return m_lastText; }
+
+signals:
+    // A send starts: the sent-bytes box is cleared.
+    void sendStarted();
+    // A command completed (sent, or logged with no link open): once per command.
+    void commandSent(const QByteArray &bytes, const QString &text);
+    void busyCountChanged(int ticksLeft);
+
+private:
+    enum class Wait { Ready, TimedOut, Closed };
+    Wait waitUntilReady();
+    void notify(const QString &message);
+
+    std::unique_ptr<SerialPortIo> m_serial;
+    UsbLink *m_usb = nullptr;
+    Notifier *m_notifier = nullptr;
+    SteadyClock m_steadyClock;
+    Clock *m_clock = &m_steadyClock;
+    bool m_sending = false;
+    int m_busyCount = -1;
+    QByteArray m_lastBytes;
+    QString m_lastText;
+};
+
+} // namespace kvx

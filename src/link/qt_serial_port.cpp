@@ -1,0 +1,121 @@
+#include "link/qt_serial_port.h"
+
+#include "link/serial_settings.h"
+
+#include <sys/ioctl.h>
+#include <termios.h>
+
+namespace kvx {
+
+QtSerialPort::QtSerialPort() = default;
+
+QtSerialPort::~QtSerialPort()
+{
+    close();
+}
+
+QString QtSerialPort::open(const QString &device, const QString &settings)
+{
+    close();
+    const auto s = SerialSettings::parse(settings);
+    if (!s)
+        return QStringLiteral("Invalid settings \"%1\"").arg(settings);
+    if (device.isEmpty())
+        return QStringLiteral("No port");
+    m_port.setPortName(device);
+    if (!m_port.open(QIODevice::ReadWrite))
+        return m_port.errorString();
+    QSerialPort::Parity parity = QSerialPort::NoParity;
+    switch (s->parity) {
+    case 'e': parity = QSerialPort::EvenParity; break;
+    case 'o': parity = QSerialPort::OddParity; break;
+    case 'm': parity = QSerialPort::MarkParity; break;
+    case 's': parity = QSerialPort::SpaceParity; break;
+    default: break;
+    }
+    const auto stop = s->stopBits == 2 ? QSerialPort::TwoStop
+                      : s->stopBits == 1.5 ? QSerialPort::OneAndHalfStop
+                                           : QSerialPort::OneStop;
+    // A pseudo-terminal takes no line settings; only a refused baud rate on a
+    // device that has one is an error worth reporting.
+    const bool ok = m_port.setBaudRate(s->baudRate);
+    m_port.setParity(parity);
+    m_port.setDataBits(QSerialPort::DataBits(s->dataBits));
+    m_port.setStopBits(stop);
+    m_port.setFlowControl(QSerialPort::HardwareControl);
+    if (!ok && m_port.error() != QSerialPort::UnsupportedOperationError) {
+        const QString why = m_port.errorString();
+        m_port.close();
+        return why;
+    }
+    m_port.clearError();
+    m_device = device;
+    return QString();
+}
+
+void QtSerialPort::close()
+{
+    if (m_port.isOpen())
+        m_port.close();
+    m_device.clear();
+}
+
+bool QtSerialPort::isOpen() const
+{
+    return m_port.isOpen();
+}
+
+QString QtSerialPort::deviceName() const
+{
+    return m_device;
+}
+
+bool QtSerialPort::ctsHolding()
+{
+    if (!m_port.isOpen())
+        return false;
+    int status = 0;
+    if (::ioctl(int(m_port.handle()), TIOCMGET, &status) != 0)
+        return true; // no modem lines (a pseudo-terminal): always ready
+    return (status & TIOCM_CTS) != 0;
+}
+
+int QtSerialPort::outBufferCount()
+{
+    if (!m_port.isOpen())
+        return 0;
+    int queued = 0;
+    if (::ioctl(int(m_port.handle()), TIOCOUTQ, &queued) != 0)
+        queued = 0;
+    return int(m_port.bytesToWrite()) + queued;
+}
+
+bool QtSerialPort::writeByte(quint8 byte)
+{
+    if (!m_port.isOpen())
+        return false;
+    const char c = char(byte);
+    if (m_port.write(&c, 1) != 1)
+        return false;
+    // Hand the byte to the kernel now, so the output queue tells when it has gone.
+    m_port.flush();
+    return m_port.error() == QSerialPort::NoError || m_port.error() == QSerialPort::TimeoutError;
+}
+
+int QtSerialPort::inBufferCount()
+{
+    if (!m_port.isOpen())
+        return 0;
+    m_port.waitForReadyRead(0);
+    return int(m_port.bytesAvailable());
+}
+
+QByteArray QtSerialPort::readAll()
+{
+    if (!m_port.isOpen())
+        return QByteArray();
+    m_port.waitForReadyRead(0);
+    return m_port.readAll();
+}
+
+} // namespace kvx

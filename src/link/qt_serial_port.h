@@ -1,0 +1,34 @@
+#pragma once
+
+#include "link/serial_port_io.h"
+
+#include <QSerialPort>
+
+namespace kvx {
+
+// A real serial port: QSerialPort with hardware flow control. The modem lines and
+// the kernel's output queue are read with ioctl on the port's handle; a device
+// without modem lines (a pseudo-terminal) counts as always clear-to-send, so a
+// pseudo-terminal can stand in for a module.
+class QtSerialPort : public SerialPortIo
+{
+public:
+    QtSerialPort();
+    ~QtSerialPort() override;
+
+    QString open(const QString &device, const QString &settings) override;
+    void close() override;
+    bool isOpen() const override;
+    QString deviceName() const override;
+    bool ctsHolding() override;
+    int outBufferCount() override;
+    bool writeByte(quint8 byte) override;
+    int inBufferCount() override;
+    QByteArray readAll() override;
+
+private:
+    QSerialPort m_port;
+    QString m_device;
+};
+
+} // namespace kvx

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "link/clock.h"
+#include "link/serial_port_io.h"
+#include "link/usb_link.h"
+
+#include <QByteArray>
+#include <QList>
+#include <functional>
+
+namespace kvx::test {
+
+// A clock that only moves when told to, or by `step` ms each time a wait idles.
+class FakeClock : public Clock
+{
+public:
+    qint64 msecs() override { return now; }
+    void idle(qint64) override { now += step; }
+    qint64 now = 0;
+    qint64 step = 1;
+};
+
+// A serial port in memory. `ready` decides clear-to-send; `beforeReadyCheck` runs on
+// every readiness test, so a test can change the world in the middle of a wait.
+class FakeSerialPort : public SerialPortIo
+{
+public:
+    QString open(const QString &device, const QString &settings) override
+    {
+        if (!openError.isEmpty())
+            return openError;
+        opened = true;
+        name = device;
+        lastSettings = settings;
+        return QString();
+    }
+    void close() override { opened = false; }
+    bool isOpen() const override { return opened; }
+    QString deviceName() const override { return name; }
+    bool ctsHolding() override
+    {
+        ++readyChecks;
+        if (beforeReadyCheck)
+            beforeReadyCheck(*this);
+        return cts;
+    }
+    int outBufferCount() override { return outQueue; }
+    bool writeByte(quint8 byte) override
+    {
+        if (failWrites)
+            return false;
+        written.append(char(byte));
+        return true;
+    }
+    int inBufferCount() override { return int(incoming.size()); }
+    QByteArray readAll() override
+    {
+        QByteArray a = incoming;
+        incoming.clear();
+        return a;
+    }
+
+    bool opened = false;
+    QString name;
+    QString lastSettings;
+    QString openError;
+    bool cts = true;
+    int outQueue = 0;
+    bool failWrites = false;
+    int readyChecks = 0;
+    std::function<void(FakeSerialPort &)> beforeReadyCheck;
+    QByteArray written;
+    QByteArray incoming;
+};
+
+// A USB link in memory that keeps every chunk.
+class FakeUsbLink : public UsbLink
+{
+public:
+    bool IsUsbOpen() const override { return open; }
+    SendResult UsbWriteData(const QByteArray &chunk) override
+    {
+        chunks.append(chunk);
+        return result;
+    }
+    bool open = true;
+    SendResult result = SendResult::Sent;
+    QList<QByteArray> chunks;
+};
+
+} // namespace kvx::test
