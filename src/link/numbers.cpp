@@ -160,6 +160,14 @@ void appendLE24(QByteArray &out, qint64 value)
     out.append(char((value / 65536) % 256));
 }
 
+QString decimalText(double value)
+{
+    if (value == 0)
+        return QStringLiteral("0");
+    return QString::number(value, 'g', 15).replace(QLatin1String("e+"), QLatin1String("E+")).replace(
+        QLatin1String("e-"), QLatin1String("E-"));
+}
+
 QString bracketHex(const QByteArray &bytes)
 {
     static const char digits[] = "0123456789abcdef";

@@ -44,6 +44,10 @@ void appendLE16(QByteArray &out, double value);
 // Memory addresses: value mod 256, quotient by 256 mod 256, quotient by 65536 mod 256.
 void appendLE24(QByteArray &out, qint64 value);
 
+// A number as the logs write it: plain decimal, no leading blank, no needless
+// zeros ("12", "2.5", "0.14", "-3").
+QString decimalText(double value);
+
 // "[1b][40]": each byte as two lower-case hexadecimal digits in square brackets.
 QString bracketHex(const QByteArray &bytes);
 

@@ -1,0 +1,572 @@
+#include "shell/ui/main_window.h"
+
+#include "link/app_paths.h"
+#include "link/qt_serial_port.h"
+#include "link/serial_port_io.h"
+#include "shell/model_list.h"
+#include "shell/ui/clickable_label.h"
+#include "shell/ui/splash_dialog.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace kvx {
+
+namespace {
+
+const char *const ActiveStyle = "background-color: rgb(255, 0, 0);";
+
+UsbIoTransport &chooseTransport(UsbIoTransport *given, std::unique_ptr<LinuxUsbIoTransport> &own)
+{
+    if (given)
+        return *given;
+    own = std::make_unique<LinuxUsbIoTransport>();
+    return *own;
+}
+
+QPushButton *button(const QString &name, const QString &caption, QWidget *parent = nullptr)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+QGroupBox *frame(const QString &name, const QString &caption)
+{
+    auto *g = new QGroupBox(caption);
+    g->setObjectName(name);
+    return g;
+}
+
+// A tab control whose pages are empty areas the panels fill.
+QTabWidget *tabs(const QString &name, const QStringList &captions)
+{
+    auto *t = new QTabWidget;
+    t->setObjectName(name);
+    for (int i = 0; i < captions.size(); ++i) {
+        auto *page = new QWidget;
+        page->setObjectName(QStringLiteral("%1_page%2").arg(name).arg(i));
+        new QVBoxLayout(page);
+        t->addTab(page, captions[i]);
+    }
+    return t;
+}
+
+} // namespace
+
+MainWindow::MainWindow()
+    : MainWindow(Options())
+{
+}
+
+MainWindow::MainWindow(Options options)
+    : m_dialogs(options.dialogs ? options.dialogs : &m_qtDialogs)
+    , m_encoder(&m_link, m_dialogs)
+    , m_log(m_state)
+    , m_usb(chooseTransport(options.usbTransport, m_ownTransport), *m_dialogs)
+    , m_connection(m_link, m_state, *m_dialogs,
+                   options.portFactory ? options.portFactory
+                                       : Connection::PortFactory([] { return std::make_unique<QtSerialPort>(); }))
+    , m_ctx(m_encoder, m_log, *m_dialogs, m_state)
+    , m_basic(m_ctx)
+    , m_showSplash(options.showSplash)
+{
+    setObjectName(QStringLiteral("Form1"));
+    m_qtDialogs.setParentWidget(this);
+    m_state.DisplayEncoder = &m_encoder;
+    m_link.setNotifier(m_dialogs);
+    m_link.setUsbLink(&m_usb);
+    m_log.attachLink(&m_link);
+    m_connection.setUsb(&m_usb);
+
+    m_toviTimer.setObjectName(QStringLiteral("toviTimer"));
+    m_toviTimer.setInterval(5000);
+    connect(&m_toviTimer, &QTimer::timeout, this, &MainWindow::toviTimer_Timer);
+    m_usbTimer.setObjectName(QStringLiteral("Timer_USB"));
+    m_usbTimer.setInterval(100);
+    connect(&m_usbTimer, &QTimer::timeout, &m_connection, &Connection::Timer_USB_Timer);
+
+    buildUi();
+    connectLink();
+    connect(&m_connection, &Connection::changed, this, &MainWindow::syncConnection);
+    setWindowTitle(QStringLiteral("KVX35P V") + m_state.VersionText);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::setMacroEditor(MacroEditorSeam *editor)
+{
+    m_editor = editor;
+    m_log.setInsertTarget(editor);
+}
+
+// ---------------------------------------------------------------- building
+
+void MainWindow::buildUi()
+{
+    auto *central = new QWidget;
+    auto *root = new QVBoxLayout(central);
+    root->setContentsMargins(6, 6, 6, 6);
+    root->setSpacing(4);
+
+    auto *top = new QHBoxLayout;
+    top->addWidget(buildConnectionFrame());
+    top->addWidget(buildModelFrame());
+    top->addWidget(buildRecorderFrame());
+    auto *pictures = new QVBoxLayout;
+    auto *language = new ClickableLabel(QStringLiteral("EN / 日本語"));
+    language->setObjectName(QStringLiteral("Image1"));
+    language->setFrameShape(QFrame::Panel);
+    language->setAlignment(Qt::AlignCenter);
+    language->setCursor(Qt::PointingHandCursor);
+    auto *tutor = new ClickableLabel(QStringLiteral("Tutor"));
+    tutor->setObjectName(QStringLiteral("toviImage"));
+    tutor->setFrameShape(QFrame::Panel);
+    tutor->setAlignment(Qt::AlignCenter);
+    tutor->setCursor(Qt::PointingHandCursor);
+    connect(tutor, &ClickableLabel::clicked, this, &MainWindow::toviImage_Click);
+    pictures->addWidget(language);
+    pictures->addWidget(tutor);
+    top->addLayout(pictures);
+    root->addLayout(top);
+
+    root->addWidget(buildLogArea());
+
+    auto *body = new QGridLayout;
+    body->setSpacing(4);
+    m_tab4 = tabs(QStringLiteral("SSTab4"),
+                  {QStringLiteral("TEXT Entry"), QStringLiteral("Text with Adrs"), QStringLiteral("CJK Font")});
+    m_tab1 = tabs(QStringLiteral("SSTab1"), {QStringLiteral("File Image"), QStringLiteral("Memory"),
+                                             QStringLiteral("Test"), QStringLiteral("Draw")});
+    m_tab3 = tabs(QStringLiteral("SSTab3"), {QStringLiteral("Screen Action"), QStringLiteral("Back Light"),
+                                             QStringLiteral("LED Animation"), QStringLiteral("Touch Switch")});
+    body->addWidget(buildBasicCodesFrame(), 0, 0);
+    body->addWidget(m_tab4, 1, 0);
+    body->addWidget(m_tab1, 0, 1, 2, 1);
+    body->addWidget(m_tab3, 2, 0, 1, 2);
+    root->addLayout(body, 1);
+
+    // The two "Home" buttons that stand beside the bitmap and test-pattern controls.
+    auto *cursorHome = button(QStringLiteral("CmdCursorHome"), QStringLiteral("Home"));
+    m_tab1->widget(0)->layout()->addWidget(cursorHome);
+    connect(cursorHome, &QPushButton::clicked, this, [this] { m_basic.CmdCursorHome_Click(); });
+    auto *home = button(QStringLiteral("CmdHome"), QStringLiteral("Home"));
+    m_tab1->widget(2)->layout()->addWidget(home);
+    connect(home, &QPushButton::clicked, this, [this] { m_basic.CmdHome_Click(); });
+
+    setCentralWidget(central);
+}
+
+QWidget *MainWindow::buildConnectionFrame()
+{
+    auto *g = frame(QStringLiteral("IfFrame"), QStringLiteral("Communication Settings"));
+    auto *grid = new QGridLayout(g);
+    auto *portLabel = new QLabel(QStringLiteral("Port"));
+    portLabel->setObjectName(QStringLiteral("CommPortLabel"));
+    m_portList = new QComboBox;
+    m_portList->setObjectName(QStringLiteral("CommPortList"));
+    m_portList->setEditable(true);
+    m_portList->addItems(Connection::portItems());
+    const QStringList devices = [] {
+        QStringList names;
+        for (const QString &n : QDir(QStringLiteral("/dev")).entryList({QStringLiteral("ttyUSB*"),
+                                                                       QStringLiteral("ttyACM*")},
+                                                                      QDir::System))
+            names << n;
+        return names;
+    }();
+    m_portList->addItems(devices);
+    m_portList->addItem(QStringLiteral("USB"));
+    m_portList->setCurrentText(QStringLiteral("1"));
+    auto *settingsLabel = new QLabel(QStringLiteral("Settings"));
+    settingsLabel->setObjectName(QStringLiteral("SendLabel"));
+    m_settingsList = new QComboBox;
+    m_settingsList->setObjectName(QStringLiteral("CommSettingsList"));
+    m_settingsList->setEditable(true);
+    m_settingsList->addItems(m_connection.settingsItems());
+    m_settingsList->setCurrentIndex(0);
+    auto *on = button(QStringLiteral("cmdOnLine"), QStringLiteral("ON"));
+    auto *off = button(QStringLiteral("cmdOffLine"), QStringLiteral("OFF"));
+    auto *search = button(QStringLiteral("Command2"), QStringLiteral("Serch"));
+    m_onLine = new QLabel(QStringLiteral("● On-line"));
+    m_onLine->setObjectName(QStringLiteral("imgOnLine"));
+    m_onLine->setStyleSheet(QStringLiteral("color: rgb(0, 160, 0); font-weight: bold;"));
+    m_onLine->setVisible(false);
+    grid->addWidget(portLabel, 0, 0);
+    grid->addWidget(m_portList, 0, 1);
+    grid->addWidget(search, 0, 2);
+    grid->addWidget(settingsLabel, 1, 0);
+    grid->addWidget(m_settingsList, 1, 1, 1, 2);
+    grid->addWidget(on, 2, 0);
+    grid->addWidget(off, 2, 1);
+    grid->addWidget(m_onLine, 2, 2);
+
+    connect(on, &QPushButton::clicked, this, [this] {
+        m_connection.setPortText(m_portList->currentText());
+        m_connection.setSettingsText(m_settingsList->currentText());
+        m_connection.cmdOnLine_Click();
+    });
+    connect(off, &QPushButton::clicked, &m_connection, &Connection::cmdOffLine_Click);
+    connect(search, &QPushButton::clicked, &m_connection, &Connection::Command2_Click);
+    connect(m_portList, &QComboBox::activated, this, [this] {
+        m_connection.setPortText(m_portList->currentText());
+        m_connection.CommPortList_Click();
+    });
+    connect(m_portList, &QComboBox::editTextChanged, this,
+            [this](const QString &text) { m_connection.setPortText(text); });
+    connect(m_settingsList, &QComboBox::activated, this, [this] {
+        m_connection.setSettingsText(m_settingsList->currentText());
+        m_connection.CommSettingsList_Click();
+    });
+    connect(m_settingsList, &QComboBox::editTextChanged, this,
+            [this](const QString &text) { m_connection.setSettingsText(text); });
+    return g;
+}
+
+QWidget *MainWindow::buildModelFrame()
+{
+    auto *g = frame(QStringLiteral("ModelFrame"), QStringLiteral("Module"));
+    auto *grid = new QGridLayout(g);
+    m_models = new QComboBox;
+    m_models->setObjectName(QStringLiteral("HinmeiList"));
+    m_models->addItems(ModelList());
+    m_models->setCurrentText(QLatin1String(DefaultModel));
+    m_revB = new QCheckBox(QStringLiteral("Rev.B"));
+    m_revB->setObjectName(QStringLiteral("Chk_B"));
+    grid->addWidget(m_models, 0, 0, 1, 3);
+    grid->addWidget(m_revB, 0, 3);
+    const QStringList captions = {QStringLiteral("-520x"), QStringLiteral("-521x"), QStringLiteral("-529x"),
+                                  QStringLiteral("-2xxx")};
+    auto *group = new QButtonGroup(g);
+    for (int i = 0; i < 4; ++i) {
+        m_series[i] = new QRadioButton(captions[i]);
+        m_series[i]->setObjectName(QStringLiteral("OptSeries_%1").arg(i));
+        group->addButton(m_series[i], i);
+        grid->addWidget(m_series[i], 1, i);
+    }
+    m_series[0]->setChecked(true);
+    connect(m_models, &QComboBox::activated, this, &MainWindow::applyModelToEncoder);
+    connect(m_revB, &QCheckBox::clicked, this, &MainWindow::applyModelToEncoder);
+    return g;
+}
+
+QWidget *MainWindow::buildRecorderFrame()
+{
+    auto *g = frame(QStringLiteral("RecFrame"), QStringLiteral("Code Recording"));
+    auto *grid = new QGridLayout(g);
+    m_rec = button(QStringLiteral("RecCommandButton"), QStringLiteral("Rec"));
+    m_play = button(QStringLiteral("PlayCommandButton"), QStringLiteral("Play"));
+    m_pause = button(QStringLiteral("PauseCommandButton"), QStringLiteral("Pause"));
+    m_stop = button(QStringLiteral("StopCommandButton"), QStringLiteral("Stop"));
+    auto *edit = button(QStringLiteral("EditCommandButton"), QStringLiteral("Edit"));
+    auto *save = button(QStringLiteral("Command4"), QStringLiteral("Save"));
+    auto *open = new ClickableLabel(QStringLiteral("Click here for\nSample codes of Actions."));
+    open->setObjectName(QStringLiteral("Label31"));
+    open->setCursor(Qt::PointingHandCursor);
+    open->setStyleSheet(QStringLiteral("color: rgb(0, 0, 192); text-decoration: underline;"));
+    grid->addWidget(m_rec, 0, 0);
+    grid->addWidget(m_play, 0, 1);
+    grid->addWidget(m_pause, 0, 2);
+    grid->addWidget(m_stop, 0, 3);
+    grid->addWidget(edit, 1, 0);
+    grid->addWidget(save, 1, 1);
+    grid->addWidget(open, 1, 2, 1, 2);
+    connect(m_rec, &QPushButton::clicked, this, &MainWindow::RecCommandButton_Click);
+    connect(m_stop, &QPushButton::clicked, this, &MainWindow::StopCommandButton_Click);
+    connect(m_pause, &QPushButton::clicked, this, &MainWindow::PauseCommandButton_Click);
+    connect(edit, &QPushButton::clicked, this, &MainWindow::EditCommandButton_Click);
+    connect(save, &QPushButton::clicked, this, &MainWindow::Command4_Click);
+    connect(open, &ClickableLabel::clicked, this, &MainWindow::Label31_Click);
+    return g;
+}
+
+QWidget *MainWindow::buildLogArea()
+{
+    auto *w = new QWidget;
+    auto *grid = new QGridLayout(w);
+    grid->setContentsMargins(0, 0, 0, 0);
+    m_sendCommandBox = new QLineEdit;
+    m_sendCommandBox->setObjectName(QStringLiteral("sendCommandBox"));
+    m_sendCommandBox->setReadOnly(true);
+    m_sendHelpBox = new QLineEdit;
+    m_sendHelpBox->setObjectName(QStringLiteral("sendHelpBox"));
+    m_sendHelpBox->setReadOnly(true);
+    m_sendTextBox = new QPlainTextEdit;
+    m_sendTextBox->setObjectName(QStringLiteral("SendTextBox"));
+    m_sendTextBox->setReadOnly(true);
+    m_sendTextBox->setMaximumHeight(48);
+    QFont mono(QStringLiteral("Monospace"));
+    mono.setStyleHint(QFont::TypeWriter);
+    m_sendTextBox->setFont(mono);
+    grid->addWidget(new QLabel(QStringLiteral("Command")), 0, 0);
+    grid->addWidget(m_sendCommandBox, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("OpCode")), 1, 0);
+    grid->addWidget(m_sendHelpBox, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Sent")), 2, 0);
+    grid->addWidget(m_sendTextBox, 2, 1);
+    connect(&m_log, &CommandLog::logged, this, [this](const QString &name, const QString &help) {
+        m_sendCommandBox->setText(name);
+        m_sendHelpBox->setText(help);
+    });
+    return w;
+}
+
+QWidget *MainWindow::buildBasicCodesFrame()
+{
+    auto *g = frame(QStringLiteral("BasicCodeFrame"), QStringLiteral("Basic Codes"));
+    auto *grid = new QGridLayout(g);
+    const QStringList captions = {QStringLiteral("Set"),       QStringLiteral("Clear"),      QStringLiteral("Cursor OFF"),
+                                  QStringLiteral("Cursor ON"), QStringLiteral("Line CLR"),   QStringLiteral("Clr to end"),
+                                  QStringLiteral("Home"),      QStringLiteral("Tab"),        QStringLiteral("BS"),
+                                  QStringLiteral("CR"),        QStringLiteral("LF")};
+    auto *label = new QLabel(QStringLiteral("Cursor X-Y"));
+    label->setObjectName(QStringLiteral("Label2"));
+    m_cursorX = new QLineEdit(QStringLiteral("0"));
+    m_cursorX->setObjectName(QStringLiteral("CursorXBox"));
+    m_cursorY = new QLineEdit(QStringLiteral("0"));
+    m_cursorY->setObjectName(QStringLiteral("CursorYBox"));
+    grid->addWidget(label, 0, 0);
+    grid->addWidget(m_cursorX, 0, 1);
+    grid->addWidget(m_cursorY, 0, 2);
+    for (int i = 0; i < captions.size(); ++i) {
+        auto *b = button(QStringLiteral("cmdBtn1_%1").arg(i), captions[i]);
+        if (i == 0)
+            grid->addWidget(b, 0, 3);
+        else
+            grid->addWidget(b, 1 + (i - 1) / 5, (i - 1) % 5);
+        connect(b, &QPushButton::clicked, this,
+                [this, i] { m_basic.cmdBtn1_Click(i, m_cursorX->text(), m_cursorY->text()); });
+    }
+    return g;
+}
+
+void MainWindow::connectLink()
+{
+    connect(&m_link, &Link::sendStarted, this, [this] { m_sendTextBox->clear(); });
+    connect(&m_link, &Link::commandSent, this, [this](const QByteArray &, const QString &text) {
+        m_sendTextBox->setPlainText(text);
+        commandCompleted();
+    });
+}
+
+// ---------------------------------------------------------------- start-up and shut-down
+
+void MainWindow::startUp()
+{
+    m_state.VersionText = QStringLiteral("3.30.3");
+    setWindowTitle(QStringLiteral("KVX35P V") + m_state.VersionText);
+    if (m_showSplash) {
+        SplashDialog splash(windowTitle(), this);
+        m_splash = &splash;
+        splash.exec();
+        m_splash = nullptr;
+    }
+    m_state.FormLoading = true;
+    m_state.UILanguage = QStringLiteral("English");
+    m_state.WorkFolder = programFolder();
+    m_state.TutorialShown = false;
+    m_state.TutorialWaiting = false;
+
+    applyModelToEncoder();
+
+    m_connection.setPortText(m_portList->currentText());
+    m_connection.setSettingsText(m_settingsList->currentText());
+    m_connection.cmdOnLine_Click();
+
+    if (m_imageList)
+        m_imageList->preload();
+
+    show();
+    raise();
+    activateWindow();
+    m_state.FormLoading = false;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_shutDown) {
+        event->accept();
+        return;
+    }
+    m_shutDown = true;
+    // A send waiting for the module ends when its port goes away.
+    if (m_link.isSending())
+        m_link.releaseSerialPort();
+    if (m_tutorial)
+        m_tutorial->unloadTutorial();
+    if (m_imageList)
+        m_imageList->unload();
+    m_connection.closeUsbForShutdown();
+    m_usbTimer.stop();
+    // The macro being edited is what the next run should find.
+    if (m_editor && m_editor->isEditorVisible())
+        m_state.MacroText = m_editor->editorText();
+    event->accept();
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}
+
+void MainWindow::Form_Activate()
+{
+    m_state.ListUpdating = true;
+    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+        m_toviTimer.stop();
+    m_state.ListUpdating = false;
+}
+
+// ---------------------------------------------------------------- model
+
+void MainWindow::applyModelToEncoder()
+{
+    m_state.ListUpdating = true;
+    m_encoder.moduleName(m_models->currentText());
+    m_encoder.moduleRevB(m_revB->isChecked());
+    m_state.ListUpdating = false;
+}
+
+// ---------------------------------------------------------------- connection
+
+void MainWindow::syncConnection()
+{
+    m_onLine->setVisible(m_connection.indicatorVisible());
+    if (m_connection.usbWatchEnabled() && !m_usbTimer.isActive())
+        m_usbTimer.start();
+    else if (!m_connection.usbWatchEnabled())
+        m_usbTimer.stop();
+    if (m_portList->currentText() != m_connection.portText()) {
+        const QSignalBlocker block(m_portList);
+        m_portList->setCurrentText(m_connection.portText());
+    }
+    QStringList items;
+    for (int i = 0; i < m_settingsList->count(); ++i)
+        items << m_settingsList->itemText(i);
+    const QSignalBlocker block(m_settingsList);
+    if (items != m_connection.settingsItems()) {
+        m_settingsList->clear();
+        m_settingsList->addItems(m_connection.settingsItems());
+    }
+    m_settingsList->setCurrentText(m_connection.settingsText());
+    m_settingsList->setEnabled(m_connection.settingsEnabled());
+}
+
+// ---------------------------------------------------------------- recorder
+
+void MainWindow::showRecorderState()
+{
+    m_rec->setStyleSheet(m_log.recording() ? QLatin1String(ActiveStyle) : QString());
+    m_pause->setStyleSheet(m_log.paused() ? QLatin1String(ActiveStyle) : QString());
+    m_play->setStyleSheet(QString());
+}
+
+void MainWindow::RecCommandButton_Click()
+{
+    m_log.setRecording(true);
+    showRecorderState();
+}
+
+void MainWindow::StopCommandButton_Click()
+{
+    m_log.setRecording(false);
+    m_log.setPaused(false);
+    showRecorderState();
+}
+
+void MainWindow::PauseCommandButton_Click()
+{
+    m_log.setPaused(!m_log.paused());
+    showRecorderState();
+}
+
+void MainWindow::EditCommandButton_Click()
+{
+    m_toviTimer.stop();
+    if (!m_editor)
+        return;
+    if (!m_editor->isEditorVisible())
+        m_editor->setEditorText(m_state.MacroText);
+    m_editor->showEditor();
+}
+
+void MainWindow::Command4_Click()
+{
+    if (!m_editor)
+        return;
+    // Save what was recorded, not what the hidden editor held before.
+    if (!m_editor->isEditorVisible())
+        m_editor->setEditorText(m_state.MacroText);
+    m_editor->saveCommand();
+}
+
+void MainWindow::Label31_Click()
+{
+    m_toviTimer.stop();
+    if (!m_editor)
+        return;
+    if (!m_editor->isEditorVisible()) {
+        m_editor->setEditorText(m_state.MacroText);
+        m_editor->showEditor();
+    }
+    m_state.WorkFolder = programFolder();
+    m_editor->loadCommand();
+    m_editor->showEditor();
+}
+
+// ---------------------------------------------------------------- tutorial hooks
+
+void MainWindow::toviImage_Click()
+{
+    if (m_state.TutorialShown) {
+        if (m_tutorial)
+            m_tutorial->hideTutorial();
+        m_state.TutorialShown = false;
+        m_state.TutorialWaiting = false;
+        m_toviTimer.stop();
+    } else {
+        // Shown first, so the tutorial's own start sees the flags it sets.
+        if (m_tutorial)
+            m_tutorial->showTutorial();
+        m_state.TutorialShown = true;
+        m_state.TutorialWaiting = true;
+    }
+    raise();
+}
+
+void MainWindow::toviTimer_Timer()
+{
+    m_toviTimer.stop();
+    // A tick left over from a tutorial that was closed or aborted shows nothing.
+    if (m_state.TutorialShown && m_tutorial)
+        m_tutorial->showTutorial();
+}
+
+void MainWindow::commandCompleted()
+{
+    if (!m_state.TutorialWaiting)
+        return;
+    m_toviTimer.stop();
+    if (m_tutorial)
+        m_tutorial->showTutorial();
+}
+
+} // namespace kvx

@@ -1,0 +1,79 @@
+#include "shell/ui/qt_user_dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace kvx {
+
+UserDialogs::Answer QtUserDialogs::ask(const QString &text, Buttons buttons, Icon icon, const QString &title)
+{
+    QMessageBox box(m_parent);
+    box.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
+    box.setText(text);
+    switch (icon) {
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
+    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::None: break;
+    }
+    switch (buttons) {
+    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case Buttons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok: return Answer::Ok;
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Retry: return Answer::Retry;
+    default: return Answer::Cancel;
+    }
+}
+
+namespace {
+
+UserDialogs::FileChoice runFileDialog(QWidget *parent, const UserDialogs::FileRequest &request,
+                                      QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, request.caption, request.start);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (!request.confirmOverwrite)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!request.filters.isEmpty()) {
+        dialog.setNameFilters(request.filters);
+        dialog.selectNameFilter(request.filters.value(request.filterIndex));
+    }
+    UserDialogs::FileChoice choice;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return choice;
+    choice.accepted = true;
+    choice.path = dialog.selectedFiles().first();
+    choice.filterIndex = qMax(0, int(request.filters.indexOf(dialog.selectedNameFilter())));
+    return choice;
+}
+
+} // namespace
+
+UserDialogs::FileChoice QtUserDialogs::openFile(const FileRequest &request)
+{
+    return runFileDialog(m_parent, request, QFileDialog::AcceptOpen);
+}
+
+UserDialogs::FileChoice QtUserDialogs::saveFile(const FileRequest &request)
+{
+    return runFileDialog(m_parent, request, QFileDialog::AcceptSave);
+}
+
+QString QtUserDialogs::chooseFolder(const QString &caption, const QString &start)
+{
+    return QFileDialog::getExistingDirectory(m_parent, caption, start);
+}
+
+} // namespace kvx
