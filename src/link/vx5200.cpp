@@ -415,6 +415,45 @@ SendResult VX5200::DotUnitDownloadedBitImageDisplay(double posX, double posY, in
     return portOut(c.bytes);
 }
 
+// ---- bitmap files ----
+
+VX5200::BmpLoad VX5200::loadBmpFile(const QString &path)
+{
+    BmpLoad load;
+    auto refuse = [&](const QString &message) {
+        load.messages.append(message);
+        notify(message);
+    };
+    const Bmp1Read read = ReadBmpFileToImage(path);
+    if (!read.ok) {
+        if (!read.message.isEmpty())
+            refuse(read.message);
+        refuse(QStringLiteral("Image File cannot be opened!"));
+        return load;
+    }
+    m_image = read.image;
+    if (OverSize(read.image.width, read.image.height)) {
+        refuse(QStringLiteral("ERROR: Image size is too large."));
+        return load;
+    }
+    load.ok = true;
+    load.image = read.image;
+    return load;
+}
+
+SendResult VX5200::sendBmpImage(const Bmp1Image &image)
+{
+    if (image.width <= 0 || image.height <= 0)
+        return SendResult::Skipped;
+    return BitImageDisplay(image.width, image.columnBytes(), image.columns);
+}
+
+bool VX5200::printBmpFile(const QString &path)
+{
+    const BmpLoad load = loadBmpFile(path);
+    return load.ok && wentOut(sendBmpImage(load.image));
+}
+
 // ---- backlight, LEDs and touch switches ----
 
 SendResult VX5200::LedOnOff(int n) { return portOut(Cmd{0x1F, 0x4C, 0x61, 0x40}.byte(n).bytes); }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "link/bmp1_reader.h"
 #include "link/byte_sink.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 namespace kvx {
@@ -121,6 +123,26 @@ public:
                                                 qint64 imageRows, double value6, double value7,
                                                 qint64 w, qint64 h);
 
+    // ---- bitmap files ----
+    // A bitmap file checked for drawing: the image, or the messages the user was shown.
+    struct BmpLoad
+    {
+        bool ok = false;
+        Bmp1Image image;
+        QStringList messages;
+    };
+    // Reads a 1-bit bitmap file and checks that it fits the module, sending nothing.
+    // Every refusal is shown through the notifier (and listed); on success the image
+    // fields hold the picture.
+    BmpLoad loadBmpFile(const QString &path);
+    // Draws a loaded picture: its height rounded up to whole bytes, the padding dark.
+    SendResult sendBmpImage(const Bmp1Image &image);
+    // Both steps; true when the picture went out.
+    bool printBmpFile(const QString &path);
+    int imageWidth() const { return m_image.width; }
+    int imageHeight() const { return m_image.height; }
+    QByteArray imageBuffer() const { return m_image.columns; }
+
     // ---- backlight, LEDs and touch switches ----
     SendResult LedOnOff(int n);
     SendResult BackLight(int mode, int b, int c, int d);
@@ -143,6 +165,7 @@ private:
     QString m_revision;
     int m_dotX = 0;
     int m_dotY = 0;
+    Bmp1Image m_image; // the bitmap file last read for drawing
 };
 
 } // namespace kvx

@@ -1,0 +1,135 @@
+#include "link/receive_monitor.h"
+
+#include "link/serial_port_io.h"
+
+namespace kvx {
+
+namespace {
+
+// Windows-1252 0x80..0x9F; the five bytes it leaves undefined stand for the C1
+// controls of the same number, as Windows converts them.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+// One byte as a character of the system code page. In CP932 a byte alone is a
+// character only below 0x80 or as a half-width katakana; a lead byte without its
+// partner, and the unassigned bytes, show as "?".
+QChar codePageChar(quint8 b, bool japanese)
+{
+    if (b < 0x80)
+        return QChar(b);
+    if (japanese)
+        return (b >= 0xA1 && b <= 0xDF) ? QChar(char16_t(0xFF61 + (b - 0xA1))) : QChar(u'?');
+    if (b < 0xA0)
+        return QChar(kCp1252High[b - 0x80]);
+    return QChar(b);
+}
+
+QChar upperHexDigit(int v)
+{
+    return QChar(u"0123456789ABCDEF"[v & 0xF]);
+}
+
+} // namespace
+
+// ---- ReceiveText ----
+
+void ReceiveText::setLanguage(const QString &uiLanguage)
+{
+    m_japanese = uiLanguage == QLatin1String("Japanese");
+}
+
+QString ReceiveText::editorLines(const QByteArray &bytes) const
+{
+    QString out;
+    out.reserve(bytes.size() * 7);
+    for (char c : bytes) {
+        const auto b = quint8(c);
+        out += upperHexDigit(b >> 4);
+        out += upperHexDigit(b);
+        out += QLatin1String("h ");
+        if (b > 32)
+            out += codePageChar(b, m_japanese);
+        out += QLatin1String("\r\n");
+    }
+    return out;
+}
+
+QString ReceiveText::hexText(const QByteArray &bytes)
+{
+    QString out;
+    out.reserve(bytes.size() * 3);
+    for (char c : bytes) {
+        out += upperHexDigit(quint8(c) >> 4);
+        out += upperHexDigit(quint8(c));
+        out += QLatin1Char(' ');
+    }
+    return out;
+}
+
+void ReceiveText::received(const QByteArray &bytes)
+{
+    m_editorBox += editorLines(bytes);
+    // One cut keeps the box bounded only while a burst adds less than the cut; a
+    // long burst is cut as often as needed. The first character always stays.
+    while (m_editorBox.size() > kEditorLimit)
+        m_editorBox.remove(1, kEditorCut);
+    m_pending = true;
+    m_holdsBytes = true;
+}
+
+bool ReceiveText::quiet()
+{
+    if (!m_pending)
+        return false;
+    m_editorBox += editorSeparator();
+    m_pending = false;
+    return true;
+}
+
+// ---- ReceiveMonitor ----
+
+ReceiveMonitor::ReceiveMonitor(SerialPortIo *port, QObject *parent)
+    : QObject(parent)
+    , m_port(port)
+{
+    m_timer.setInterval(kIntervalMs);
+    connect(&m_timer, &QTimer::timeout, this, &ReceiveMonitor::tick);
+    m_timer.start();
+}
+
+void ReceiveMonitor::tick()
+{
+    // A closed port has nothing waiting; the separator still follows the last burst.
+    const bool waiting = m_port && m_port->isOpen() && m_port->inBufferCount() > 0;
+    if (waiting) {
+        const QByteArray bytes = m_port->readAll();
+        if (bytes.isEmpty()) // the port went away between the count and the read
+            return;
+        const bool first = !m_text.holdsBytes();
+        m_text.received(bytes);
+        if (first)
+            emit receivedDataPanelNeeded();
+        emit receivedDataChanged(m_text.editorBox());
+        const QString hex = ReceiveText::hexText(bytes);
+        emit sendTextAppended(hex);
+        emit touchTextAppended(hex);
+        return;
+    }
+    if (m_text.quiet()) {
+        emit receivedDataChanged(m_text.editorBox());
+        emit sendTextAppended(ReceiveText::sendBoxSeparator());
+        emit touchTextAppended(ReceiveText::touchBoxSeparator());
+    }
+}
+
+void ReceiveMonitor::clearReceivedData()
+{
+    m_text.clearEditorBox();
+    emit receivedDataChanged(m_text.editorBox());
+}
+
+} // namespace kvx
