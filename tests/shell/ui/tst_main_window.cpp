@@ -1,0 +1,232 @@
+#include "shell/ui/main_window.h"
+#include "shell/ui/splash_dialog.h"
+#include "support/pty_module.h"
+#include "support/scripted_dialogs.h"
+#include "support/test_main.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace kvx;
+using namespace kvx::test;
+
+namespace {
+
+class FakeTutorial : public TutorialSeam
+{
+public:
+    void showTutorial() override { ++shows; }
+    void hideTutorial() override { ++hides; }
+    void unloadTutorial() override { ++unloads; }
+    int shows = 0;
+    int hides = 0;
+    int unloads = 0;
+};
+
+class FakeEditor : public MacroEditorSeam
+{
+public:
+    bool isEditorVisible() const override { return visible; }
+    void insertAtCaret(const QString &t) override { text += t; }
+    void showEditor() override { visible = true; }
+    QString editorText() const override { return text; }
+    void setEditorText(const QString &t) override { text = t; }
+    void saveCommand() override { savedText = text; }
+    void loadCommand() override {}
+    bool visible = false;
+    QString text;
+    QString savedText;
+};
+
+struct Started
+{
+    explicit Started(const QString &port = QString())
+        : window(options())
+    {
+        if (!port.isEmpty())
+            window.findChild<QComboBox *>("CommPortList")->setCurrentText(port);
+        window.setTutorial(&tutorial);
+        window.setMacroEditor(&editor);
+        window.startUp();
+    }
+    MainWindow::Options options()
+    {
+        MainWindow::Options o;
+        o.dialogs = &dialogs;
+        o.showSplash = false;
+        return o;
+    }
+    template <typename T> T *child(const char *name) { return window.findChild<T *>(QLatin1String(name)); }
+    void click(const char *name) { child<QPushButton>(name)->click(); }
+
+    ScriptedDialogs dialogs;
+    FakeTutorial tutorial;
+    FakeEditor editor;
+    MainWindow window;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void splashEndsOnAClickAndTheCaptionCarriesTheVersion()
+    {
+        ScriptedDialogs dialogs;
+        MainWindow::Options o;
+        o.dialogs = &dialogs;
+        MainWindow w(o);
+        QString version;
+        QTimer::singleShot(0, &w, [&] {
+            QVERIFY(w.splash());
+            version = w.splash()->findChild<QLabel *>("Label1")->text();
+            QTest::mouseClick(w.splash(), Qt::LeftButton);
+        });
+        w.startUp();
+        QCOMPARE(w.windowTitle(), QStringLiteral("KVX35P V3.30.3"));
+        QCOMPARE(version, QStringLiteral("3.30.3"));
+        QVERIFY(!w.state().FormLoading);
+        QVERIFY(w.isVisible());
+    }
+
+    void splashEndsByItsTimer()
+    {
+        ScriptedDialogs dialogs;
+        MainWindow::Options o;
+        o.dialogs = &dialogs;
+        MainWindow w(o);
+        bool timerRunning = false;
+        QTimer::singleShot(0, &w, [&] {
+            auto *splash = qobject_cast<SplashDialog *>(w.splash());
+            timerRunning = splash->timer()->isActive() && splash->timer()->interval() == 3000;
+            splash->Timer1_Timer();
+        });
+        w.startUp();
+        QVERIFY(timerRunning);
+        QVERIFY(w.splash() == nullptr);
+    }
+
+    void startsOnLineWithTheModuleOnAPseudoTerminal()
+    {
+        PtyModule module;
+        Started s(module.slavePath());
+        QVERIFY(s.dialogs.shown.isEmpty());
+        QVERIFY(s.child<QLabel>("imgOnLine")->isVisible());
+        QVERIFY(s.window.link().serialOpen());
+        QCOMPARE(s.window.encoder().moduleName(), QStringLiteral("VX140X32_52K"));
+        QVERIFY(s.window.state().WorkFolder.endsWith("Telmarin/KVX35P"));
+    }
+
+    void unopenablePortLeavesTheIndicatorHidden()
+    {
+        Started s("/dev/kvx-no-such-port");
+        QCOMPARE(s.dialogs.shown, QStringList{"Port cannot be opened."});
+        QVERIFY(!s.child<QLabel>("imgOnLine")->isVisible());
+    }
+
+    void basicCodeButtonsSendLogAndShowTheirBytes()
+    {
+        PtyModule module;
+        Started s(module.slavePath());
+        s.click("cmdBtn1_1");
+        QVERIFY(module.waitForBytes(1));
+        QCOMPARE(module.received(), QByteArray("\x0c"));
+        QCOMPARE(s.child<QPlainTextEdit>("SendTextBox")->toPlainText(), QStringLiteral("[0c]"));
+        QCOMPARE(s.child<QLineEdit>("sendCommandBox")->text(), QStringLiteral("DisplayClear"));
+        QCOMPARE(s.child<QLineEdit>("sendHelpBox")->text(), QStringLiteral("-Op-"));
+
+        module.clearReceived();
+        s.child<QLineEdit>("CursorXBox")->setText("2.5");
+        s.child<QLineEdit>("CursorYBox")->setText("3.5");
+        s.click("cmdBtn1_0");
+        QVERIFY(module.waitForBytes(6));
+        QCOMPARE(module.received(), QByteArray("\x1f\x24\x02\x00\x04\x00", 6));
+        QCOMPARE(s.child<QLineEdit>("sendCommandBox")->text(), QStringLiteral("CursorSet(2.5,3.5)"));
+
+        module.clearReceived();
+        const char *names[] = {"cmdBtn1_2", "cmdBtn1_3", "cmdBtn1_4", "cmdBtn1_5", "cmdBtn1_6", "cmdBtn1_7",
+                               "cmdBtn1_8", "cmdBtn1_9", "cmdBtn1_10", "CmdCursorHome", "CmdHome"};
+        for (const char *n : names)
+            s.click(n);
+        const QByteArray expected("\x1f\x43\x00\x1f\x43\x01\x18\x19\x0b\x09\x08\x0d\x0a"
+                                  "\x1f\x24\x00\x00\x00\x00\x1f\x24\x00\x00\x00\x00",
+                                  25);
+        QVERIFY(module.waitForBytes(expected.size()));
+        QCOMPARE(module.received(), expected);
+        QCOMPARE(s.child<QLineEdit>("sendCommandBox")->text(), QStringLiteral("CursorSet(0,0)"));
+    }
+
+    void outOfRangeCursorIsRefusedWithAMessage()
+    {
+        Started s("/dev/kvx-no-such-port");
+        s.dialogs.shown.clear();
+        s.child<QLineEdit>("CursorXBox")->setText("40000");
+        s.click("cmdBtn1_0");
+        QCOMPARE(s.dialogs.shown, QStringList{"Value out of range."});
+        QVERIFY(s.child<QPlainTextEdit>("SendTextBox")->toPlainText().isEmpty());
+        QVERIFY(s.child<QLineEdit>("sendCommandBox")->text().isEmpty());
+    }
+
+    void recorderAppendsEachCommandToTheMacro()
+    {
+        Started s("/dev/kvx-no-such-port");
+        s.click("RecCommandButton");
+        s.click("cmdBtn1_6");
+        s.click("PauseCommandButton");
+        s.click("cmdBtn1_1");
+        s.click("PauseCommandButton");
+        s.click("cmdBtn1_9");
+        s.click("StopCommandButton");
+        s.click("cmdBtn1_1");
+        QCOMPARE(s.window.state().MacroText,
+                 QStringLiteral("*** HomePosition ***\r\n*** -Op- ***\r\nPRT 0bh;\r\n\r\n"
+                                "*** CarriageReturn ***\r\n*** -Op- ***\r\nPRT 0dh;\r\n\r\n"));
+    }
+
+    void savingWhileTheEditorIsHiddenSavesTheRecording()
+    {
+        Started s("/dev/kvx-no-such-port");
+        s.editor.text = "old";
+        s.window.state().MacroText = "recorded";
+        s.click("Command4");
+        QCOMPARE(s.editor.savedText, QStringLiteral("recorded"));
+    }
+
+    void tutorialPictureOpensAndClosesTheTutorial()
+    {
+        Started s("/dev/kvx-no-such-port");
+        s.window.toviImage_Click();
+        QCOMPARE(s.tutorial.shows, 1);
+        QVERIFY(s.window.state().TutorialShown && s.window.state().TutorialWaiting);
+        // A command sent while the tutorial waits brings it back and stops the timer.
+        s.window.toviTimer().start();
+        s.click("cmdBtn1_1");
+        QCOMPARE(s.tutorial.shows, 2);
+        QVERIFY(!s.window.toviTimer().isActive());
+        s.window.toviImage_Click();
+        QCOMPARE(s.tutorial.hides, 1);
+        QVERIFY(!s.window.state().TutorialShown && !s.window.state().TutorialWaiting);
+        s.click("cmdBtn1_1");
+        QCOMPARE(s.tutorial.shows, 2);
+        // A timer tick after the tutorial was closed shows nothing.
+        s.window.toviTimer_Timer();
+        QCOMPARE(s.tutorial.shows, 2);
+    }
+
+    void shutDownKeepsTheEditedMacroAndUnloadsTheTutorial()
+    {
+        Started s("/dev/kvx-no-such-port");
+        s.editor.visible = true;
+        s.editor.text = "edited";
+        s.window.close();
+        QCOMPARE(s.window.state().MacroText, QStringLiteral("edited"));
+        QCOMPARE(s.tutorial.unloads, 1);
+    }
+};
+
+KVX_TEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"
