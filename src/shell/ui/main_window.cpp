@@ -104,6 +104,8 @@ MainWindow::MainWindow(Options options)
     buildUi();
     connectLink();
     connect(&m_connection, &Connection::changed, this, &MainWindow::syncConnection);
+    connect(&m_connection, &Connection::serialPortCreated, this, &MainWindow::startMonitor);
+    connect(&m_connection, &Connection::serialPortReleased, this, [this] { m_monitor.reset(); });
     setWindowTitle(QStringLiteral("KVX35P V") + m_state.VersionText);
 }
 
@@ -362,6 +364,19 @@ void MainWindow::connectLink()
         m_sendTextBox->setPlainText(text);
         commandCompleted();
     });
+}
+
+void MainWindow::startMonitor(SerialPortIo *port)
+{
+    m_monitor = std::make_unique<ReceiveMonitor>(port);
+    m_monitor->setLanguage(m_state.UILanguage);
+    connect(m_monitor.get(), &ReceiveMonitor::sendTextAppended, this, [this](const QString &text) {
+        m_sendTextBox->moveCursor(QTextCursor::End);
+        m_sendTextBox->insertPlainText(text);
+    });
+    connect(m_monitor.get(), &ReceiveMonitor::receivedDataPanelNeeded, this, &MainWindow::receivedDataPanelNeeded);
+    connect(m_monitor.get(), &ReceiveMonitor::receivedDataChanged, this, &MainWindow::receivedDataChanged);
+    connect(m_monitor.get(), &ReceiveMonitor::touchTextAppended, this, &MainWindow::touchTextAppended);
 }
 
 // ---------------------------------------------------------------- start-up and shut-down

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/link.h"
+#include "link/receive_monitor.h"
 #include "link/usb_io_link.h"
 #include "link/usb_linux_transport.h"
 #include "link/vx5200.h"
@@ -74,6 +75,15 @@ public:
     // addLog of the command log, for the panels.
     void addLog(const QString &name, const QString &help) { m_log.addLog(name, help); }
 
+    ReceiveMonitor *receiveMonitor() const { return m_monitor.get(); }
+
+signals:
+    // What the receive monitor shows, for the macro editor's received-data box and
+    // the touch-switch panel's box (the monitor itself comes and goes with the port).
+    void receivedDataPanelNeeded();
+    void receivedDataChanged(const QString &text);
+    void touchTextAppended(const QString &text);
+
 public slots:
     void toviImage_Click();
     void toviTimer_Timer();
@@ -96,6 +106,7 @@ private:
     QWidget *buildLogArea();
     QWidget *buildBasicCodesFrame();
     void connectLink();
+    void startMonitor(SerialPortIo *port);
     void syncConnection();
     void showRecorderState();
     void Form_Activate();
@@ -120,6 +131,7 @@ private:
     ImageListSeam *m_imageList = nullptr;
     TutorialSeam *m_tutorial = nullptr;
 
+    std::unique_ptr<ReceiveMonitor> m_monitor;
     QTimer m_toviTimer;
     QTimer m_usbTimer;
     QDialog *m_splash = nullptr;

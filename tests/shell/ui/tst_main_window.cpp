@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 
 using namespace kvx;
 using namespace kvx::test;
@@ -158,6 +159,24 @@ private slots:
         QVERIFY(module.waitForBytes(expected.size()));
         QCOMPARE(module.received(), expected);
         QCOMPARE(s.child<QLineEdit>("sendCommandBox")->text(), QStringLiteral("CursorSet(0,0)"));
+    }
+
+    void bytesTheModuleSendsBackAreShownOnceSeparated()
+    {
+        PtyModule module;
+        Started s(module.slavePath());
+        QSignalSpy touch(&s.window, &MainWindow::touchTextAppended);
+        QSignalSpy received(&s.window, &MainWindow::receivedDataChanged);
+        s.click("cmdBtn1_1");
+        QVERIFY(module.waitForBytes(1));
+        module.write(QByteArray("\x1b\x41", 2));
+        QTRY_VERIFY(s.window.receiveMonitor()->receivedDataText().contains("-----"));
+        QCOMPARE(s.child<QPlainTextEdit>("SendTextBox")->toPlainText(), QStringLiteral("[0c]1B 41  >"));
+        QCOMPARE(s.window.receiveMonitor()->receivedDataText(), QStringLiteral("1Bh \r\n41h A\r\n-----\r\n"));
+        QCOMPARE(touch.size(), 2);
+        QVERIFY(!received.isEmpty());
+        // The recorder and the tutorial read the link's copy, which holds no received text.
+        QCOMPARE(s.window.link().lastText(), QStringLiteral("[0c]"));
     }
 
     void outOfRangeCursorIsRefusedWithAMessage()
