@@ -149,18 +149,23 @@ void MainWindow::buildUi()
 
     root->addWidget(buildLogArea());
 
-    auto *body = new QGridLayout;
+    auto *body = new QHBoxLayout;
     body->setSpacing(4);
+    for (auto *&c : m_columns) {
+        c = new QVBoxLayout;
+        c->setSpacing(4);
+        body->addLayout(c);
+    }
     m_tab4 = tabs(QStringLiteral("SSTab4"),
                   {QStringLiteral("TEXT Entry"), QStringLiteral("Text with Adrs"), QStringLiteral("CJK Font")});
     m_tab1 = tabs(QStringLiteral("SSTab1"), {QStringLiteral("File Image"), QStringLiteral("Memory"),
                                              QStringLiteral("Test"), QStringLiteral("Draw")});
     m_tab3 = tabs(QStringLiteral("SSTab3"), {QStringLiteral("Screen Action"), QStringLiteral("Back Light"),
                                              QStringLiteral("LED Animation"), QStringLiteral("Touch Switch")});
-    body->addWidget(buildBasicCodesFrame(), 0, 0);
-    body->addWidget(m_tab4, 1, 0);
-    body->addWidget(m_tab1, 0, 1, 2, 1);
-    body->addWidget(m_tab3, 2, 0, 1, 2);
+    m_columns[0]->addWidget(buildBasicCodesFrame());
+    m_columns[0]->addWidget(m_tab4);
+    m_columns[1]->addWidget(m_tab1);
+    m_columns[1]->addWidget(m_tab3);
     root->addLayout(body, 1);
 
     // The two "Home" buttons that stand beside the bitmap and test-pattern controls.
@@ -172,6 +177,19 @@ void MainWindow::buildUi()
     connect(home, &QPushButton::clicked, this, [this] { m_basic.CmdHome_Click(); });
 
     setCentralWidget(central);
+    installPanels();
+    for (auto *c : m_columns)
+        c->addStretch(1);
+}
+
+QWidget *MainWindow::tabPage(const QString &tab, int index) const
+{
+    QTabWidget *t = tab == QLatin1String("SSTab1") ? m_tab1 : tab == QLatin1String("SSTab3") ? m_tab3 : m_tab4;
+    return t->widget(index);
+}
+
+void MainWindow::installPanels()
+{
 }
 
 QWidget *MainWindow::buildConnectionFrame()

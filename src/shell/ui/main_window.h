@@ -27,6 +27,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QVBoxLayout;
 
 namespace kvx {
 
@@ -77,6 +78,12 @@ public:
 
     ReceiveMonitor *receiveMonitor() const { return m_monitor.get(); }
 
+    // The places the command panels fill: page `index` of the tab control `tab`
+    // ("SSTab1", "SSTab3", "SSTab4"; each page has a QVBoxLayout), and the three
+    // columns of the window body (0 left, 1 middle, 2 right).
+    QWidget *tabPage(const QString &tab, int index) const;
+    QVBoxLayout *column(int index) const { return m_columns[index]; }
+
 signals:
     // What the receive monitor shows, for the macro editor's received-data box and
     // the touch-switch panel's box (the monitor itself comes and goes with the port).
@@ -100,6 +107,8 @@ protected:
 
 private:
     void buildUi();
+    // Creates the command panels; each installs its controls into tabPage()/column().
+    void installPanels();
     QWidget *buildConnectionFrame();
     QWidget *buildModelFrame();
     QWidget *buildRecorderFrame();
@@ -155,6 +164,7 @@ private:
     QTabWidget *m_tab1 = nullptr;
     QTabWidget *m_tab3 = nullptr;
     QTabWidget *m_tab4 = nullptr;
+    QVBoxLayout *m_columns[3] = {};
 };
 
 } // namespace kvx

@@ -1,6 +1,7 @@
 #include "shell/ui/main_window.h"
 #include "shell/ui/splash_dialog.h"
 #include "support/pty_module.h"
+#include "support/started_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_main.h"
 
