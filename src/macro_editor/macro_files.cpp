@@ -1,0 +1,169 @@
+#include "macro_editor/macro_files.h"
+
+#include "link/app_paths.h"
+#include "link/codepage.h"
+#include "macro_editor/demo_firmware.h"
+#include "macro_editor/macro_writers.h"
+#include "shell/macro_tokenizer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace kvx {
+
+QString normaliseLoadedText(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 32);
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r')) {
+            if (i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            out += QLatin1String("\r\n");
+        } else if (c == QLatin1Char('\n')) {
+            out += QLatin1String("\r\n");
+        } else {
+            out += c;
+        }
+    }
+    if (out.endsWith(QLatin1String("\r\n")))
+        out.chop(2);
+    return out;
+}
+
+MacroFileOperations::MacroFileOperations(UserDialogs &dialogs) : m_dialogs(dialogs) {}
+
+QString MacroFileOperations::text(const char *english, const char *japanese) const
+{
+    return QString::fromUtf8(m_japanese ? japanese : english);
+}
+
+bool MacroFileOperations::writeFile(const QString &path, const QByteArray &content)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit())
+        return true;
+    const QString why = file.errorString();
+    file.cancelWriting();
+    m_dialogs.message(text("The file could not be written:", "ファイルに書き込めませんでした:") + QLatin1Char('\n')
+                          + QDir::toNativeSeparators(path) + QLatin1Char('\n') + why,
+                      UserDialogs::Icon::Critical);
+    return false;
+}
+
+bool MacroFileOperations::save(const QString &macroText, bool demoEntries, QString &workFolder)
+{
+    const QString firmwareFolder = m_firmwareFolder.isEmpty() ? programFolder() : m_firmwareFolder;
+    QList<HexVariant> boards;
+    DemoFirmware firmware[4];
+    if (demoEntries) {
+        for (HexVariant b : {HexVariant::KdbT640, HexVariant::Pic, HexVariant::Tq}) {
+            firmware[int(b)] = readDemoFirmware(b, firmwareFolder);
+            if (firmware[int(b)].ok())
+                boards.append(b);
+        }
+    }
+    const QList<SaveFilter> filters = saveFilters(demoEntries, boards);
+
+    UserDialogs::FileRequest request;
+    for (const SaveFilter &f : filters)
+        request.filters << f.entry;
+    request.filterIndex = DefaultSaveFilter;
+    request.confirmOverwrite = true;
+    // The dialog offers the last file again when it is of the kind this save expects.
+    const QString lastName = QFileInfo(m_lastPath).fileName();
+    const QString kind = demoEntries ? QStringLiteral("HEX") : QStringLiteral("SEI");
+    request.start = lastName.right(3).toUpper() == kind ? QDir(workFolder).filePath(lastName) : workFolder;
+
+    const UserDialogs::FileChoice choice = m_dialogs.saveFile(request);
+    if (!choice.accepted || choice.path.isEmpty())
+        return false;
+    m_lastPath = choice.path;
+    workFolder = QFileInfo(choice.path).absolutePath();
+
+    const bool knownFilter = choice.filterIndex >= 0 && choice.filterIndex < filters.size();
+    const SaveFilter filter =
+        knownFilter ? filters.at(choice.filterIndex) : SaveFilter{QString(), QStringLiteral(".hex"), HexVariant::Plain};
+    const QString path = completeFileName(choice.path, filter.extension);
+    if (path != choice.path) {
+        m_lastPath = path;
+        // The dialog asked about the name without the extension only.
+        if (QFileInfo::exists(path)
+            && m_dialogs.ask(QDir::toNativeSeparators(path)
+                                 + text(" already exists.\nDo you want to replace it?", " は既にあります。\n置き換えますか？"),
+                             UserDialogs::Buttons::YesNo, UserDialogs::Icon::Warning)
+                != UserDialogs::Answer::Yes)
+            return false;
+    }
+
+    const MacroFormat format = formatForFileName(path);
+    QString content;
+    if (format == MacroFormat::Text) {
+        content = textFile(macroText);
+    } else {
+        const MacroReading reading =
+            MacroTokenizer(m_japanese ? SystemCodePage::Cp932 : SystemCodePage::Windows1252).read(macroText);
+        if (!reading.ok()) {
+            m_dialogs.message(dataErrorMessage(*reading.error));
+            return false;
+        }
+        if (format == MacroFormat::CSource) {
+            content = cSourceFile(reading.lines, cNameForFile(path));
+        } else if (format == MacroFormat::Assembler) {
+            content = assemblerFile(reading.lines);
+        } else {
+            const HexVariant variant = filter.variant;
+            const HexFile hex = intelHexFile(reading.bytes(), variant,
+                                             variant == HexVariant::Plain ? QStringList() : firmware[int(variant)].records,
+                                             m_japanese);
+            if (!hex.refusal.isEmpty()) {
+                m_dialogs.message(hex.refusal, UserDialogs::Icon::Warning);
+                return false;
+            }
+            if (!hex.capacityMessage.isEmpty())
+                m_dialogs.message(hex.capacityMessage);
+            content = hex.content;
+        }
+    }
+    return writeFile(path, content.toUtf8());
+}
+
+std::optional<QString> MacroFileOperations::load(const QString &currentText, QString &workFolder)
+{
+    UserDialogs::FileRequest request;
+    request.filters = QStringList{QStringLiteral("All Files (*)"), QStringLiteral("5200seiData(*.sei)"),
+                                  QStringLiteral("Velademo Data(*.dat)")};
+    request.filterIndex = 1;
+    request.start = workFolder;
+    request.confirmOverwrite = false;
+    const UserDialogs::FileChoice choice = m_dialogs.openFile(request);
+    if (!choice.accepted || choice.path.isEmpty())
+        return std::nullopt;
+    m_lastPath = choice.path;
+
+    if (!currentText.isEmpty()
+        && m_dialogs.ask(text("Are you sure? in process data will eliminate", "現在のデータが失われますが、よろしいですか？"),
+                         UserDialogs::Buttons::OkCancel, UserDialogs::Icon::Question,
+                         text("Open File", "ファイルを開く"))
+            != UserDialogs::Answer::Ok)
+        return std::nullopt;
+
+    QFile file(choice.path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_dialogs.message(QStringLiteral("File open error"));
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        m_dialogs.message(QStringLiteral("File open error"));
+        return std::nullopt;
+    }
+    workFolder = QFileInfo(choice.path).absolutePath();
+    return normaliseLoadedText(decodeFileText(bytes));
+}
+
+} // namespace kvx
