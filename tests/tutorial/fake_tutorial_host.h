@@ -52,7 +52,12 @@ public:
         send([this](VX5200 &e) { return e.CharacterDisplay(boxes.value("TextBox").toLatin1()); });
     }
 
-    bool mainWindowNormal() const override { return normal; }
+    // The step engine asks this first on every run, so it counts the runs.
+    bool mainWindowNormal() const override
+    {
+        ++engineRuns;
+        return normal;
+    }
     QString uiLanguage() const override { return language; }
     QString moduleSeri() const override { return encoder.moduleSeri(); }
     QString lastSentText() const override { return sent; }
@@ -83,6 +88,7 @@ public:
     VX5200 encoder;
     QString sent;
     bool normal = true;
+    mutable int engineRuns = 0;
     QString language = QStringLiteral("English");
     QHash<QString, QString> captions;
     QHash<QString, QString> boxes;
