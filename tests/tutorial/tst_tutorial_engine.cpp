@@ -1,0 +1,416 @@
+#include "support/test_main.h"
+#include "tutorial/fake_tutorial_host.h"
+#include "tutorial/tutorial_engine.h"
+#include "tutorial/tutorial_texts.h"
+
+#include <functional>
+
+using namespace kvx;
+using kvx::test::FakeTutorialHost;
+
+using HostAction = std::function<void(FakeTutorialHost &)>;
+Q_DECLARE_METATYPE(HostAction)
+Q_DECLARE_METATYPE(kvx::StepCheck)
+
+namespace {
+
+TopicCounts fullCounts()
+{
+    TopicCounts c{};
+    for (int t = 0; t < tutorial::TopicCount; ++t)
+        c[t] = tutorial::topicCheckpoints(t);
+    return c;
+}
+
+// The commands the steps ask for, sent through the real encoder.
+void initialize(FakeTutorialHost &h) { h.send([](VX5200 &e) { return e.InitializeDisplay(); }); }
+void clearDisplay(FakeTutorialHost &h) { h.send([](VX5200 &e) { return e.DisplayClear(); }); }
+void cursorOneOne(FakeTutorialHost &h) { h.send([](VX5200 &e) { return e.CursorSet(1, 1); }); }
+void writeBox(FakeTutorialHost &h) { h.writeTextBox(); }
+void nothing(FakeTutorialHost &) {}
+
+} // namespace
+
+class TestTutorialEngine : public QObject
+{
+    Q_OBJECT
+private slots:
+    void navigation_data()
+    {
+        QTest::addColumn<bool>("older");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("next from the welcome") << false << 0 << "next" << 1;
+        QTest::newRow("next past the last step shows the welcome") << false << 24 << "next" << 0;
+        QTest::newRow("back from step 1 goes to the last step") << false << 1 << "back" << 24;
+        QTest::newRow("back from the welcome goes to the last step") << false << 0 << "back" << 24;
+        QTest::newRow("back within a topic") << false << 10 << "back" << 9;
+        QTest::newRow("older: next skips proportional font") << true << 11 << "next" << 13;
+        QTest::newRow("older: next skips font modification") << true << 14 << "next" << 16;
+        QTest::newRow("older: next skips the screen saver to the welcome") << true << 23 << "next" << 0;
+        QTest::newRow("older: back skips proportional font") << true << 13 << "back" << 11;
+        QTest::newRow("older: back skips font modification") << true << 16 << "back" << 14;
+        QTest::newRow("older: back from step 1 skips the screen saver") << true << 1 << "back" << 23;
+        QTest::newRow("topic button leads to the topic's first step") << false << 3 << "topic 8" << 17;
+        QTest::newRow("older: a disabled topic cannot be entered") << true << 3 << "topic 12" << 3;
+    }
+    void navigation()
+    {
+        QFETCH(bool, older);
+        QFETCH(int, from);
+        QFETCH(QString, action);
+        QFETCH(int, expected);
+        FakeTutorialHost host;
+        TutorialEngine engine(&host);
+        engine.setOlderSeries(older);
+        engine.setCurrentStepForTest(from, true);
+        if (action == "next")
+            engine.next();
+        else if (action == "back")
+            engine.back();
+        else
+            engine.goToTopic(action.mid(6).toInt());
+        QCOMPARE(engine.currentStep(), expected);
+        QCOMPARE(engine.introShown(), expected == from);
+    }
+
+    void backNeverShowsTheWelcome()
+    {
+        for (bool older : {false, true}) {
+            FakeTutorialHost host;
+            TutorialEngine engine(&host);
+            engine.setOlderSeries(older);
+            for (int i = 0; i < 60; ++i) {
+                engine.back();
+                QVERIFY(engine.currentStep() != 0);
+                QVERIFY(engine.topicEnabled(tutorial::stepTopic(engine.currentStep())));
+            }
+        }
+    }
+
+    void navigationEndsWithEveryTopicDisabled()
+    {
+        FakeTutorialHost host;
+        TutorialEngine engine(&host);
+        for (int t = 0; t < tutorial::TopicCount; ++t)
+            engine.setTopicEnabled(t, false);
+        engine.setCurrentStepForTest(5, true);
+        engine.next();
+        QCOMPARE(engine.currentStep(), 0);
+        engine.setCurrentStepForTest(5, true);
+        engine.back();
+        QCOMPARE(engine.currentStep(), 5);
+    }
+
+    void progressCountsOnlyEnabledTopics()
+    {
+        FakeTutorialHost host;
+        TutorialEngine engine(&host);
+        TopicCounts c{};
+        c[0] = 2;  // complete
+        c[4] = 1;  // complete, but missing on the older series
+        c[12] = 3;
+        engine.load(c);
+        engine.setCurrentStepForTest(1, false); // topic 0
+        engine.refreshProgress();
+        QCOMPARE(engine.progress().maximum, 33);
+        QCOMPARE(engine.progress().value, 6);
+        QCOMPARE(engine.progress().title, QString("5200 Tutor"));
+        QCOMPARE(engine.progress().topics[0], TutorialEngine::TopicState::Current);
+        QCOMPARE(engine.progress().topics[4], TutorialEngine::TopicState::Complete);
+        QCOMPARE(engine.progress().topics[1], TutorialEngine::TopicState::Open);
+
+        engine.setOlderSeries(true);
+        engine.setCurrentStepForTest(0, false); // the welcome colours no topic red
+        engine.refreshProgress();
+        QCOMPARE(engine.progress().maximum, 25);
+        QCOMPARE(engine.progress().value, 2);
+        QCOMPARE(engine.progress().topics[0], TutorialEngine::TopicState::Complete);
+    }
+
+    void welcomeFirstAndReturning()
+    {
+        FakeTutorialHost host;
+        TutorialEngine engine(&host);
+        engine.load(TopicCounts{});
+        engine.run();
+        QVERIFY(engine.text().startsWith("   Welcome to the VX-5200 Tutorial !\r\n\r\n"));
+        QCOMPARE(host.timerInterval, 5000);
+        QVERIFY(!engine.introShown());
+
+        TopicCounts c{};
+        c[1] = 1;
+        engine.load(c);
+        engine.run();
+        QVERIFY(engine.text().startsWith("     Welcome back to the VX-5200 Tutorial !\r\n\r\n"
+                                         "Let's start where you left off last time last time."));
+        QVERIFY(engine.text().contains("Remember, after each step, click the Next to move ahead."));
+        QVERIFY(engine.text().contains("by clicking [Back] button."));
+        QCOMPARE(engine.achieved()[1], 1); // the welcome never credits
+    }
+
+    void nothingHappensUnlessTheMainWindowIsNormal()
+    {
+        FakeTutorialHost host;
+        TutorialEngine engine(&host);
+        engine.load(TopicCounts{});
+        engine.setCurrentStepForTest(2, true);
+        initialize(host);
+        host.normal = false;
+        engine.run();
+        QVERIFY(engine.text().isEmpty());
+        QCOMPARE(engine.achieved()[0], 0);
+        QVERIFY(engine.introShown());
+        host.normal = true;
+        engine.run();
+        QCOMPARE(engine.achieved()[0], 1);
+    }
+
+    // Each row enters a step, runs it once (the introduction), does something in the
+    // main window with the real encoder and runs it again.
+    void stepChecks_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<HostAction>("action");
+        QTest::addColumn<QString>("textId"); // "" = the introduction stays
+        QTest::addColumn<bool>("introShownAfter");
+        QTest::addColumn<int>("credits");
+
+        QTest::newRow("1: coming back is the success") << 1 << HostAction(nothing) << "s1.done" << false << 1;
+        QTest::newRow("2: initialize") << 2 << HostAction(initialize) << "s2.done" << false << 1;
+        QTest::newRow("2: anything else is a hint") << 2 << HostAction(clearDisplay) << "s2.hint" << true << 0;
+        QTest::newRow("3: the preset text written") << 3 << HostAction(writeBox) << "s3.done" << false << 1;
+        QTest::newRow("3: a shorter text written")
+            << 3 << HostAction([](FakeTutorialHost &h) {
+                   h.boxes["TextBox"] = "abc";
+                   writeBox(h);
+               })
+            << "s3.done" << false << 1;
+        QTest::newRow("3: initialize changes nothing") << 3 << HostAction(initialize) << "" << true << 0;
+        QTest::newRow("3: another command is a hint") << 3 << HostAction(clearDisplay) << "s3.hint" << true << 0;
+        QTest::newRow("3: two-byte text is not plain text")
+            << 3 << HostAction([](FakeTutorialHost &h) {
+                   h.boxes["TextBox"] = QString::fromUtf8("漢字");
+                   h.send([](VX5200 &e) { return e.CharacterDisplay(QByteArray("\x8a\xbf\x8e\x9a", 4)); });
+               })
+            << "s3.hint" << true << 0;
+        QTest::newRow("4: cursor set credits and stays") << 4 << HostAction(cursorOneOne) << "s4.cursor" << true << 1;
+        QTest::newRow("4: text written ends the step") << 4 << HostAction(writeBox) << "s4.written" << false << 0;
+        QTest::newRow("4: anything else is a hint") << 4 << HostAction(clearDisplay) << "s4.hint" << true << 0;
+        QTest::newRow("5: text written") << 5 << HostAction(writeBox) << "s5.done" << false << 1;
+        QTest::newRow("5: display clear is a remark") << 5 << HostAction(clearDisplay) << "s5.cleared" << true << 0;
+        QTest::newRow("5: anything else changes nothing") << 5 << HostAction(initialize) << "" << true << 0;
+    }
+    void stepChecks()
+    {
+        QFETCH(int, step);
+        QFETCH(HostAction, action);
+        QFETCH(QString, textId);
+        QFETCH(bool, introShownAfter);
+        QFETCH(int, credits);
+        FakeTutorialHost host;
+        host.boxes["TextBox"] = "Hello";
+        TutorialEngine engine(&host);
+        engine.load(TopicCounts{});
+        engine.goToTopic(tutorial::stepTopic(step));
+        while (engine.currentStep() != step)
+            engine.next();
+        // The introduction comes first, whatever was sent before.
+        action(host);
+        engine.run();
+        QVERIFY(engine.introShown());
+        const QString intro = engine.text();
+        QVERIFY(!intro.isEmpty());
+        QCOMPARE(engine.achieved()[tutorial::stepTopic(step)], 0);
+
+        action(host);
+        engine.run();
+        QCOMPARE(engine.text(), textId.isEmpty() ? intro : engine.buildText(textId));
+        QCOMPARE(engine.introShown(), introShownAfter);
+        QCOMPARE(engine.achieved()[tutorial::stepTopic(step)], credits);
+    }
+
+    void introductionsPresetTheMainWindow_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<QString>("preset");
+        QTest::newRow("1") << 1 << 5000 << "";
+        QTest::newRow("2") << 2 << 5000 << "";
+        QTest::newRow("3") << 3 << 20000 << "TextBox=Hello";
+        QTest::newRow("4") << 4 << 20000 << "";
+        QTest::newRow("5") << 5 << 20000 << "";
+    }
+    void introductionsPresetTheMainWindow()
+    {
+        QFETCH(int, step);
+        QFETCH(int, interval);
+        QFETCH(QString, preset);
+        FakeTutorialHost host;
+        TutorialEngine engine(&host);
+        engine.load(TopicCounts{});
+        engine.setCurrentStepForTest(step, false);
+        engine.run();
+        QCOMPARE(host.timerInterval, interval);
+        QCOMPARE(host.boxWrites.join(','), preset);
+    }
+
+    void stayingSuccessCreditsOnEveryRunUpToTheCap()
+    {
+        FakeTutorialHost host;
+        TutorialEngine engine(&host);
+        engine.load(TopicCounts{});
+        engine.setCurrentStepForTest(4, true);
+        cursorOneOne(host);
+        for (int expected : {1, 2, 3, 3, 3}) {
+            engine.run();
+            QCOMPARE(engine.achieved()[1], expected);
+        }
+        QVERIFY(engine.introShown());
+        // Then a text written ends the step without a further credit.
+        host.boxes["TextBox"] = "Hello";
+        writeBox(host);
+        engine.run();
+        QCOMPARE(engine.text(), engine.buildText("s4.written"));
+        QVERIFY(!engine.introShown());
+        QCOMPARE(engine.achieved()[1], 3);
+    }
+
+    void creditShowsAtTheNextRun()
+    {
+        FakeTutorialHost host;
+        TutorialEngine engine(&host);
+        engine.load(TopicCounts{});
+        engine.setCurrentStepForTest(2, true);
+        initialize(host);
+        engine.run();
+        QCOMPARE(engine.achieved()[0], 1);
+        QCOMPARE(engine.progress().value, 0);
+        engine.run(); // the introduction again
+        QCOMPARE(engine.progress().value, 1);
+        QCOMPARE(engine.text(), engine.buildText("s2.intro"));
+    }
+
+    void graduation()
+    {
+        FakeTutorialHost host;
+        TutorialEngine engine(&host);
+        TopicCounts almost = fullCounts();
+        almost[0] = 1;
+        engine.load(almost);
+        engine.setCurrentStepForTest(2, true);
+        initialize(host);
+        engine.run(); // the last checkpoint: its feedback still shows
+        QCOMPARE(engine.text(), engine.buildText("s2.done"));
+        for (int step : {2, 0, 7}) {
+            engine.setCurrentStepForTest(step, false);
+            engine.run();
+            QVERIFY(engine.text().startsWith("    Congratulations!\r\n\r\nYou now graduated from the VX-5200 Tutorial."));
+        }
+        engine.resetAchievements();
+        QCOMPARE(engine.progress().value, 0);
+        engine.setCurrentStepForTest(3, false);
+        engine.run();
+        QCOMPARE(engine.text(), engine.buildText("s3.intro"));
+    }
+
+    void olderSeriesGraduatesWithoutItsMissingTopics()
+    {
+        FakeTutorialHost host;
+        TutorialEngine engine(&host);
+        TopicCounts c = fullCounts();
+        c[4] = c[6] = c[12] = 0;
+        engine.load(c);
+        engine.setOlderSeries(true);
+        engine.run();
+        QCOMPARE(engine.text(), engine.buildText("graduation"));
+        engine.setOlderSeries(false);
+        engine.run();
+        QCOMPARE(engine.text(), engine.buildText("welcome.back"));
+    }
+
+    void loadClampsCountsAndKeepsEnablement()
+    {
+        FakeTutorialHost host;
+        TutorialEngine engine(&host);
+        engine.setOlderSeries(true);
+        engine.setCurrentStepForTest(9, true);
+        TopicCounts c{};
+        c[0] = 9;
+        c[1] = -4;
+        engine.load(c);
+        QCOMPARE(engine.achieved()[0], 2);
+        QCOMPARE(engine.achieved()[1], 0);
+        QCOMPARE(engine.currentStep(), 0);
+        QVERIFY(!engine.introShown());
+        QVERIFY(!engine.topicEnabled(4));
+    }
+
+    void japaneseTexts()
+    {
+        FakeTutorialHost host;
+        host.language = "Japanese";
+        TutorialEngine engine(&host);
+        engine.load(TopicCounts{});
+        engine.run();
+        QVERIFY(engine.text().startsWith(QString::fromUtf8("     \u3000★ようこそ、「VX-5200チュートリアル」へ！")));
+        QVERIFY(engine.text().contains(QString::fromUtf8("[次へ]")));
+        QVERIFY(engine.text().contains(QString::fromUtf8("[戻る]")));
+        engine.setCurrentStepForTest(2, true);
+        clearDisplay(host);
+        engine.run();
+        QCOMPARE(engine.text().section("\r\n", 2, 2),
+                 QString::fromUtf8("[表示用電源制御他]の [Initialize] が見つかりませんか？"));
+    }
+
+    // Conditions the later steps are built from.
+    void conditions_data()
+    {
+        QTest::addColumn<StepCheck>("check");
+        QTest::addColumn<QString>("sent");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<bool>("expected");
+        using C = StepCheck;
+        const QString bitImage = "[1f][28][66][11][2c][01][04][00][01]";
+        QTest::newRow("prefix holds") << C::sentBeginsWith("[1f][24]") << "[1f][24][01][00]" << "" << true;
+        QTest::newRow("prefix longer than text fails") << C::sentBeginsWith("[1f][28][66][11]") << "[1f]" << "" << false;
+        QTest::newRow("slice in the middle") << C::sentSliceEquals(21, "[01]") << "[1f][28][77][02][01][01]" << "" << true;
+        QTest::newRow("slice beyond the text") << C::sentSliceEquals(21, "[01]") << "[1f][28][77][02][01]" << "" << false;
+        QTest::newRow("byte vs low byte of 300") << C::sentByteVsBox(5, 16, C::Compare::Equal, C::Operand::BoxLowByte, "X") << bitImage << "300" << true;
+        QTest::newRow("byte vs low byte of 44") << C::sentByteVsBox(5, 16, C::Compare::Equal, C::Operand::BoxLowByte, "X") << bitImage << " 44" << true;
+        QTest::newRow("byte vs low byte of 45") << C::sentByteVsBox(5, 16, C::Compare::Equal, C::Operand::BoxLowByte, "X") << bitImage << "45" << false;
+        QTest::newRow("byte differs from 300 unrounded") << C::sentByteVsBox(5, 16, C::Compare::NotEqual, C::Operand::BoxNumber, "X") << bitImage << "300" << true;
+        QTest::newRow("byte equals 44") << C::sentByteVsBox(5, 16, C::Compare::NotEqual, C::Operand::BoxNumber, "X") << bitImage << "44" << false;
+        QTest::newRow("missing byte fails") << C::sentByte(5, 16, C::Compare::NotEqual, 0) << "[1f][28][66][11]" << "" << false;
+        QTest::newRow("decimal read of 03") << C::sentByte(5, 10, C::Compare::Equal, 3) << "[1f][28][77][01][03]" << "" << true;
+        QTest::newRow("decimal read of 1f stops at f") << C::sentByte(1, 10, C::Compare::Equal, 1) << "[1f]" << "" << true;
+        QTest::newRow("text sent: empty box, nothing sent") << C::textSent() << "" << "" << true;
+    }
+    void conditions()
+    {
+        QFETCH(StepCheck, check);
+        QFETCH(QString, sent);
+        QFETCH(QString, box);
+        QFETCH(bool, expected);
+        FakeTutorialHost host;
+        host.sent = sent;
+        host.boxes["X"] = box;
+        host.boxes["TextBox"] = box;
+        TutorialEngine engine(&host);
+        QCOMPARE(engine.holds(check), expected);
+    }
+
+    void optionCondition()
+    {
+        FakeTutorialHost host;
+        TutorialEngine engine(&host);
+        const StepCheck c = StepCheck::optionChecked("BaseWindowWriteModeOption", 0);
+        QVERIFY(!engine.holds(c));
+        host.checked << "BaseWindowWriteModeOption#0";
+        QVERIFY(engine.holds(c));
+    }
+};
+
+KVX_TEST_MAIN(TestTutorialEngine)
+#include "tst_tutorial_engine.moc"

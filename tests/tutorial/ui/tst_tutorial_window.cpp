@@ -1,0 +1,253 @@
+#include "support/scripted_dialogs.h"
+#include "support/test_main.h"
+#include "tutorial/achievement_record.h"
+#include "tutorial/fake_tutorial_host.h"
+#include "tutorial/ui/tutorial_window.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+using namespace kvx;
+using kvx::test::FakeTutorialHost;
+using kvx::test::ScriptedDialogs;
+
+namespace {
+
+struct Fixture
+{
+    Fixture()
+    {
+        main.setObjectName("Form1");
+        main.resize(300, 200);
+        main.show();
+        window = new TutorialWindow(&host, &dialogs, &main);
+        window->setRecordPath(dir.filePath("enma.tmp"));
+    }
+    QPushButton *button(const QString &name) { return window->findChild<QPushButton *>(name); }
+    QString shownText() { return window->findChild<QPlainTextEdit *>("toviText")->toPlainText(); }
+    QProgressBar *progress() { return window->findChild<QProgressBar *>("ToutatuProgressBar"); }
+    void initialize() { host.send([](VX5200 &e) { return e.InitializeDisplay(); }); }
+    // What the main window does when a command completes while the tutorial waits.
+    void commandCompleted()
+    {
+        if (host.tutorialWaiting)
+            window->showTutorial();
+    }
+    // The main window's tutorial picture.
+    void openFromPicture()
+    {
+        window->showTutorial();
+        host.tutorialShown = host.tutorialWaiting = true;
+    }
+    void settle() { QTest::qWait(50); }
+
+    QTemporaryDir dir;
+    QWidget main;
+    FakeTutorialHost host;
+    ScriptedDialogs dialogs;
+    TutorialWindow *window = nullptr;
+};
+
+// Gives a window the focus. (A window counts as active while one of its own windows,
+// like the tutorial, has the focus, so the focus window itself is what is waited for.)
+bool focus(QWidget *w)
+{
+    w->activateWindow();
+    return QTest::qWaitFor([w] { return QGuiApplication::focusWindow() == w->windowHandle(); });
+}
+
+QString text(const QString &crlf)
+{
+    return QString(crlf).replace("\r\n", "\n");
+}
+
+} // namespace
+
+class TestTutorialWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void controlsAndCaptions()
+    {
+        Fixture f;
+        QVERIFY(!f.window->isModal());
+        QVERIFY(f.window->isWindow());
+        for (int t = 0; t < 13; ++t)
+            QVERIFY(f.button(QString("IndexCommandButton_%1").arg(t)));
+        QCOMPARE(f.button("IndexCommandButton_7")->text(), QString("Writing Mode"));
+        QCOMPARE(f.button("NextCommandButton")->text(), QString("Next"));
+        QCOMPARE(f.button("ResetCommandButton")->toolTip(), QString("Reset Achievement Record"));
+        QCOMPARE(f.window->findChild<QLabel *>("Label2")->text(), QString("MENU"));
+        f.host.language = "Japanese";
+        f.window->retranslate();
+        QCOMPARE(f.button("BackCommandButton")->text(), QString::fromUtf8("戻る"));
+        QCOMPARE(f.button("BtnAbort")->text(), QString::fromUtf8("中止"));
+        QCOMPARE(f.button("IndexCommandButton_12")->text(), QString::fromUtf8("スクリーンセーバー"));
+    }
+
+    void initializeFromTheMainWindowIsJudgedOnce()
+    {
+        Fixture f;
+        f.openFromPicture();
+        QVERIFY(f.window->isVisible());
+        QCOMPARE(f.shownText(), text(f.window->engine().buildText("welcome.first")));
+        QCOMPARE(f.window->windowTitle(), QString("5200 Tutor"));
+        f.settle();
+
+        int runs = f.host.engineRuns;
+        QTest::mouseClick(f.button("IndexCommandButton_0"), Qt::LeftButton);
+        f.settle();
+        QCOMPARE(f.host.engineRuns, runs + 1);
+        QCOMPARE(f.button("IndexCommandButton_0")->property("topicState").toString(), QString("current"));
+        QTest::mouseClick(f.button("NextCommandButton"), Qt::LeftButton); // step 2
+        f.settle();
+        QCOMPARE(f.shownText(), text(f.window->engine().buildText("s2.intro")));
+
+        // The user goes to the main window and sends Initialize.
+        QVERIFY(focus(&f.main));
+        runs = f.host.engineRuns;
+        f.initialize();
+        f.commandCompleted();
+        f.settle();
+        QCOMPARE(f.host.engineRuns, runs + 1);
+        QVERIFY(f.shownText().contains("O.K.  Initialization has been completed.\nClick Next for the next step."));
+        QCOMPARE(f.window->engine().achieved()[0], 1);
+    }
+
+    void comingBackFromTheMainWindowRunsTheEngineOtherWindowsDoNot()
+    {
+        Fixture f;
+        f.openFromPicture();
+        QVERIFY(QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == f.window->windowHandle(); }));
+        QCOMPARE(f.host.engineRuns, 1); // shown: once, not again for the activation
+        QVERIFY(focus(&f.main));
+
+        int runs = f.host.engineRuns;
+        QVERIFY(focus(f.window));
+        QCOMPARE(f.host.engineRuns, runs + 1);
+
+        // A message box closes and the tutorial is active again: no run.
+        QDialog box(f.window);
+        box.show();
+        QVERIFY(focus(&box));
+        runs = f.host.engineRuns;
+        box.hide();
+        QVERIFY(focus(f.window));
+        QCOMPARE(f.host.engineRuns, runs);
+    }
+
+    void resetAsksAndKeepsTheRecordUntilClose()
+    {
+        Fixture f;
+        TopicCounts saved{};
+        saved[0] = 2;
+        saved[1] = 1;
+        QVERIFY(achievement_record::save(f.dir.filePath("enma.tmp"), saved));
+        f.openFromPicture();
+        QVERIFY(f.shownText().startsWith("     Welcome back to the VX-5200 Tutorial !"));
+        QCOMPARE(f.progress()->value(), 3);
+        QCOMPARE(f.progress()->maximum(), 33);
+        QCOMPARE(f.button("IndexCommandButton_0")->property("topicState").toString(), QString("complete"));
+
+        f.dialogs.answers.enqueue(UserDialogs::Answer::Cancel);
+        QTest::mouseClick(f.button("ResetCommandButton"), Qt::LeftButton);
+        QCOMPARE(f.dialogs.titles.last(), QString("All Clear"));
+        QCOMPARE(f.dialogs.shown.last(),
+                 QString("This action will reset your Achievement Record.  Would you like to continue?"));
+        QCOMPARE(f.progress()->value(), 3);
+
+        f.dialogs.answers.enqueue(UserDialogs::Answer::Ok);
+        QTest::mouseClick(f.button("ResetCommandButton"), Qt::LeftButton);
+        QCOMPARE(f.progress()->value(), 0);
+        QCOMPARE(f.button("IndexCommandButton_0")->property("topicState").toString(), QString("open"));
+        QCOMPARE(achievement_record::load(f.dir.filePath("enma.tmp")), saved);
+
+        f.window->close();
+        QCOMPARE(achievement_record::load(f.dir.filePath("enma.tmp")), TopicCounts{});
+    }
+
+    void abortHidesWithoutSaving()
+    {
+        Fixture f;
+        f.openFromPicture();
+        f.window->engine().setCurrentStepForTest(2, true);
+        f.initialize();
+        f.commandCompleted();
+        QCOMPARE(f.window->engine().achieved()[0], 1);
+        QTest::mouseClick(f.button("BtnAbort"), Qt::LeftButton);
+        QVERIFY(!f.window->isVisible());
+        QVERIFY(!f.host.tutorialShown);
+        QVERIFY(!f.host.tutorialWaiting);
+        QCOMPARE(f.host.timerStops, 1);
+        QVERIFY(!QFile::exists(f.dir.filePath("enma.tmp")));
+        // Hiding keeps the state: shown again, the same step.
+        f.window->showTutorial();
+        QCOMPARE(f.window->engine().currentStep(), 2);
+    }
+
+    void closeSavesClearsTheFlagsAndReopensAfresh()
+    {
+        Fixture f;
+        f.window->setOlderSeriesLayout(true);
+        QCOMPARE(f.window->windowTitle(), QString("2100 Tutor"));
+        f.openFromPicture();
+        f.window->engine().setCurrentStepForTest(2, true);
+        f.initialize();
+        f.commandCompleted();
+        f.window->close();
+        QVERIFY(!f.window->isVisible());
+        QVERIFY(!f.host.tutorialShown);
+        QVERIFY(!f.host.tutorialWaiting);
+        QVERIFY(f.host.timerStops >= 1);
+        TopicCounts expected{};
+        expected[0] = 1;
+        QCOMPARE(achievement_record::load(f.dir.filePath("enma.tmp")), expected);
+
+        // A command after the close does not bring the tutorial back.
+        f.initialize();
+        f.commandCompleted();
+        QVERIFY(!f.window->isVisible());
+
+        f.openFromPicture();
+        QCOMPARE(f.window->engine().currentStep(), 0);
+        QVERIFY(f.shownText().startsWith("     Welcome back to the VX-5200 Tutorial !"));
+        for (int t : {4, 6, 12})
+            QVERIFY(!f.button(QString("IndexCommandButton_%1").arg(t))->isEnabled());
+        QCOMPARE(f.progress()->maximum(), 25);
+    }
+
+    void failedSaveIsShownAndTheFlagsStillClear()
+    {
+        Fixture f;
+        QFile blocker(f.dir.filePath("file"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        f.window->setRecordPath(blocker.fileName() + "/enma.tmp");
+        f.openFromPicture();
+        f.window->unloadTutorial();
+        QCOMPARE(f.dialogs.shown.size(), 1);
+        QVERIFY(f.dialogs.shown.first().startsWith("The tutorial's achievement record could not be saved."));
+        QVERIFY(!f.host.tutorialShown);
+        QVERIFY(!f.host.tutorialWaiting);
+        QVERIFY(!f.window->isLoaded());
+    }
+
+    void minimisedMainWindowStopsTheEngine()
+    {
+        Fixture f;
+        f.host.normal = false;
+        f.openFromPicture();
+        QVERIFY(f.shownText().isEmpty());
+        f.host.normal = true;
+        QTest::mouseClick(f.button("NextCommandButton"), Qt::LeftButton);
+        QCOMPARE(f.shownText(), text(f.window->engine().buildText("s1.intro")));
+    }
+};
+
+KVX_TEST_MAIN(TestTutorialWindow)
+#include "tst_tutorial_window.moc"
