@@ -4,6 +4,8 @@
 #include "link/qt_serial_port.h"
 #include "link/serial_port_io.h"
 #include "shell/model_list.h"
+#include "shell/model_series.h"
+#include "shell/settings_files.h"
 #include "shell/ui/clickable_label.h"
 #include "shell/ui/splash_dialog.h"
 
@@ -23,6 +25,10 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTextEdit>
+#include <QListWidget>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QVBoxLayout>
 
 namespace kvx {
@@ -84,7 +90,10 @@ MainWindow::MainWindow(Options options)
                                        : Connection::PortFactory([] { return std::make_unique<QtSerialPort>(); }))
     , m_ctx(m_encoder, m_log, *m_dialogs, m_state)
     , m_basic(m_ctx)
+    , m_player(m_link, m_state, *m_dialogs, [this] { return m_log.paused(); })
     , m_showSplash(options.showSplash)
+    , m_bitmapFolder(programFolder())
+    , m_hintColour(ButtonFaceColour)
 {
     setObjectName(QStringLiteral("Form1"));
     m_qtDialogs.setParentWidget(this);
@@ -103,6 +112,7 @@ MainWindow::MainWindow(Options options)
 
     buildUi();
     connectLink();
+    connect(&m_player, &MacroPlayer::stateChanged, this, &MainWindow::showRecorderState);
     connect(&m_connection, &Connection::changed, this, &MainWindow::syncConnection);
     connect(&m_connection, &Connection::serialPortCreated, this, &MainWindow::startMonitor);
     connect(&m_connection, &Connection::serialPortReleased, this, [this] { m_monitor.reset(); });
@@ -280,8 +290,9 @@ QWidget *MainWindow::buildModelFrame()
         grid->addWidget(m_series[i], 1, i);
     }
     m_series[0]->setChecked(true);
-    connect(m_models, &QComboBox::activated, this, &MainWindow::applyModelToEncoder);
-    connect(m_revB, &QCheckBox::clicked, this, &MainWindow::applyModelToEncoder);
+    connect(m_models, &QComboBox::activated, this, &MainWindow::HinmeiList_Click);
+    connect(m_revB, &QCheckBox::clicked, this, &MainWindow::Chk_B_Click);
+    connect(group, &QButtonGroup::idClicked, this, &MainWindow::OptSeries_Click);
     return g;
 }
 
@@ -307,6 +318,7 @@ QWidget *MainWindow::buildRecorderFrame()
     grid->addWidget(save, 1, 1);
     grid->addWidget(open, 1, 2, 1, 2);
     connect(m_rec, &QPushButton::clicked, this, &MainWindow::RecCommandButton_Click);
+    connect(m_play, &QPushButton::clicked, this, &MainWindow::PlayCommandButton_Click);
     connect(m_stop, &QPushButton::clicked, this, &MainWindow::StopCommandButton_Click);
     connect(m_pause, &QPushButton::clicked, this, &MainWindow::PauseCommandButton_Click);
     connect(edit, &QPushButton::clicked, this, &MainWindow::EditCommandButton_Click);
@@ -415,7 +427,11 @@ void MainWindow::startUp()
     m_state.TutorialShown = false;
     m_state.TutorialWaiting = false;
 
-    applyModelToEncoder();
+    LoadConfig();
+    if (const auto memo = loadTextMemo())
+        m_state.MacroText = *memo;
+
+    HinmeiList_Click();
 
     m_connection.setPortText(m_portList->currentText());
     m_connection.setSettingsText(m_settingsList->currentText());
@@ -437,6 +453,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     m_shutDown = true;
+    m_player.stop();
     // A send waiting for the module ends when its port goes away.
     if (m_link.isSending())
         m_link.releaseSerialPort();
@@ -449,6 +466,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // The macro being edited is what the next run should find.
     if (m_editor && m_editor->isEditorVisible())
         m_state.MacroText = m_editor->editorText();
+    SaveConfig();
+    const FileWriteResult memo = saveTextMemo(m_state.MacroText);
+    if (!memo.ok)
+        m_dialogs->message(writeFailureMessage(memo, m_state.UILanguage), UserDialogs::Icon::Warning);
     event->accept();
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
@@ -468,14 +489,95 @@ void MainWindow::Form_Activate()
     m_state.ListUpdating = false;
 }
 
-// ---------------------------------------------------------------- model
+// ---------------------------------------------------------------- model and series
 
-void MainWindow::applyModelToEncoder()
+QString MainWindow::currentModel() const
+{
+    return m_models->currentText();
+}
+
+bool MainWindow::revisionB() const
+{
+    return m_revB->isChecked();
+}
+
+void MainWindow::HinmeiList_Click()
 {
     m_state.ListUpdating = true;
     m_encoder.moduleName(m_models->currentText());
     m_encoder.moduleRevB(m_revB->isChecked());
+    // The panels refill their lists, draw their previews and lay themselves out for
+    // the new identity.
+    emit moduleChanged();
     m_state.ListUpdating = false;
+}
+
+void MainWindow::OptSeries_Click(int index)
+{
+    if (index < 0 || index > 3)
+        return;
+    m_seriesOption = index;
+    {
+        const QSignalBlocker block(m_series[index]);
+        m_series[index]->setChecked(true);
+    }
+    emit seriesOptionChanged(index);
+}
+
+void MainWindow::OpYByte_Click(int index)
+{
+    if (index < 0 || index > 1)
+        return;
+    emit yUnitChanged(index);
+}
+
+// ---------------------------------------------------------------- settings files
+
+void MainWindow::LoadConfig()
+{
+    const ConfigRead read = loadConfig();
+    if (read.port) {
+        const QSignalBlocker block(m_portList);
+        m_portList->setCurrentText(*read.port);
+    }
+    if (read.portSettings) {
+        const QSignalBlocker block(m_settingsList);
+        m_settingsList->setCurrentText(*read.portSettings);
+    }
+    if (read.model) {
+        const QSignalBlocker block(m_models);
+        m_models->setCurrentText(*read.model);
+    }
+    if (read.hintColour)
+        m_hintColour = *read.hintColour;
+    if (read.series)
+        OptSeries_Click(*read.series);
+    if (read.bitmapFolder) {
+        m_bitmapFolder = *read.bitmapFolder;
+        m_state.WorkFolder = *read.bitmapFolder;
+    }
+    if (read.revisionB && *read.revisionB != m_revB->isChecked()) {
+        m_revB->setChecked(*read.revisionB);
+        Chk_B_Click();
+    }
+    m_state.UILanguage = decideLanguage(read.language, systemLocaleLanguageName(), *m_dialogs);
+    emit settingsRestored();
+}
+
+void MainWindow::SaveConfig()
+{
+    ConfigSettings s;
+    s.port = m_portList->currentText();
+    s.portSettings = m_settingsList->currentText();
+    s.model = m_models->currentText();
+    s.hintColour = m_hintColour;
+    s.series = m_seriesOption;
+    s.bitmapFolder = m_bitmapFolder;
+    s.revisionB = m_revB->isChecked();
+    s.language = m_state.UILanguage;
+    const FileWriteResult r = saveConfig(s);
+    if (!r.ok)
+        m_dialogs->message(writeFailureMessage(r, m_state.UILanguage), UserDialogs::Icon::Warning);
 }
 
 // ---------------------------------------------------------------- connection
@@ -509,11 +611,14 @@ void MainWindow::showRecorderState()
 {
     m_rec->setStyleSheet(m_log.recording() ? QLatin1String(ActiveStyle) : QString());
     m_pause->setStyleSheet(m_log.paused() ? QLatin1String(ActiveStyle) : QString());
-    m_play->setStyleSheet(QString());
+    m_play->setStyleSheet(m_player.playButtonActive() ? QLatin1String(ActiveStyle) : QString());
 }
 
 void MainWindow::RecCommandButton_Click()
 {
+    // Recording ends a play (after its current line).
+    if (m_player.playButtonActive())
+        m_player.stop();
     m_log.setRecording(true);
     showRecorderState();
 }
@@ -522,6 +627,17 @@ void MainWindow::StopCommandButton_Click()
 {
     m_log.setRecording(false);
     m_log.setPaused(false);
+    m_player.stop();
+    showRecorderState();
+}
+
+void MainWindow::PlayCommandButton_Click()
+{
+    if (m_editor && m_editor->isEditorVisible())
+        m_state.MacroText = m_editor->editorText();
+    if (!m_player.play(m_state.MacroText))
+        return;
+    m_log.setRecording(false);
     showRecorderState();
 }
 
@@ -563,6 +679,97 @@ void MainWindow::Label31_Click()
     m_state.WorkFolder = programFolder();
     m_editor->loadCommand();
     m_editor->showEditor();
+}
+
+// ---------------------------------------------------------------- what the tutorial reads
+
+bool MainWindow::mainWindowNormal() const
+{
+    return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+QWidget *MainWindow::namedWidget(const QString &name, int index) const
+{
+    return findChild<QWidget *>(index < 0 ? name : QStringLiteral("%1_%2").arg(name).arg(index));
+}
+
+QString MainWindow::caption(const QString &name, int index) const
+{
+    QString text;
+    if (auto *t = findChild<QTabWidget *>(name); t && index >= 0)
+        text = t->tabText(index);
+    else if (auto *w = namedWidget(name, index)) {
+        if (auto *b = qobject_cast<QAbstractButton *>(w))
+            text = b->text();
+        else if (auto *l = qobject_cast<QLabel *>(w))
+            text = l->text();
+        else if (auto *g = qobject_cast<QGroupBox *>(w))
+            text = g->title();
+    }
+    return text.remove(QLatin1Char('&'));
+}
+
+QString MainWindow::boxText(const QString &name) const
+{
+    QWidget *w = findChild<QWidget *>(name);
+    if (auto *e = qobject_cast<QLineEdit *>(w))
+        return e->text();
+    if (auto *p = qobject_cast<QPlainTextEdit *>(w))
+        return p->toPlainText();
+    if (auto *t = qobject_cast<QTextEdit *>(w))
+        return t->toPlainText();
+    if (auto *c = qobject_cast<QComboBox *>(w))
+        return c->currentText();
+    return QString();
+}
+
+void MainWindow::setBoxText(const QString &name, const QString &text)
+{
+    QWidget *w = findChild<QWidget *>(name);
+    if (auto *e = qobject_cast<QLineEdit *>(w))
+        e->setText(text);
+    else if (auto *p = qobject_cast<QPlainTextEdit *>(w))
+        p->setPlainText(text);
+    else if (auto *t = qobject_cast<QTextEdit *>(w))
+        t->setPlainText(text);
+    else if (auto *c = qobject_cast<QComboBox *>(w))
+        c->setCurrentText(text);
+}
+
+int MainWindow::listIndex(const QString &name) const
+{
+    QWidget *w = findChild<QWidget *>(name);
+    if (auto *c = qobject_cast<QComboBox *>(w))
+        return c->currentIndex();
+    if (auto *l = qobject_cast<QListWidget *>(w))
+        return l->currentRow();
+    return -1;
+}
+
+QString MainWindow::listEntry(const QString &name) const
+{
+    QWidget *w = findChild<QWidget *>(name);
+    if (auto *c = qobject_cast<QComboBox *>(w))
+        return c->currentIndex() >= 0 ? c->itemText(c->currentIndex()) : QString();
+    if (auto *l = qobject_cast<QListWidget *>(w))
+        return l->currentItem() ? l->currentItem()->text() : QString();
+    return QString();
+}
+
+int MainWindow::controlValue(const QString &name) const
+{
+    if (auto *s = findChild<QAbstractSlider *>(name))
+        return s->value();
+    if (auto *b = findChild<QAbstractSpinBox *>(name))
+        return b->text().toInt();
+    return 0;
+}
+
+bool MainWindow::isChecked(const QString &name, int index) const
+{
+    if (auto *b = qobject_cast<QAbstractButton *>(namedWidget(name, index)))
+        return b->isChecked();
+    return false;
 }
 
 // ---------------------------------------------------------------- tutorial hooks

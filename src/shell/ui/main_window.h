@@ -8,10 +8,12 @@
 #include "panels/basic_codes.h"
 #include "shell/command_log.h"
 #include "shell/connection.h"
+#include "shell/macro_player.h"
 #include "shell/panel_context.h"
 #include "shell/seams.h"
 #include "shell/shell_state.h"
 #include "shell/ui/qt_user_dialogs.h"
+#include "tutorial/tutorial_host.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -36,7 +38,7 @@ class ClickableLabel;
 // The main window: the connection, the model, the recorder, the command log and
 // every command panel. Its public state lives in `state()`; other windows reach it
 // through the shell, never through the widgets.
-class MainWindow : public QMainWindow
+class MainWindow : public QMainWindow, public TutorialHost
 {
     Q_OBJECT
 public:
@@ -73,6 +75,35 @@ public:
     QTimer &toviTimer() { return m_toviTimer; }
     QTimer &usbTimer() { return m_usbTimer; }
 
+    MacroPlayer &player() { return m_player; }
+    // The chosen series option (0..3) and the Y unit option (0 "Y:8Dot", 1 "Y:1Dot").
+    int seriesOption() const { return m_seriesOption; }
+    QString currentModel() const;
+    bool revisionB() const;
+    // The folder of the bitmap file list (kept in Config.dat).
+    QString bitmapFolder() const { return m_bitmapFolder; }
+    void setBitmapFolder(const QString &folder) { m_bitmapFolder = folder; }
+    // The tool-tip button's colour as Config.dat keeps it.
+    qint32 hintColour() const { return m_hintColour; }
+    void setHintColour(qint32 colour) { m_hintColour = colour; }
+
+    // ---- what the tutorial reads of the main window ----
+    bool mainWindowNormal() const override;
+    QString uiLanguage() const override { return m_state.UILanguage; }
+    QString moduleSeri() const override { return m_encoder.moduleSeri(); }
+    QString lastSentText() const override { return m_link.lastText(); }
+    QString caption(const QString &name, int index = -1) const override;
+    QString boxText(const QString &name) const override;
+    void setBoxText(const QString &name, const QString &text) override;
+    int listIndex(const QString &name) const override;
+    QString listEntry(const QString &name) const override;
+    int controlValue(const QString &name) const override;
+    bool isChecked(const QString &name, int index = -1) const override;
+    void clearTutorialShown() override { m_state.TutorialShown = false; }
+    void clearTutorialWaiting() override { m_state.TutorialWaiting = false; }
+    void setTutorTimerInterval(int milliseconds) override { m_toviTimer.setInterval(milliseconds); }
+    void stopTutorTimer() override { m_toviTimer.stop(); }
+
     // addLog of the command log, for the panels.
     void addLog(const QString &name, const QString &help) { m_log.addLog(name, help); }
 
@@ -85,6 +116,13 @@ public:
     QVBoxLayout *column(int index) const { return m_columns[index]; }
 
 signals:
+    // A model (or the revision-B box) was chosen: the encoder holds the new identity.
+    // Emitted while ListUpdating is true, so refilled lists send nothing.
+    void moduleChanged();
+    void seriesOptionChanged(int index);
+    void yUnitChanged(int index);
+    // Config.dat has been read into the window (start-up).
+    void settingsRestored();
     // What the receive monitor shows, for the macro editor's received-data box and
     // the touch-switch panel's box (the monitor itself comes and goes with the port).
     void receivedDataPanelNeeded();
@@ -92,6 +130,11 @@ signals:
     void touchTextAppended(const QString &text);
 
 public slots:
+    void HinmeiList_Click();
+    void Chk_B_Click() { HinmeiList_Click(); }
+    void OptSeries_Click(int index);
+    void OpYByte_Click(int index);
+    void PlayCommandButton_Click();
     void toviImage_Click();
     void toviTimer_Timer();
     void RecCommandButton_Click();
@@ -120,7 +163,9 @@ private:
     void showRecorderState();
     void Form_Activate();
     void commandCompleted();
-    void applyModelToEncoder();
+    void LoadConfig();
+    void SaveConfig();
+    QWidget *namedWidget(const QString &name, int index) const;
 
     ShellState m_state;
     QtUserDialogs m_qtDialogs;
@@ -133,7 +178,11 @@ private:
     Connection m_connection;
     PanelContext m_ctx;
     BasicCodesPanel m_basic;
+    MacroPlayer m_player;
     bool m_showSplash;
+    int m_seriesOption = 0;
+    QString m_bitmapFolder;
+    qint32 m_hintColour;
     bool m_shutDown = false;
 
     MacroEditorSeam *m_editor = nullptr;
