@@ -8,6 +8,7 @@
 #include "shell/settings_files.h"
 #include "shell/ui/clickable_label.h"
 #include "shell/ui/splash_dialog.h"
+#include "tutorial/ui/tutorial_window.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -73,6 +74,22 @@ QTabWidget *tabs(const QString &name, const QStringList &captions)
     return t;
 }
 
+// The main window's own tutorial window behind the tutorial seam.
+class OwnTutorial : public TutorialSeam
+{
+public:
+    explicit OwnTutorial(MainWindow &window)
+        : m_window(window)
+    {
+    }
+    void showTutorial() override { m_window.tutorWindow()->showTutorial(); }
+    void hideTutorial() override { m_window.tutorWindow()->hide(); }
+    void unloadTutorial() override { m_window.tutorWindow()->unloadTutorial(); }
+
+private:
+    MainWindow &m_window;
+};
+
 } // namespace
 
 MainWindow::MainWindow()
@@ -102,6 +119,12 @@ MainWindow::MainWindow(Options options)
     m_link.setUsbLink(&m_usb);
     m_log.attachLink(&m_link);
     m_connection.setUsb(&m_usb);
+    m_ownTutorial = std::make_unique<OwnTutorial>(*this);
+    m_tutorial = m_ownTutorial.get();
+    connect(this, &MainWindow::moduleChanged, this, [this] {
+        const QString seri = m_encoder.moduleSeri();
+        tutorWindow()->setOlderSeriesLayout(seri.startsWith(QLatin1String("2100")));
+    });
 
     m_toviTimer.setObjectName(QStringLiteral("toviTimer"));
     m_toviTimer.setInterval(5000);
@@ -120,6 +143,13 @@ MainWindow::MainWindow(Options options)
 }
 
 MainWindow::~MainWindow() = default;
+
+TutorialWindow *MainWindow::tutorWindow()
+{
+    if (!m_tutorWindow)
+        m_tutorWindow = std::make_unique<TutorialWindow>(this, m_dialogs, this);
+    return m_tutorWindow.get();
+}
 
 void MainWindow::setMacroEditor(MacroEditorSeam *editor)
 {

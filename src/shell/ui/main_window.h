@@ -34,6 +34,7 @@ class QVBoxLayout;
 namespace kvx {
 
 class ClickableLabel;
+class TutorialWindow;
 
 // The main window: the connection, the model, the recorder, the command log and
 // every command panel. Its public state lives in `state()`; other windows reach it
@@ -69,6 +70,8 @@ public:
     void setMacroEditor(MacroEditorSeam *editor);
     void setImageList(ImageListSeam *imageList) { m_imageList = imageList; }
     void setTutorial(TutorialSeam *tutorial) { m_tutorial = tutorial; }
+    // The main window's own tutorial window, created on first use.
+    TutorialWindow *tutorWindow();
 
     // The splash window of the running start-up (tests close it).
     QDialog *splash() const { return m_splash; }
@@ -123,6 +126,9 @@ signals:
     void yUnitChanged(int index);
     // Config.dat has been read into the window (start-up).
     void settingsRestored();
+    // Module initialisation: every panel puts its controls back to their start values,
+    // sending nothing.
+    void resetControlsRequested();
     // What the receive monitor shows, for the macro editor's received-data box and
     // the touch-switch panel's box (the monitor itself comes and goes with the port).
     void receivedDataPanelNeeded();
@@ -188,6 +194,8 @@ private:
     MacroEditorSeam *m_editor = nullptr;
     ImageListSeam *m_imageList = nullptr;
     TutorialSeam *m_tutorial = nullptr;
+    std::unique_ptr<TutorialWindow> m_tutorWindow;
+    std::unique_ptr<TutorialSeam> m_ownTutorial;
 
     std::unique_ptr<ReceiveMonitor> m_monitor;
     QTimer m_toviTimer;
