@@ -122,6 +122,17 @@ char systemByteOf(char32_t ch, SystemCodePage page)
     return code <= 0xFF ? char(code) : '?';
 }
 
+QChar systemCharOf(quint8 b, SystemCodePage page)
+{
+    if (b < 0x80)
+        return QChar(b);
+    if (page == SystemCodePage::Cp932)
+        return (b >= 0xA1 && b <= 0xDF) ? QChar(char16_t(0xFF61 + (b - 0xA1))) : QChar(u'?');
+    if (b < 0xA0)
+        return QChar(Cp1252High[b - 0x80]);
+    return QChar(b);
+}
+
 QString decodeFileText(const QByteArray &bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);

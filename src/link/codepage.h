@@ -20,6 +20,11 @@ int systemCodeOf(char32_t ch, SystemCodePage page);
 // The single byte of one character: its byte, or '?' when it has none of one byte.
 char systemByteOf(char32_t ch, SystemCodePage page);
 
+// One byte alone as a character of the code page. In CP932 a byte alone is a
+// character only below 0x80 or as a half-width katakana; a lead byte without its
+// partner and the unassigned bytes give "?".
+QChar systemCharOf(quint8 byte, SystemCodePage page);
+
 // The text of a file read from disk: UTF-8 when the bytes are valid UTF-8 (a leading
 // byte-order mark is dropped), otherwise CP932, so files written on Windows still load.
 // A byte CP932 cannot read becomes U+FFFD.

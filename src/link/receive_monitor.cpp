@@ -1,32 +1,11 @@
 #include "link/receive_monitor.h"
 
+#include "link/codepage.h"
 #include "link/serial_port_io.h"
 
 namespace kvx {
 
 namespace {
-
-// Windows-1252 0x80..0x9F; the five bytes it leaves undefined stand for the C1
-// controls of the same number, as Windows converts them.
-constexpr char16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-// One byte as a character of the system code page. In CP932 a byte alone is a
-// character only below 0x80 or as a half-width katakana; a lead byte without its
-// partner, and the unassigned bytes, show as "?".
-QChar codePageChar(quint8 b, bool japanese)
-{
-    if (b < 0x80)
-        return QChar(b);
-    if (japanese)
-        return (b >= 0xA1 && b <= 0xDF) ? QChar(char16_t(0xFF61 + (b - 0xA1))) : QChar(u'?');
-    if (b < 0xA0)
-        return QChar(kCp1252High[b - 0x80]);
-    return QChar(b);
-}
 
 QChar upperHexDigit(int v)
 {
@@ -52,7 +31,7 @@ QString ReceiveText::editorLines(const QByteArray &bytes) const
         out += upperHexDigit(b);
         out += QLatin1String("h ");
         if (b > 32)
-            out += codePageChar(b, m_japanese);
+            out += systemCharOf(b, m_japanese ? SystemCodePage::Cp932 : SystemCodePage::Windows1252);
         out += QLatin1String("\r\n");
     }
     return out;

@@ -1,5 +1,7 @@
 #include "shell/settings_files.h"
 
+#include "link/codepage.h"
+
 #include "link/app_paths.h"
 #include "shell/model_series.h"
 #include "shell/user_dialogs.h"
@@ -159,7 +161,7 @@ ConfigRead parseConfig(const QByteArray &bytes)
 {
     ConfigRead read;
     read.fileFound = true;
-    FieldReader fields(decodeStoredText(bytes));
+    FieldReader fields(decodeFileText(bytes));
 
     const std::optional<QString> tag = fields.next();
     if (!tag)
@@ -241,7 +243,7 @@ QByteArray textMemoBytes(const QString &macroText)
 
 QString parseTextMemo(const QByteArray &bytes)
 {
-    QString text = decodeStoredText(bytes);
+    QString text = decodeFileText(bytes);
     if (text.endsWith(CrLf))
         text.chop(2);
     return text;

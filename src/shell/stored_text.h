@@ -5,11 +5,6 @@
 
 namespace kvx {
 
-// The text of a file the program keeps: UTF-8 when the bytes are valid UTF-8 (a
-// leading byte-order mark is dropped), otherwise CP932, so files written on Windows
-// still load. A byte CP932 cannot read becomes U+FFFD.
-QString decodeStoredText(const QByteArray &bytes);
-
 // The outcome of writing one of the program's files.
 struct FileWriteResult
 {
