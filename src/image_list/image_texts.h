@@ -40,6 +40,9 @@ inline const QString cannotOpen = QStringLiteral(" File cannot be opened. error 
 inline const QString colorTable16 = QStringLiteral("Color table size is larger than 16.");
 inline const QString colorTable256 = QStringLiteral("Color table size is larger than expected.");
 inline const QString imageLabelList = QStringLiteral("Image Label List");
+// First lines of the list files and listings.
+inline const QString banner = QStringLiteral("Telmarin KVX35P evaluation tool");
+inline const QString authorCredit = QStringLiteral("KVX35P");
 // "No more than 1000 images cannot be loaded."
 QString listFull(int imgMax);
 // "This Color Depth is not supported Yet. 32"
