@@ -1,0 +1,78 @@
+#pragma once
+
+#include "image_list/image_entry.h"
+
+#include <QList>
+#include <QString>
+
+namespace kvx {
+
+class ImageList;
+class UserDialogs;
+
+// Text of an image-list file (.iml). File references under base (the folder of the
+// list file) are written relative to it ("./pics/a.bmp"); with withBmp every
+// reference is "./" and the bare file name.
+QString imageListFileText(const QList<ImageListEntry> &entries, const QString &base, bool withBmp);
+
+// Text of temp.iml, the list kept between runs: the same lines with full paths (the
+// working folder it was once relative to moves), and its own header word.
+QString tempImageListText(const QList<ImageListEntry> &entries);
+
+// What a list file held. A line that cannot be read stops the reading: the entries
+// before it stay and errorLine (from 1) names it. More entries than the list holds
+// stop the reading with full set.
+struct ImageListRead
+{
+    QList<ImageListEntry> entries;
+    int errorLine = 0;
+    bool full = false;
+    QString currentPath; // a "CurrentPath" line: folder and "/*.iml"
+};
+// Relative references (starting with ".") resolve against base; "\" separators of
+// files made on Windows become "/".
+ImageListRead parseImageList(const QString &text, const QString &base, int maxEntries);
+
+// The image list's files: opening and saving lists, temp.iml, Imgpath.tmp, the
+// bitmaps copied beside a list, and the definition listings. Messages and dialogs go
+// through dialogs; the working folder and language come from the list.
+class ImageListFiles
+{
+public:
+    ImageListFiles(ImageList &list, UserDialogs &dialogs);
+
+    QString caption() const { return m_caption; }
+    // The list file last opened or saved ("" for none).
+    QString listPath() const { return m_listPath; }
+    bool withBmp() const { return m_withBmp; }
+    void setWithBmp(bool on) { m_withBmp = on; }
+    void toggleWithBmp() { m_withBmp = !m_withBmp; }
+
+    void newImageList();
+    bool openImageList();
+    bool readImageListFile(const QString &path, const QString &base);
+    // At start-up: Imgpath.tmp, then temp.iml (a missing file is no error).
+    void loadImgPathFile();
+    void loadTempImageList();
+    bool saveImageList();
+    bool saveImageListAs();
+    bool writeImageListFile(const QString &path);
+    bool saveTempImageList();
+    bool saveImgPathFile();
+    void copyBmpFilesToListFolder(const QString &folder);
+    // "Output List": the definition listing to a file the user chooses.
+    bool outputList();
+
+private:
+    void showReadProblems(const ImageListRead &read, const QString &path);
+
+    ImageList &m_list;
+    UserDialogs &m_dialogs;
+    QString m_caption;
+    QString m_listPath;
+    QString m_listDialogFile; // where the list dialogs start
+    QString m_listingPath;
+    bool m_withBmp = false;
+};
+
+} // namespace kvx
