@@ -3,6 +3,7 @@
 #include "image_list/image_texts.h"
 #include "image_list/param_text.h"
 #include "image_list/text_io.h"
+#include "link/codepage.h"
 
 #include <QIODevice>
 #include <QSaveFile>
@@ -346,7 +347,7 @@ QString fromBoxCaption(int page, qint64 used)
 ModuleBytes exportTextToBytes(const QString &text)
 {
     ModuleBytes result;
-    const QStringList lines = splitLines(text);
+    const QStringList lines = splitFileLines(text);
     for (int n = 0; n < lines.size(); ++n) {
         QString line = lines[n];
         trimSpaces(line);

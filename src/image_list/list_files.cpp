@@ -5,6 +5,7 @@
 #include "image_list/image_texts.h"
 #include "image_list/param_text.h"
 #include "image_list/text_io.h"
+#include "link/codepage.h"
 #include "link/app_paths.h"
 #include "link/numbers.h"
 #include "shell/user_dialogs.h"
@@ -89,7 +90,7 @@ QString tempImageListText(const QList<ImageListEntry> &entries)
 ImageListRead parseImageList(const QString &text, const QString &base, int maxEntries)
 {
     ImageListRead read;
-    const QStringList lines = splitLines(text);
+    const QStringList lines = splitFileLines(text);
     for (int n = 0; n < lines.size(); ++n) {
         QString rest = lines[n];
         const QString key = normalizeParamText(rest).toLower();
@@ -220,7 +221,7 @@ void ImageListFiles::loadImgPathFile()
     QString text;
     if (!readTextFile(programFile(kImgPathFile), text) && !readTextFile(programFile(kImgPathFile.toLower()), text))
         return;
-    const QStringList lines = splitLines(text);
+    const QStringList lines = splitFileLines(text);
     if (!lines.isEmpty())
         m_listDialogFile = lines[0];
     if (lines.size() > 1 && lines[1] == QLatin1String("Y"))

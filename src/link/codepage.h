@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace kvx {
 
@@ -29,5 +30,9 @@ QChar systemCharOf(quint8 byte, SystemCodePage page);
 // byte-order mark is dropped), otherwise CP932, so files written on Windows still load.
 // A byte CP932 cannot read becomes U+FFFD.
 QString decodeFileText(const QByteArray &bytes);
+
+// The lines of a text: CR LF, CR and LF each end one line; a final line end adds no
+// empty line.
+QStringList splitFileLines(const QString &text);
 
 } // namespace kvx

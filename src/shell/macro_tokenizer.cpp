@@ -111,21 +111,7 @@ MacroReading MacroTokenizer::read(const QString &text) const
 
 QStringList MacroTokenizer::splitLines(const QString &text)
 {
-    QStringList lines;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c != QLatin1Char('\r') && c != QLatin1Char('\n'))
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
-            ++i;
-        start = i + 1;
-    }
-    if (start < n)
-        lines.append(text.mid(start));
-    return lines;
+    return splitFileLines(text);
 }
 
 QString dataErrorMessage(const MacroReadError &error)

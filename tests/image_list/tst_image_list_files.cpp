@@ -1,3 +1,4 @@
+#include "link/codepage.h"
 #include "image_list/bmp_builder.h"
 #include "image_list/definition_listing.h"
 #include "image_list/image_list.h"
@@ -306,7 +307,9 @@ private slots:
         QVERIFY(dialogs.shown[0].startsWith(QStringLiteral("Line 4 of ")));
 
         dialogs.shown.clear();
-        dialogs.chooseFile(dir.filePath(QStringLiteral("no/such/folder/x.iml")), 1);
+        // A file stands where the folder would have to be.
+        QVERIFY(kvx::test::writeFile(dir.filePath(QStringLiteral("plain")), "x"));
+        dialogs.chooseFile(dir.filePath(QStringLiteral("plain/x.iml")), 1);
         QVERIFY(!files.saveImageListAs());
         QCOMPARE(dialogs.shown, QStringList{QStringLiteral("Error")});
         QCOMPARE(files.caption(), QStringLiteral("Image Tool"));
@@ -401,7 +404,7 @@ private:
 #include "image_list/text_io.h"
 QString TestImageListFiles::decodeTextForTest(const QByteArray &bytes)
 {
-    return kvx::decodeText(bytes);
+    return kvx::decodeFileText(bytes);
 }
 
 KVX_TEST_MAIN(TestImageListFiles)
