@@ -108,6 +108,7 @@ MainWindow::MainWindow(Options options)
     , m_ctx(m_encoder, m_log, *m_dialogs, m_state)
     , m_basic(m_ctx)
     , m_player(m_link, m_state, *m_dialogs, [this] { return m_log.paused(); })
+    , m_images(*m_dialogs)
     , m_showSplash(options.showSplash)
     , m_bitmapFolder(programFolder())
     , m_hintColour(ButtonFaceColour)
@@ -119,6 +120,12 @@ MainWindow::MainWindow(Options options)
     m_link.setUsbLink(&m_usb);
     m_log.attachLink(&m_link);
     m_connection.setUsb(&m_usb);
+    connect(this, &MainWindow::seriesOptionChanged, &m_images, &ImageList::setSeriesOption);
+    connect(this, &MainWindow::moduleChanged, this, [this] { m_images.setModuleSeri(m_encoder.moduleSeri()); });
+    connect(this, &MainWindow::settingsRestored, this, [this] {
+        m_images.setLanguage(m_state.UILanguage);
+        m_images.setWorkFolder(m_state.WorkFolder);
+    });
     m_ownTutorial = std::make_unique<OwnTutorial>(*this);
     m_tutorial = m_ownTutorial.get();
     connect(this, &MainWindow::moduleChanged, this, [this] {

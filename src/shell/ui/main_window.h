@@ -5,6 +5,7 @@
 #include "link/usb_io_link.h"
 #include "link/usb_linux_transport.h"
 #include "link/vx5200.h"
+#include "image_list/image_list.h"
 #include "panels/basic_codes.h"
 #include "shell/command_log.h"
 #include "shell/connection.h"
@@ -79,6 +80,9 @@ public:
     QTimer &usbTimer() { return m_usbTimer; }
 
     MacroPlayer &player() { return m_player; }
+    // The image list (kept between runs by the image-list window), read by the memory
+    // images panel; it follows the series option, the module and the language.
+    ImageList &imageList() { return m_images; }
     // The chosen series option (0..3) and the Y unit option (0 "Y:8Dot", 1 "Y:1Dot").
     int seriesOption() const { return m_seriesOption; }
     QString currentModel() const;
@@ -185,6 +189,7 @@ private:
     PanelContext m_ctx;
     BasicCodesPanel m_basic;
     MacroPlayer m_player;
+    ImageList m_images;
     bool m_showSplash;
     int m_seriesOption = 0;
     QString m_bitmapFolder;
