@@ -1,0 +1,17 @@
+#include "shell/macro_tokenizer.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString text = QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
+    for (auto page : {kvx::SystemCodePage::Windows1252, kvx::SystemCodePage::Cp932}) {
+        const kvx::MacroReading r = kvx::MacroTokenizer(page).read(text);
+        if (r.ok())
+            r.bytes();
+        else
+            kvx::dataErrorMessage(*r.error);
+    }
+    return 0;
+}
