@@ -121,16 +121,6 @@ private slots:
         QCOMPARE(animationLedCount(text).value_or(-1), count);
     }
 
-    void ledOnSendsAndLogs()
-    {
-        PanelRig rig;
-        LedBacklightPanel panel(rig.ctx);
-        panel.Command12_Click();
-        QCOMPARE(rig.sink.commands, QList<QByteArray>{hexBytes("1F 4C 61 40 01")});
-        QCOMPARE(rig.names, QStringList{"Back lighr LED ON (n = 0 for LED off)"});
-        QCOMPARE(rig.helps, QStringList{"-----OpCode----  n "});
-    }
-
     void allSendsTheColourOfTheSeries_data()
     {
         QTest::addColumn<QString>("model");
@@ -238,8 +228,6 @@ private slots:
         QTest::addColumn<int>("commands");
         QTest::newRow("20 frames") << "20" << 10 << 40;
         QTest::newRow("21 LEDs at -40") << "5" << -40 << 10;
-        QTest::newRow("no frames") << "0" << 10 << 0;
-        QTest::newRow("not a number: no frames") << "many" << 10 << 0;
     }
     void animationFrameCountAndDirection()
     {
@@ -306,15 +294,6 @@ private slots:
         QTEST(rig.dialogs.shown.first(), "message");
     }
 
-    void badLedCountMessageInJapanese()
-    {
-        PanelRig rig("VX256x64_21K");
-        rig.state.UILanguage = "Japanese";
-        LedBacklightPanel panel(rig.ctx);
-        panel.CmdBL_Click(1, "30", "2", AnimationSettings());
-        QCOMPARE(rig.dialogs.shown, QStringList{"LEDの数は0～21で指定してください。"});
-    }
-
     void animationStopsAtTheFirstCommandNotSent_data()
     {
         QTest::addColumn<int>("good");
@@ -351,17 +330,6 @@ private slots:
         QVERIFY(!panel.animationRunning());
     }
 
-    void seriesLayoutRules()
-    {
-        const LedSeriesLayout older = ledSeriesLayout(true);
-        QVERIFY(older.waveButton && older.blockButtons && older.dutyAdjust && older.chooseRgb);
-        QVERIFY(!older.wipeButtons && !older.singleColourOptions && !older.clearDutyAdjust);
-        QCOMPARE(older.ledCount, "8");
-        const LedSeriesLayout newer = ledSeriesLayout(false);
-        QVERIFY(!newer.waveButton && !newer.blockButtons && !newer.dutyAdjust && !newer.chooseRgb);
-        QVERIFY(!newer.wipeButtons && newer.singleColourOptions && newer.clearDutyAdjust);
-        QCOMPARE(newer.ledCount, "1");
-    }
 };
 
 KVX_TEST_MAIN(TestLedBacklight)

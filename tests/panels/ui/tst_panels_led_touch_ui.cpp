@@ -44,15 +44,6 @@ class TestLedTouchUi : public QObject
 {
     Q_OBJECT
 private slots:
-    void ledOnReachesTheModule()
-    {
-        WindowWithModule w;
-        w.started.click("Command12");
-        QVERIFY(w.module.waitForBytes(5));
-        QCOMPARE(w.module.received(), hexBytes("1F 4C 61 40 01"));
-        QCOMPARE(w.started.window.commandLog().lastName(), "Back lighr LED ON (n = 0 for LED off)");
-    }
-
     void allSendsTheSlidersColour()
     {
         WindowWithModule w;
@@ -185,16 +176,6 @@ private slots:
         QVERIFY(isEnabled(s, "cmdTouch_0"));
         QVERIFY(staysQuiet(w.module, 100));
         QVERIFY(w.module.received().isEmpty());
-    }
-
-    void readOneSwitchSendsTheListIndex()
-    {
-        WindowWithModule w;
-        w.started.child<QComboBox>("ComboTSW_0")->setCurrentIndex(4);
-        w.started.click("cmdTouch_1");
-        QVERIFY(w.module.waitForBytes(4));
-        QCOMPARE(w.module.received(), hexBytes("1F 4B 11 04"));
-        QCOMPARE(w.started.window.commandLog().lastName(), "Read Switch No.4");
     }
 
     void answersBoxStaysBounded()
