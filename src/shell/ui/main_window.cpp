@@ -3,6 +3,7 @@
 #include "link/app_paths.h"
 #include "link/qt_serial_port.h"
 #include "link/serial_port_io.h"
+#include "panels/ui/led_touch_panels_ui.h"
 #include "shell/model_list.h"
 #include "shell/model_series.h"
 #include "shell/settings_files.h"
@@ -237,6 +238,7 @@ QWidget *MainWindow::tabPage(const QString &tab, int index) const
 
 void MainWindow::installPanels()
 {
+    new LedTouchPanelsUi(*this);
 }
 
 QWidget *MainWindow::buildConnectionFrame()
