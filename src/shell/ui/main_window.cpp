@@ -238,7 +238,14 @@ QWidget *MainWindow::tabPage(const QString &tab, int index) const
 
 void MainWindow::installPanels()
 {
-    new LedTouchPanelsUi(*this);
+    auto *ledTouch = new LedTouchPanelsUi(*this);
+    connect(this, &MainWindow::moduleChanged, ledTouch, [this, ledTouch] {
+        ledTouch->applySeriesLayout(m_encoder.moduleSeri().startsWith(QLatin1String("2100")));
+        if (const auto count = ledCountForModel(currentModel()))
+            ledTouch->applyModelChoice(count, FillSwitchList(0, m_encoder.NumberOfSW()));
+        ledTouch->fillSwitchList();
+    });
+    connect(this, &MainWindow::resetControlsRequested, ledTouch, &LedTouchPanelsUi::resetControls);
 }
 
 QWidget *MainWindow::buildConnectionFrame()

@@ -97,6 +97,9 @@ private slots:
     void countAndDutyBoxesStayEqual()
     {
         StartedWindow s;
+        // Duty adjustment belongs to the older series.
+        s.child<QComboBox>("HinmeiList")->setCurrentText("VX256X32_21K");
+        s.window.HinmeiList_Click();
         s.child<QLineEdit>("Text11")->setText("5");
         QCOMPARE(s.child<QLineEdit>("TxtNoOfLED")->text(), "5");
         s.child<QLineEdit>("TxtNoOfLED")->setText("7");
