@@ -40,18 +40,6 @@ private slots:
         QCOMPARE(encoder.encode(text), bytes);
     }
 
-    void languagesAndCodePages()
-    {
-        QCOMPARE(AsianLanguages().size(), 4);
-        QCOMPARE(findAsianLanguage(QStringLiteral("韓国語"))->codePage, 949);
-        QCOMPARE(findAsianLanguage(QStringLiteral("Traditional Chinese"))->charset, 136);
-        QVERIFY(!findAsianLanguage(QStringLiteral("japanese")));
-        QVERIFY(!findAsianLanguage(QString()));
-        QCOMPARE(codePageOfLcid(2052, QStringLiteral("English")), 936);
-        QCOMPARE(codePageOfLcid(0, QStringLiteral("Japanese")), 932);
-        QCOMPARE(codePageOfLcid(0, QStringLiteral("English")), 1252);
-    }
-
     void leadBytesAndDecoding()
     {
         QVERIFY(isLeadByte(0x82, 932));

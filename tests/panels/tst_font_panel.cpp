@@ -6,168 +6,134 @@ using namespace kvx;
 using namespace kvx::test;
 
 namespace {
+
 enum Control { Size, Magnified, Gap, International, CodeTable, Download, Extension };
+
+SendResult act(FontPanel &panel, int control, int index, const QString &text)
+{
+    switch (control) {
+    case Size: return panel.ListSize_Click(text);
+    case Magnified: return panel.MagunifiedList_Click(text);
+    case Gap: return panel.GapList_Click(index, text);
+    case International: return panel.InterNationalFontList_Click(index, text);
+    case CodeTable: return panel.CharacterCodeList_Click(index, text);
+    case Download: return panel.DownloadFontCheck_Click(index != 0);
+    default: return panel.CmdFontExtension_Click(text);
+    }
+}
+
+const QString SizeHelp = QStringLiteral("-----OpCode----- Size ( Size=1: 6x8, 2=:8x16, =4:16x32)");
+const QString TableHelp = QStringLiteral("-OpCode-  n  (n:CodeSet 0<=n<=5 or 10Hex <=n<=13Hex or n=FFhex)");
+const QString DownloadHelp = QStringLiteral("-OpCode-  n  (n:DownloadCharacterEnable 0-Disable,1-Enable)");
+
 } // namespace
-Q_DECLARE_METATYPE(Control)
 
 class TestFontPanel : public QObject
 {
     Q_OBJECT
-private:
-    static SendResult act(FontPanel &panel, Control control, int index, const QString &text)
-    {
-        switch (control) {
-        case Size:
-            return panel.ListSize_Click(text);
-        case Magnified:
-            return panel.MagunifiedList_Click(text);
-        case Gap:
-            return panel.GapList_Click(index, text);
-        case International:
-            return panel.InterNationalFontList_Click(index, text);
-        case CodeTable:
-            return panel.CharacterCodeList_Click(index, text);
-        case Download:
-            return panel.DownloadFontCheck_Click(index != 0);
-        case Extension:
-            return panel.CmdFontExtension_Click(text);
-        }
-        return SendResult::Skipped;
-    }
-
 private slots:
     void everyControlSendsAndLogs_data()
     {
         QTest::addColumn<QString>("model");
         QTest::addColumn<bool>("revB");
-        QTest::addColumn<Control>("control");
+        QTest::addColumn<int>("control");
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("help");
-        const QString m52 = QStringLiteral("VX140X32_52K");
-        const QString m21 = QStringLiteral("VX256X64_21K");
-        const QString sizeHelp = QStringLiteral("-----OpCode----- Size ( Size=1: 6x8, 2=:8x16, =4:16x32)");
-        const QString sizeHelpB =
-            QStringLiteral("-----OpCode----- Size ( Size=1: 6x8, 2=:8x16, =3:12x24, =4:16x32)");
-        const QString tableHelp52 = QStringLiteral("-OpCode-  n  (n:CodeSet 0<=n<=5 or 16<=n<=19)");
-        const QString tableHelp =
-            QStringLiteral("-OpCode-  n  (n:CodeSet 0<=n<=5 or 10Hex <=n<=13Hex or n=FFhex)");
-        QTest::newRow("size 8x16") << m52 << false << Size << 1 << "8x16" << hexBytes("1F 28 67 01 02")
-                                   << "Font Size : " << sizeHelp;
-        QTest::newRow("size 12x24 on 2100B") << m21 << true << Size << 2 << "12x24" << hexBytes("1F 28 67 01 03")
-                                             << "Font Size : " << sizeHelpB;
-        QTest::newRow("size 16x32 on 2100") << m21 << false << Size << 2 << "16x32" << hexBytes("1F 28 67 01 04")
-                                            << "Font Size : " << sizeHelp;
-        QTest::newRow("size other text is 0") << m52 << true << Size << 0 << "6X8" << hexBytes("1F 28 67 01 00")
-                                              << "Font Size : " << sizeHelp;
-        QTest::newRow("magnified X4 Y2") << m52 << false << Magnified << 5 << "X4 Y2"
-                                         << hexBytes("1F 28 67 40 04 02") << "FontMagnified : X4 Y2"
-                                         << "-----OPcode----- xX  xY (X:MugnifiedX 1<=X<=4)(Y:MugnifiedY 1<=Y<=2)";
-        QTest::newRow("gap proportional 2") << m52 << false << Gap << 3 << "Proportional 2"
-                                            << hexBytes("1F 28 67 03 03") << "FontGapMode : Proportional 2"
-                                            << "-----OpCode-----  w  (w:Mode 0-FixedWidth1,1-FixedWidth2,"
-                                               "2-Proportional1,3-Proportional2)";
-        QTest::newRow("international France") << m52 << false << International << 1 << "France"
-                                              << hexBytes("1B 52 01") << "InternationalFontSet : France"
-                                              << "-OpCode-  n  (n:FontSet 0<=n<=5,16<=n<=19)";
-        QTest::newRow("code table katakana on 5200") << m52 << false << CodeTable << 1 << "Katakana -Japanese"
-                                                     << hexBytes("1B 74 01")
-                                                     << "CharacterCodeTable : Katakana -Japanese" << tableHelp52;
-        QTest::newRow("code table PC852 on 5200B") << m52 << true << CodeTable << 8 << "PC852(Latin 2)"
-                                                   << hexBytes("1B 74 12") << "CharacterCodeTable : PC852(Latin 2)"
-                                                   << tableHelp;
-        QTest::newRow("code table UserFont on 2100") << m21 << false << CodeTable << 10 << "UserFont"
-                                                     << hexBytes("1B 74 FF") << "CharacterCodeTable : UserFont"
-                                                     << tableHelp;
-        const QString downloadHelp = QStringLiteral("-OpCode-  n  (n:DownloadCharacterEnable 0-Disable,1-Enable)");
-        QTest::newRow("download ticked") << m52 << false << Download << 1 << "" << hexBytes("1B 25 01")
-                                         << "DownloadEnable : Enable" << downloadHelp;
-        QTest::newRow("download cleared") << m52 << false << Download << 0 << "" << hexBytes("1B 25 00")
-                                          << "DownloadEnable : Disable" << downloadHelp;
-        QTest::newRow("extension 2") << m52 << true << Extension << 0 << "2" << hexBytes("1F 28 67 05 02")
-                                     << "Extension Font Select n=(2)" << " -OpCode-       n";
-        QTest::newRow("extension 258 wraps to 2") << m52 << true << Extension << 0 << "258"
+        const QString m52 = QStringLiteral("VX140X32_52K"), m21 = QStringLiteral("VX256X64_21K");
+        QTest::newRow("size 8x16") << m52 << false << int(Size) << 1 << "8x16" << hexBytes("1F 28 67 01 02")
+                                   << "Font Size : " << SizeHelp;
+        QTest::newRow("size 12x24 on 2100B")
+            << m21 << true << int(Size) << 2 << "12x24" << hexBytes("1F 28 67 01 03") << "Font Size : "
+            << "-----OpCode----- Size ( Size=1: 6x8, 2=:8x16, =3:12x24, =4:16x32)";
+        QTest::newRow("size other text is 0 (5200B help)") << m52 << true << int(Size) << 0 << "6X8"
+                                                           << hexBytes("1F 28 67 01 00") << "Font Size : " << SizeHelp;
+        QTest::newRow("magnified X4 Y2")
+            << m52 << false << int(Magnified) << 5 << "X4 Y2" << hexBytes("1F 28 67 40 04 02") << "FontMagnified : X4 Y2"
+            << "-----OPcode----- xX  xY (X:MugnifiedX 1<=X<=4)(Y:MugnifiedY 1<=Y<=2)";
+        QTest::newRow("gap proportional 2")
+            << m52 << false << int(Gap) << 3 << "Proportional 2" << hexBytes("1F 28 67 03 03")
+            << "FontGapMode : Proportional 2"
+            << "-----OpCode-----  w  (w:Mode 0-FixedWidth1,1-FixedWidth2,2-Proportional1,3-Proportional2)";
+        QTest::newRow("international France")
+            << m52 << false << int(International) << 1 << "France" << hexBytes("1B 52 01")
+            << "InternationalFontSet : France" << "-OpCode-  n  (n:FontSet 0<=n<=5,16<=n<=19)";
+        QTest::newRow("code table on 5200") << m52 << false << int(CodeTable) << 1 << "Katakana -Japanese"
+                                            << hexBytes("1B 74 01") << "CharacterCodeTable : Katakana -Japanese"
+                                            << "-OpCode-  n  (n:CodeSet 0<=n<=5 or 16<=n<=19)";
+        QTest::newRow("code table on 5200B") << m52 << true << int(CodeTable) << 8 << "PC852(Latin 2)"
+                                             << hexBytes("1B 74 12") << "CharacterCodeTable : PC852(Latin 2)" << TableHelp;
+        QTest::newRow("code table UserFont on 2100") << m21 << false << int(CodeTable) << 10 << "UserFont"
+                                                     << hexBytes("1B 74 FF") << "CharacterCodeTable : UserFont" << TableHelp;
+        QTest::newRow("download ticked") << m52 << false << int(Download) << 1 << "" << hexBytes("1B 25 01")
+                                         << "DownloadEnable : Enable" << DownloadHelp;
+        QTest::newRow("download cleared") << m52 << false << int(Download) << 0 << "" << hexBytes("1B 25 00")
+                                          << "DownloadEnable : Disable" << DownloadHelp;
+        QTest::newRow("extension 258 wraps to 2") << m52 << true << int(Extension) << 0 << "258"
                                                   << hexBytes("1F 28 67 05 02") << "Extension Font Select n=(2)"
                                                   << " -OpCode-       n";
-        QTest::newRow("extension abc is 0") << m52 << true << Extension << 0 << "abc"
-                                            << hexBytes("1F 28 67 05 00") << "Extension Font Select n=(0)"
-                                            << " -OpCode-       n";
-        QTest::newRow("extension 2.5 rounds to even") << m52 << true << Extension << 0 << "2.5"
-                                                      << hexBytes("1F 28 67 05 02") << "Extension Font Select n=(2)"
-                                                      << " -OpCode-       n";
+        QTest::newRow("extension abc is 0") << m52 << true << int(Extension) << 0 << "abc" << hexBytes("1F 28 67 05 00")
+                                            << "Extension Font Select n=(0)" << " -OpCode-       n";
     }
     void everyControlSendsAndLogs()
     {
         QFETCH(QString, model);
         QFETCH(bool, revB);
-        QFETCH(Control, control);
+        QFETCH(int, control);
         QFETCH(int, index);
         QFETCH(QString, text);
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, name);
-        QFETCH(QString, help);
         PanelFixture f(model, revB);
         FontPanel panel(f.ctx);
         QCOMPARE(act(panel, control, index, text), SendResult::Sent);
         QCOMPARE(f.sink.commands, QList<QByteArray>{bytes});
         QCOMPARE(f.logged.size(), 1);
-        QCOMPARE(f.lastName(), name);
-        QCOMPARE(f.lastHelp(), help);
+        QTEST(f.lastName(), "name");
+        QTEST(f.lastHelp(), "help");
     }
 
     // Which flag holds which control back (the size list and the extension button
-    // have no guard).
+    // have no guard; the gap list and the check box only FormLoading).
     void guardsHoldBackTheirControls_data()
     {
-        QTest::addColumn<Control>("control");
+        QTest::addColumn<int>("control");
         QTest::addColumn<bool>("heldByListUpdating");
         QTest::addColumn<bool>("heldByFormLoading");
-        QTest::newRow("size") << Size << false << false;
-        QTest::newRow("magnified") << Magnified << true << true;
-        QTest::newRow("gap") << Gap << false << true;
-        QTest::newRow("international") << International << true << true;
-        QTest::newRow("code table") << CodeTable << true << true;
-        QTest::newRow("download") << Download << false << true;
-        QTest::newRow("extension") << Extension << false << false;
+        QTest::newRow("size") << int(Size) << false << false;
+        QTest::newRow("magnified") << int(Magnified) << true << true;
+        QTest::newRow("gap") << int(Gap) << false << true;
+        QTest::newRow("international") << int(International) << true << true;
+        QTest::newRow("code table") << int(CodeTable) << true << true;
+        QTest::newRow("download") << int(Download) << false << true;
+        QTest::newRow("extension") << int(Extension) << false << false;
     }
     void guardsHoldBackTheirControls()
     {
-        QFETCH(Control, control);
+        QFETCH(int, control);
         QFETCH(bool, heldByListUpdating);
         QFETCH(bool, heldByFormLoading);
-        for (int flag = 0; flag < 2; ++flag) {
+        for (const bool listUpdating : {true, false}) {
             PanelFixture f;
-            f.state.ListUpdating = flag == 0;
-            f.state.FormLoading = flag == 1;
+            f.state.ListUpdating = listUpdating;
+            f.state.FormLoading = !listUpdating;
             FontPanel panel(f.ctx);
             act(panel, control, 1, QStringLiteral("X1 Y1"));
-            const bool held = flag == 0 ? heldByListUpdating : heldByFormLoading;
+            const bool held = listUpdating ? heldByListUpdating : heldByFormLoading;
             QCOMPARE(f.sink.commands.isEmpty(), held);
             QCOMPARE(f.logged.isEmpty(), held);
         }
     }
 
-    void negativeExtensionIsRefused()
+    void negativeOrHugeExtensionIsRefused()
     {
         PanelFixture f;
         FontPanel panel(f.ctx);
         QCOMPARE(panel.CmdFontExtension_Click(QStringLiteral("-1")), SendResult::Skipped);
         QCOMPARE(panel.CmdFontExtension_Click(QStringLiteral("1e20")), SendResult::Skipped);
-        QVERIFY(f.sink.commands.isEmpty());
-        QVERIFY(f.logged.isEmpty());
+        QVERIFY(f.sink.commands.isEmpty() && f.logged.isEmpty());
         QCOMPARE(f.dialogs.shown, QStringList(2, QStringLiteral("Value out of range.")));
-    }
-
-    void failedSendIsNotLogged()
-    {
-        PanelFixture f;
-        f.sink.result = SendResult::NotReady;
-        FontPanel panel(f.ctx);
-        panel.GapList_Click(0, QStringLiteral("Fixed width 1"));
-        QCOMPARE(f.sink.commands.size(), 1);
-        QVERIFY(f.logged.isEmpty());
     }
 
     void listsFollowTheModule_data()
@@ -179,23 +145,14 @@ private slots:
         QTest::addColumn<QStringList>("sizes");
         QTest::addColumn<QString>("magnificationShown");
         QTest::addColumn<QString>("codeTableShown");
-        QTest::addColumn<int>("codeTables");
-        QTest::addColumn<bool>("gap");
-        QTest::addColumn<bool>("extension");
         QTest::newRow("2100B 64 high") << "2100B" << 64 << "X3 Y3" << "UserFont"
-                                       << QStringList{"6x8", "8x16", "12x24", "16x32"} << "X3 Y3" << "UserFont"
-                                       << 11 << false << true;
-        QTest::newRow("2100 64 high") << "2100" << 64 << "X1 Y1" << "PC858" << QStringList{"6x8", "8x16", "16x32"}
-                                      << "X1 Y1" << "PC858" << 11 << false << false;
-        QTest::newRow("2100 16 high keeps only Y1") << "2100" << 16 << "X2 Y2" << "PC858"
-                                                    << QStringList{"6x8", "8x16"} << "X1 Y1" << "PC858" << 11
-                                                    << false << false;
-        QTest::newRow("5200 drops UserFont, shows X1 Y1") << "5200" << 32 << "X2 Y2" << "UserFont"
-                                                          << QStringList{"6x8", "8x16"} << "X1 Y1"
-                                                          << "PC437(USA Euro std)" << 10 << true << false;
+                                       << QStringList{"6x8", "8x16", "12x24", "16x32"} << "X3 Y3" << "UserFont";
+        QTest::newRow("2100 16 high") << "2100" << 16 << "X2 Y2" << "PC858" << QStringList{"6x8", "8x16"} << "X1 Y1"
+                                      << "PC858";
+        QTest::newRow("5200 drops UserFont") << "5200" << 32 << "X2 Y2" << "UserFont" << QStringList{"6x8", "8x16"}
+                                             << "X1 Y1" << "PC437(USA Euro std)";
         QTest::newRow("5200B keeps another table") << "5200B" << 128 << "X2 Y1" << "WPC1252"
-                                                   << QStringList{"6x8", "8x16"} << "X1 Y1" << "WPC1252" << 10
-                                                   << true << true;
+                                                   << QStringList{"6x8", "8x16"} << "X1 Y1" << "WPC1252";
     }
     void listsFollowTheModule()
     {
@@ -203,20 +160,11 @@ private slots:
         QFETCH(int, dotHeight);
         QFETCH(QString, magnification);
         QFETCH(QString, codeTable);
-        QFETCH(QStringList, sizes);
-        QFETCH(QString, magnificationShown);
-        QFETCH(QString, codeTableShown);
-        QFETCH(int, codeTables);
-        QFETCH(bool, gap);
-        QFETCH(bool, extension);
         const FontPanel::ModuleLists lists = FontPanel::listsForModule(series, dotHeight, magnification, codeTable);
-        QCOMPARE(lists.sizes.items, sizes);
+        QTEST(lists.sizes.items, "sizes");
         QCOMPARE(lists.sizes.text(), QStringLiteral("6x8"));
-        QCOMPARE(lists.magnification.text(), magnificationShown);
-        QCOMPARE(lists.codeTables.text(), codeTableShown);
-        QCOMPARE(lists.codeTables.items.size(), codeTables);
-        QCOMPARE(lists.gapList, gap);
-        QCOMPARE(lists.extensionFont, extension);
+        QTEST(lists.magnification.text(), "magnificationShown");
+        QTEST(lists.codeTables.text(), "codeTableShown");
     }
 };
 

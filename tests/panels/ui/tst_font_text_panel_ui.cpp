@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -118,13 +119,18 @@ private slots:
         QCOMPARE(m.take(0), QByteArray()); // setting the panel up sends nothing
         QCOMPARE(m.child<QGroupBox>(QStringLiteral("FrmASIA"))->title(), caption);
         QCOMPARE(m.child<QComboBox>(QStringLiteral("Combo1"))->currentText(), QStringLiteral("Korean"));
+        QSignalSpy logged(&m.started.window.commandLog(), &CommandLog::logged);
         m.started.click(QStringLiteral("CmdAsiaFont_ON"));
         const QByteArray on = hexBytes("1F 28 67 01 02 1F 28 67 02 01") + select;
         QCOMPARE(m.take(on.size()).toHex(' '), on.toHex(' '));
+        const QList<QVariantList> expectedLog = {{"Select 8x16 font size", "-Op-"}, {"Activeate 2 Byte Font", "-Op-"},
+                                                 {"Select \"Korean\" for 2 byte character", "-Op-"}};
+        QCOMPARE(QList<QVariantList>(logged), expectedLog);
         QCOMPARE(m.child<QComboBox>(QStringLiteral("ListSize"))->currentText(), QStringLiteral("8x16"));
         QCOMPARE(m.take(0), QByteArray()); // showing 8x16 sends nothing more
         m.started.click(QStringLiteral("CmdAsiaFont_OFF"));
         QCOMPARE(m.take(5).toHex(' '), hexBytes("1F 28 67 02 00").toHex(' '));
+        QCOMPARE(m.started.window.commandLog().lastName(), QStringLiteral("Deactiveate 2 Byte Font"));
     }
 
     void fontListsSendOnTheUsersChoiceOnly()
