@@ -3,6 +3,7 @@
 #include "link/app_paths.h"
 #include "link/qt_serial_port.h"
 #include "link/serial_port_io.h"
+#include "panels/ui/font_text_panel_ui.h"
 #include "panels/ui/led_touch_panels_ui.h"
 #include "shell/model_list.h"
 #include "shell/model_series.h"
@@ -238,6 +239,9 @@ QWidget *MainWindow::tabPage(const QString &tab, int index) const
 
 void MainWindow::installPanels()
 {
+    auto *fontText = new FontTextPanelUi(*this);
+    connect(this, &MainWindow::moduleChanged, fontText, &FontTextPanelUi::applyModule);
+    connect(this, &MainWindow::resetControlsRequested, fontText, &FontTextPanelUi::resetControls);
     auto *ledTouch = new LedTouchPanelsUi(*this);
     connect(this, &MainWindow::moduleChanged, ledTouch, [this, ledTouch] {
         ledTouch->applySeriesLayout(m_encoder.moduleSeri().startsWith(QLatin1String("2100")));
@@ -246,6 +250,7 @@ void MainWindow::installPanels()
         ledTouch->fillSwitchList();
     });
     connect(this, &MainWindow::resetControlsRequested, ledTouch, &LedTouchPanelsUi::resetControls);
+
 }
 
 QWidget *MainWindow::buildConnectionFrame()

@@ -1,0 +1,181 @@
+#include "panels/font_panel.h"
+
+#include "link/numbers.h"
+#include "link/vx5200.h"
+#include "shell/panel_context.h"
+#include "shell/shell_state.h"
+
+namespace kvx {
+
+const QStringList &FontPanel::GapItems()
+{
+    static const QStringList items = {QStringLiteral("Fixed width 1"), QStringLiteral("Fixed width 2"),
+                                      QStringLiteral("Proportional 1"), QStringLiteral("Proportional 2")};
+    return items;
+}
+
+const QStringList &FontPanel::InternationalItems()
+{
+    static const QStringList items = {
+        QStringLiteral("America"),  QStringLiteral("France"),   QStringLiteral("Germany"),
+        QStringLiteral("England"),  QStringLiteral("Denmark1"), QStringLiteral("Sweden"),
+        QStringLiteral("Italy"),    QStringLiteral("Spain1"),   QStringLiteral("Japan"),
+        QStringLiteral("Norway"),   QStringLiteral("Denmark2"), QStringLiteral("Spain2"),
+        QStringLiteral("Latin America"), QStringLiteral("Korea")};
+    return items;
+}
+
+QStringList FontPanel::CodeTableItems(bool olderSeries)
+{
+    QStringList items = {QStringLiteral("PC437(USA Euro std)"),
+                         QStringLiteral("Katakana -Japanese"),
+                         QStringLiteral("PC850 (Multilingual)"),
+                         QStringLiteral("PC860 (Portuguese)"),
+                         QStringLiteral("PC863 (Canadian - French)"),
+                         QStringLiteral("PC865 (Nordic)"),
+                         QStringLiteral("WPC1252"),
+                         QStringLiteral("PC866(Cyrillic #2)"),
+                         QStringLiteral("PC852(Latin 2)"),
+                         QStringLiteral("PC858")};
+    if (olderSeries)
+        items << QStringLiteral("UserFont");
+    return items;
+}
+
+QStringList FontPanel::FontSizeItems(const QString &moduleSeri, int dotHeight)
+{
+    QStringList items = {QStringLiteral("6x8"), QStringLiteral("8x16")};
+    if (isOlderSeries(moduleSeri)) {
+        if (moduleSeri.endsWith(QLatin1Char('B')))
+            items << QStringLiteral("12x24");
+        if (dotHeight >= 32)
+            items << QStringLiteral("16x32");
+    }
+    return items;
+}
+
+int FontPanel::fontSizeCode(const QString &text)
+{
+    static const QStringList sizes = {QStringLiteral("6x8"), QStringLiteral("8x16"), QStringLiteral("12x24"),
+                                      QStringLiteral("16x32")};
+    return int(sizes.indexOf(text)) + 1;
+}
+
+FontPanel::ModuleLists FontPanel::listsForModule(const QString &moduleSeri, int dotHeight,
+                                                 const QString &magnificationText, const QString &codeTableText)
+{
+    const bool older = isOlderSeries(moduleSeri);
+    ModuleLists lists;
+    lists.sizes.items = FontSizeItems(moduleSeri, dotHeight);
+    lists.sizes.index = 0;
+    lists.magnification = FillMagnificationList(moduleSeri, dotHeight, magnificationText);
+    if (!older)
+        lists.magnification.index = 0; // "X1 Y1"
+    lists.codeTables.items = CodeTableItems(older);
+    QString table = codeTableText;
+    if (!older && table == QLatin1String("UserFont"))
+        table = lists.codeTables.items.first();
+    lists.codeTables.index = qMax(0, int(lists.codeTables.items.indexOf(table)));
+    lists.gapList = !older;
+    lists.extensionFont = moduleSeri == QLatin1String("2100B") || moduleSeri == QLatin1String("5200B");
+    return lists;
+}
+
+ListFill FontPanel::magnificationFill(const QString &currentText) const
+{
+    return FillMagnificationList(m_ctx.encoder.moduleSeri(), m_ctx.encoder.moduleDotY(), currentText);
+}
+
+QString FontPanel::fontSizeHelp(const QString &moduleSeri)
+{
+    if (moduleSeri == QLatin1String("2100B"))
+        return QStringLiteral("-----OpCode----- Size ( Size=1: 6x8, 2=:8x16, =3:12x24, =4:16x32)");
+    return QStringLiteral("-----OpCode----- Size ( Size=1: 6x8, 2=:8x16, =4:16x32)");
+}
+
+QString FontPanel::codeTableHelp(const QString &moduleSeri)
+{
+    if (moduleSeri == QLatin1String("5200"))
+        return QStringLiteral("-OpCode-  n  (n:CodeSet 0<=n<=5 or 16<=n<=19)");
+    return QStringLiteral("-OpCode-  n  (n:CodeSet 0<=n<=5 or 10Hex <=n<=13Hex or n=FFhex)");
+}
+
+bool FontPanel::listsHeld() const
+{
+    return m_ctx.state.ListUpdating || m_ctx.state.FormLoading;
+}
+
+SendResult FontPanel::ListSize_Click(const QString &text)
+{
+    const int code = fontSizeCode(text);
+    return m_ctx.run([code](VX5200 &e) { return e.FontSize(code); }, QStringLiteral("Font Size : "),
+                     fontSizeHelp(m_ctx.encoder.moduleSeri()));
+}
+
+SendResult FontPanel::MagunifiedList_Click(const QString &item)
+{
+    if (listsHeld())
+        return SendResult::Skipped;
+    const double x = numericValue(item.mid(1, 1));
+    const double y = numericValue(item.mid(4, 1));
+    return m_ctx.run(
+        [x, y](VX5200 &e) {
+            return e.FontMagnified(int(toWhole(x, IntWidth::Int16)), int(toWhole(y, IntWidth::Int16)));
+        },
+        QStringLiteral("FontMagnified : ") + item,
+        QStringLiteral("-----OPcode----- xX  xY (X:MugnifiedX 1<=X<=4)(Y:MugnifiedY 1<=Y<=2)"));
+}
+
+SendResult FontPanel::GapList_Click(int index, const QString &item)
+{
+    if (m_ctx.state.FormLoading)
+        return SendResult::Skipped;
+    return m_ctx.run([index](VX5200 &e) { return e.FontGapMode(index); }, QStringLiteral("FontGapMode : ") + item,
+                     QStringLiteral("-----OpCode-----  w  (w:Mode 0-FixedWidth1,1-FixedWidth2,2-Proportional1,"
+                                    "3-Proportional2)"));
+}
+
+SendResult FontPanel::InterNationalFontList_Click(int index, const QString &item)
+{
+    if (listsHeld())
+        return SendResult::Skipped;
+    return m_ctx.run([index](VX5200 &e) { return e.InternationalFontSet(index); },
+                     QStringLiteral("InternationalFontSet : ") + item,
+                     QStringLiteral("-OpCode-  n  (n:FontSet 0<=n<=5,16<=n<=19)"));
+}
+
+SendResult FontPanel::CharacterCodeList_Click(int index, const QString &item)
+{
+    if (listsHeld())
+        return SendResult::Skipped;
+    return m_ctx.run([index](VX5200 &e) { return e.CharacterCodeTable(index); },
+                     QStringLiteral("CharacterCodeTable : ") + item, codeTableHelp(m_ctx.encoder.moduleSeri()));
+}
+
+SendResult FontPanel::DownloadFontCheck_Click(bool ticked)
+{
+    const QString name =
+        QStringLiteral("DownloadEnable : ") + (ticked ? QStringLiteral("Enable") : QStringLiteral("Disable"));
+    if (m_ctx.state.FormLoading)
+        return SendResult::Skipped;
+    const int n = ticked ? 1 : 0;
+    return m_ctx.run([n](VX5200 &e) { return e.DownloadEnable(n); }, name,
+                     QStringLiteral("-OpCode-  n  (n:DownloadCharacterEnable 0-Disable,1-Enable)"));
+}
+
+SendResult FontPanel::CmdFontExtension_Click(const QString &text8)
+{
+    const double value = numericValue(text8);
+    quint8 b = 0;
+    // A negative number has no byte: refused with the out-of-range message.
+    try {
+        b = lowByte(toWhole(value, IntWidth::Int32));
+    } catch (const EncodeError &) {
+        m_ctx.showValueOutOfRange();
+        return SendResult::Skipped;
+    }
+    return m_ctx.run([b](VX5200 &e) { return e.ExtensionFontSelect(b); },
+                     QStringLiteral("Extension Font Select n=(%1)").arg(b), QStringLiteral(" -OpCode-       n"));
+}
+
+} // namespace kvx

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "panels/font_panel.h"
+#include "panels/text_panel.h"
+
+#include <QList>
+#include <QObject>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTextDocument;
+class QTextEdit;
+
+namespace kvx {
+
+class MainWindow;
+
+// The font settings frame (DeviceContextFrame) below the text tabs, and the three
+// text tabs of SSTab4: typed text, rich text at a dot position, and the Asian font.
+// Handlers run on the user's actions only; what the program changes sends nothing.
+class FontTextPanelUi : public QObject
+{
+    Q_OBJECT
+public:
+    explicit FontTextPanelUi(MainWindow &window);
+
+    // The text property that marks a character of RichTextBox1 as reversed.
+    static constexpr int ReverseMarkProperty = 0x100000 + 1; // QTextFormat::UserProperty + 1
+    // The characters of a rich text document with their reverse marks; a line break
+    // is CR LF.
+    static QList<RichChar> richChars(const QTextDocument &document);
+
+    // ---- for the model change, the series layouts and the language switch ----
+    // Everything below reads the module from the main window's encoder and sends nothing.
+    void applyModule();
+    // The series layout's part: ListSize ("6x8" shown), MagunifiedList,
+    // CharacterCodeList, GapList and its label, the "Check" button.
+    void applySeriesLayout();
+    // The revision-B part: the dot-position tab, its "Write", "Extension Font".
+    void applyRevisionB();
+    // ListSize refilled for a series and dot height, "6x8" shown.
+    void refillFontSizes(const QString &moduleSeri, int dotHeight);
+    // MagunifiedList refilled for a series and dot height, its text kept when it can be.
+    void refillMagnification(const QString &moduleSeri, int dotHeight);
+    // Combo1 and FrmASIA for the series and the interface language (the selected
+    // language stays, shown in that language).
+    void SetupAsianFontList();
+    void SetupAsianFontList(const QString &moduleSeri, const QString &uiLanguage);
+    // The module initialisation's reset of the font controls (sends nothing).
+    void resetControls();
+
+    FontPanel &fontPanel() { return m_font; }
+    TextPanel &textPanel() { return m_text; }
+
+private:
+    QGroupBox *buildFontFrame();
+    void buildTextEntryPage(QWidget *page);
+    void buildDotTextPage(QWidget *page);
+    void buildAsianPage(QWidget *page);
+    void Combo1_Click();
+    void setReverseMark(bool reversed);
+    QString textBoxText() const;
+
+    MainWindow &m_window;
+    FontPanel m_font;
+    TextPanel m_text;
+
+    QComboBox *m_size = nullptr;
+    QComboBox *m_magnification = nullptr;
+    QLabel *m_gapLabel = nullptr;
+    QComboBox *m_gap = nullptr;
+    QComboBox *m_international = nullptr;
+    QComboBox *m_codeTable = nullptr;
+    QCheckBox *m_download = nullptr;
+    QLineEdit *m_text8 = nullptr;
+    QPushButton *m_extension = nullptr;
+
+    QPlainTextEdit *m_textBox = nullptr;
+    QTextEdit *m_rich = nullptr;
+    QLineEdit *m_x = nullptr;
+    QLineEdit *m_y = nullptr;
+    QPushButton *m_command9 = nullptr;
+    QGroupBox *m_asiaFrame = nullptr;
+    QComboBox *m_languages = nullptr;
+    QPushButton *m_asiaOn = nullptr;
+    QPushButton *m_asiaOff = nullptr;
+    QPushButton *m_command7 = nullptr;
+};
+
+} // namespace kvx
