@@ -215,12 +215,6 @@ QWidget *DisplayPanelsUi::buildUserWindows()
     right->addWidget(layoutFrame, 1);
     outer->addLayout(right, 1);
 
-    m_dialog = new UserWinDialog(m_window.state(), &m_window);
-    m_dialog->setWindowFlag(Qt::Tool);
-    connect(m_dialog, &UserWinDialog::okClicked, this, [this](int index, const UserWindowBoxes &values) {
-        m_windows.UserWin_OK(index, values);
-        showUserWindows();
-    });
     return define;
 }
 
@@ -462,6 +456,15 @@ void DisplayPanelsUi::openUserWin(int index)
 {
     if (!m_windows.opensDialog(index))
         return;
+    // Created on first use, in the interface language of that moment.
+    if (!m_dialog) {
+        m_dialog = new UserWinDialog(m_window.state(), &m_window);
+        m_dialog->setWindowFlag(Qt::Tool);
+        connect(m_dialog, &UserWinDialog::okClicked, this, [this](int i, const UserWindowBoxes &values) {
+            m_windows.UserWin_OK(i, values);
+            showUserWindows();
+        });
+    }
     m_dialog->openFor(index, m_windows.boxes(index));
 }
 

@@ -62,6 +62,7 @@ public:
     UserWindowsPanel &userWindows() { return m_windows; }
     WindowModesPanel &windowModes() { return m_modes; }
     PowerPanel &power() { return m_power; }
+    // The resize dialog, once a box of a defined window was clicked.
     UserWinDialog *userWinDialog() const { return m_dialog; }
 
 protected:
