@@ -142,11 +142,6 @@ private slots:
             QCOMPARE(b.windows.currentWindow(), 0);
         }) << hexBytes("1F 28 77 01 00") << QStringList{"CurrentWindowSelect : Base"}
            << QStringList{"User window needs to be enabled to select it.: Error 1538"} << false;
-        QTest::newRow("choosing a defined window") << Action([](Bench &b) {
-            b.windows.UserWindowRegistCheck_Click(1, true);
-            b.clear();
-            b.windows.WindowSelectOption_Click(2);
-        }) << hexBytes("1F 28 77 01 02") << QStringList{"CurrentWindowSelect : User2"} << QStringList{} << false;
         // From 0/0/120/4 to 50/3/70/1: taken box by box, top 3 with height 4 would not fit.
         QTest::newRow("the dialog's OK checks and sends the final window once") << Action([](Bench &b) {
             b.windows.UserWindowBox_Change(0, UserWindowsPanel::Height, "4");
@@ -174,15 +169,6 @@ private slots:
         QCOMPARE(b.dialogs.shown, messages);
         QFETCH(bool, ticked);
         QCOMPARE(b.windows.registered(0), ticked);
-    }
-
-    void japaneseMessageForAWindowTooLarge()
-    {
-        Bench b;
-        b.state.UILanguage = "Japanese";
-        b.windows.UserWindowBox_Change(0, UserWindowsPanel::Height, "5");
-        b.windows.UserWindowRegistCheck_Click(0, true);
-        QCOMPARE(b.dialogs.shown, QStringList{"ウインドウが大きすぎます。"});
     }
 
     void windowLayoutGeometry_data()
@@ -346,14 +332,6 @@ private slots:
         QCOMPARE(b.dialogs.shown, messages);
     }
 
-    void waitStepsStayInRange()
-    {
-        QCOMPARE(ScreenActionsPanel::Shorter_Click(0), 0);
-        QCOMPARE(ScreenActionsPanel::Shorter_Click(4), 3);
-        QCOMPARE(ScreenActionsPanel::Longer_Click(255), 255);
-        QCOMPARE(ScreenActionsPanel::Longer_Click(4), 5);
-    }
-
     // ---- brightness and power ----
 
     void brightnessBySeries_data()
@@ -472,15 +450,6 @@ private slots:
         QCOMPARE(r.powerOffTimer, offTimer);
         QFETCH(bool, hScrollReady);
         QCOMPARE(WindowModesPanel::horizontalScrollReadyEnabled(series), hScrollReady);
-    }
-
-    void powerOffTimerItemsByLanguage()
-    {
-        const QStringList english = PowerPanel::powerOffTimerItems(false);
-        QCOMPARE(english.size(), 12);
-        QCOMPARE(english.first(), QStringLiteral("None"));
-        QCOMPARE(english.last(), QStringLiteral("255"));
-        QCOMPARE(PowerPanel::powerOffTimerItems(true).first(), QStringLiteral("なし"));
     }
 };
 
