@@ -44,6 +44,15 @@ public:
         appendLE16(bytes, v, IntWidth::Int16);
         return *this;
     }
+    // A field of two bytes that takes the whole unsigned 16-bit range.
+    Cmd &u16(qint64 v)
+    {
+        if (v < 0 || v > 65535)
+            throw EncodeError(QStringLiteral("Overflow: %1 does not fit the field").arg(v));
+        bytes.append(char(v % 256));
+        bytes.append(char(v / 256));
+        return *this;
+    }
     Cmd &le32(qint64 v)
     {
         appendLE16(bytes, v, IntWidth::Int32);
@@ -291,7 +300,7 @@ SendResult VX5200::ShortWaitAction(int t) { return portOut(Cmd{0x1F, 0x28, 0x61,
 
 SendResult VX5200::ScrollAction(int w, int c, int s)
 {
-    return portOut(Cmd{0x1F, 0x28, 0x61, 0x10}.le16(w).le16(c).byte(s).bytes);
+    return portOut(Cmd{0x1F, 0x28, 0x61, 0x10}.u16(w).u16(c).byte(s).bytes);
 }
 
 SendResult VX5200::BlinkAction(int p, int eventTime, int normalTime, int c)

@@ -85,6 +85,7 @@ public:
     // ---- screen actions and power saving ----
     SendResult WaitAction(int t);
     SendResult ShortWaitAction(int t);
+    // Shift and repetition are two-byte fields of 0..65535.
     SendResult ScrollAction(int w, int c, int s);
     // The module takes the normal time before the event time.
     SendResult BlinkAction(int p, int eventTime, int normalTime, int c);

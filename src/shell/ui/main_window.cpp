@@ -3,6 +3,7 @@
 #include "link/app_paths.h"
 #include "link/qt_serial_port.h"
 #include "link/serial_port_io.h"
+#include "panels/ui/display_panels_ui.h"
 #include "panels/ui/font_text_panel_ui.h"
 #include "panels/ui/led_touch_panels_ui.h"
 #include "shell/model_list.h"
@@ -250,7 +251,12 @@ void MainWindow::installPanels()
         ledTouch->fillSwitchList();
     });
     connect(this, &MainWindow::resetControlsRequested, ledTouch, &LedTouchPanelsUi::resetControls);
-
+    auto *display = new DisplayPanelsUi(*this);
+    connect(this, &MainWindow::moduleChanged, display, [this, display] {
+        display->DrawWindowLayout();
+        display->setSeries(m_encoder.moduleSeri());
+    });
+    connect(this, &MainWindow::resetControlsRequested, display, &DisplayPanelsUi::resetControls);
 }
 
 QWidget *MainWindow::buildConnectionFrame()

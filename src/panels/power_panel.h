@@ -1,0 +1,62 @@
+#pragma once
+
+#include "link/byte_sink.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace kvx {
+
+class PanelContext;
+
+// What the brightness and screen-saver controls allow on a module series.
+struct PowerControlsSeries
+{
+    int brightMinimum = 1;        // the brightness slider's lower end
+    bool saverButtons = true;     // "All On", "All Off", "Reverse "
+    bool powerOffTimer = false;   // the power-off time list and its label
+};
+
+// Brightness, the screen-saver modes and the display power with its power-off
+// timer. The display power is a small state machine kept here; the power button's
+// colour only shows it.
+class PowerPanel
+{
+public:
+    enum class Power { On, Off, TimedOff };
+
+    static constexpr int BrightMaximum = 8;
+
+    explicit PowerPanel(PanelContext &ctx)
+        : m_ctx(ctx)
+    {
+    }
+
+    static PowerControlsSeries seriesRules(const QString &moduleSeri);
+    // The power-off time list in the interface language, "None" first.
+    static QStringList powerOffTimerItems(bool japanese);
+
+    // The brightness slider moved by the user to n.
+    SendResult BrightSlider_Change(int n);
+    SendResult FullOnCommandButton_Click();
+    SendResult FullOffCommandButton_Click();
+    SendResult Reverse4CommandButton_Click();
+    SendResult ScreenSaverCancelCommandButton_Click();
+    // timerEnabled and timerText: the power-off time list.
+    SendResult DispPowerCommandButton_Click(bool timerEnabled, const QString &timerText);
+    Power power() const { return m_power; }
+
+    // Module initialisation from the power-controls button.
+    SendResult InitializeCommandButton_Click();
+
+    // The start state, without sending.
+    void resetControls() { m_power = Power::On; }
+
+private:
+    SendResult saver(int p, const QString &name);
+
+    PanelContext &m_ctx;
+    Power m_power = Power::On;
+};
+
+} // namespace kvx

@@ -1,0 +1,564 @@
+#include "panels/ui/display_panels_ui.h"
+
+#include "link/vx5200.h"
+#include "panels/ui/user_win_dialog.h"
+#include "shell/panel_context.h"
+#include "shell/shell_state.h"
+#include "shell/ui/clickable_label.h"
+#include "shell/ui/main_window.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace kvx {
+
+namespace {
+
+// The colour of each user window: its preview outline, label and selection option.
+const QColor WindowColours[4] = {QColor(255, 128, 0), QColor(0, 255, 0), QColor(0, 255, 255), QColor(255, 0, 255)};
+
+// The colours that show the reverse mode and the display power.
+const QColor ActiveColour(255, 128, 128);   // reverse on; display on
+const QColor PowerOffColour(128, 128, 128); // display off
+const QColor TimedOffColour(255, 255, 1);   // display switching itself off
+
+QGroupBox *frame(const char *name, const QString &caption)
+{
+    auto *g = new QGroupBox(caption);
+    g->setObjectName(QLatin1String(name));
+    return g;
+}
+
+QPushButton *button(const QString &name, const QString &caption)
+{
+    auto *b = new QPushButton(caption);
+    b->setObjectName(name);
+    return b;
+}
+
+QLabel *label(const QString &name, const QString &caption)
+{
+    auto *l = new QLabel(caption);
+    if (!name.isEmpty())
+        l->setObjectName(name);
+    return l;
+}
+
+QLineEdit *box(const QString &name, const QString &text)
+{
+    auto *e = new QLineEdit(text);
+    e->setObjectName(name);
+    e->setMaximumWidth(60);
+    return e;
+}
+
+void showColour(QPushButton *b, const QColor &c)
+{
+    b->setStyleSheet(c.isValid() ? QStringLiteral("background-color: %1;").arg(c.name()) : QString());
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- preview
+
+WindowLayoutView::WindowLayoutView(const VX5200 &encoder, const UserWindowsPanel &windows, QWidget *parent)
+    : QWidget(parent)
+    , m_encoder(encoder)
+    , m_windows(windows)
+{
+    setObjectName(QStringLiteral("WindowLayoutView"));
+    setMinimumSize(120, 60);
+}
+
+void WindowLayoutView::paintEvent(QPaintEvent *)
+{
+    const WindowLayout layout = windowLayout(QSizeF(size()), m_encoder.moduleDotX(), m_encoder.moduleDotY(),
+                                             m_windows.layoutWindows());
+    if (!layout.drawn)
+        return;
+    QPainter p(this);
+    auto outline = [&](const QRectF &r, const QColor &colour, bool current, const QString &text) {
+        p.setPen(QPen(colour, current ? 3 : 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r);
+        p.drawText(r, Qt::AlignCenter, text);
+    };
+    outline(layout.base, palette().color(QPalette::WindowText), m_windows.currentWindow() == 0,
+            m_windows.label(0));
+    for (int i = 0; i < 4; ++i) {
+        if (layout.shown[size_t(i)])
+            outline(layout.windows[size_t(i)], WindowColours[i], m_windows.currentWindow() == i + 1,
+                    m_windows.label(i + 1));
+    }
+}
+
+// ---------------------------------------------------------------- building
+
+DisplayPanelsUi::DisplayPanelsUi(MainWindow &window)
+    : QObject(&window)
+    , m_window(window)
+    , m_windows(window.panelContext())
+    , m_modes(window.panelContext(), m_windows)
+    , m_actions(window.panelContext())
+    , m_power(window.panelContext())
+{
+    setObjectName(QStringLiteral("DisplayPanelsUi"));
+    buildScreenActions(window.tabPage(QStringLiteral("SSTab3"), 0));
+    window.column(2)->addWidget(buildUserWindows());
+    window.column(2)->addWidget(buildWindowModes());
+    auto *modes = new QHBoxLayout;
+    modes->addWidget(buildDrawModes());
+    modes->addWidget(buildWriteModes());
+    window.column(2)->addLayout(modes);
+    window.column(2)->addWidget(buildControls());
+    window.column(2)->addWidget(buildScreenSaver());
+
+    m_windows.DrawWindowLayout = [this] { showUserWindows(); };
+    setPowerOffTimer();
+    setSeries(QStringLiteral("5200"));
+    showUserWindows();
+    showModes();
+    showPower();
+}
+
+DisplayPanelsUi::~DisplayPanelsUi()
+{
+    m_windows.DrawWindowLayout = nullptr;
+}
+
+QWidget *DisplayPanelsUi::buildUserWindows()
+{
+    auto *define = frame("WindowDefineFrame", QStringLiteral("User Window Specification"));
+    auto *outer = new QHBoxLayout(define);
+
+    auto *sizing = frame("UserWindowFrame", QStringLiteral("User Window Sizing"));
+    auto *grid = new QGridLayout(sizing);
+    grid->setHorizontalSpacing(3);
+    grid->setVerticalSpacing(2);
+    grid->addWidget(label(QStringLiteral("Label14"), QStringLiteral("Enable")), 0, 0, 1, 2);
+    const char *heads[4] = {"Label16", "Label13", "Label17", "Label18"};
+    const char *headTexts[4] = {"Left", "Top", "Width", "Height"};
+    const char *units[4] = {"Label12", "Label19", "Label20", "Label21"};
+    const char *unitTexts[4] = {"Dots", "Bytes", "Dots", "Bytes"};
+    for (int b = 0; b < 4; ++b) {
+        grid->addWidget(label(QLatin1String(heads[b]), QLatin1String(headTexts[b])), 0, b + 2);
+        grid->addWidget(label(QLatin1String(units[b]), QLatin1String(unitTexts[b])), 1, b + 2);
+    }
+    const char *boxNames[4] = {"UserWindowLeftBox", "UserWindowTopBox", "UserWindowWidthBox",
+                               "UserWindowHeightBox"};
+    for (int i = 0; i < 4; ++i) {
+        auto *number = label(QStringLiteral("Label15_%1").arg(i), QString::number(i + 1));
+        QFont f = number->font();
+        f.setPointSize(7);
+        number->setFont(f);
+        grid->addWidget(number, i + 2, 0);
+        m_regist[size_t(i)] = new QCheckBox;
+        m_regist[size_t(i)]->setObjectName(QStringLiteral("UserWindowRegistCheck_%1").arg(i));
+        grid->addWidget(m_regist[size_t(i)], i + 2, 1);
+        connect(m_regist[size_t(i)], &QCheckBox::clicked, this, [this, i](bool ticked) {
+            m_windows.UserWindowRegistCheck_Click(i, ticked);
+            showUserWindows();
+        });
+        for (int b = 0; b < 4; ++b) {
+            QLineEdit *e = box(QStringLiteral("%1_%2").arg(QLatin1String(boxNames[b])).arg(i), QString());
+            e->installEventFilter(this);
+            m_boxes[size_t(i)][size_t(b)] = e;
+            grid->addWidget(e, i + 2, b + 2);
+            connect(e, &QLineEdit::textEdited, this, [this, i, b](const QString &text) {
+                m_windows.UserWindowBox_Change(i, UserWindowsPanel::Box(b), text);
+                showUserWindows();
+            });
+        }
+    }
+    outer->addWidget(sizing);
+
+    auto *right = new QVBoxLayout;
+    auto *selection = frame("WindowSelectFrame", QStringLiteral("User Window Selection"));
+    auto *selLayout = new QHBoxLayout(selection);
+    auto *group = new QButtonGroup(selection);
+    for (int i = 0; i < 5; ++i) {
+        auto *r = new QRadioButton(i == 0 ? QStringLiteral("Base") : QStringLiteral("User%1").arg(i));
+        r->setObjectName(QStringLiteral("WindowSelectOption_%1").arg(i));
+        QFont f = r->font();
+        f.setPointSize(8);
+        r->setFont(f);
+        if (i > 0)
+            r->setStyleSheet(QStringLiteral("color: %1;").arg(WindowColours[i - 1].name()));
+        group->addButton(r, i);
+        selLayout->addWidget(r);
+        m_select[size_t(i)] = r;
+        connect(r, &QRadioButton::clicked, this, [this, i] {
+            m_windows.WindowSelectOption_Click(i);
+            showUserWindows();
+        });
+    }
+    right->addWidget(selection);
+
+    auto *layoutFrame = frame("WindowLayoutFrame", QStringLiteral("Window Layout"));
+    auto *layoutBox = new QVBoxLayout(layoutFrame);
+    layoutBox->setContentsMargins(2, 2, 2, 2);
+    m_preview = new WindowLayoutView(m_window.encoder(), m_windows);
+    layoutBox->addWidget(m_preview);
+    right->addWidget(layoutFrame, 1);
+    outer->addLayout(right, 1);
+
+    return define;
+}
+
+QWidget *DisplayPanelsUi::buildWindowModes()
+{
+    auto *g = frame("WindowModeFrame", QStringLiteral("Windows Action Selection"));
+    auto *grid = new QGridLayout(g);
+    const QString captions[4] = {QStringLiteral("Over"), QStringLiteral("V Scroll"), QStringLiteral("H Scroll"),
+                                 QStringLiteral("H Scrl Ready")};
+    for (int i = 0; i < 4; ++i) {
+        m_windowMode[size_t(i)] = button(QStringLiteral("WindowModeCommandButton_%1").arg(i), captions[i]);
+        grid->addWidget(m_windowMode[size_t(i)], 0, i);
+        connect(m_windowMode[size_t(i)], &QPushButton::clicked, this, [this, i] {
+            m_modes.WindowModeCommandButton_Click(i);
+            showUserWindows();
+        });
+    }
+    auto *speed = new QHBoxLayout;
+    speed->addWidget(label(QStringLiteral("Label23"), QStringLiteral("Horiz. Scroll Speed")));
+    auto *down = new ClickableLabel(QStringLiteral("<"));
+    down->setObjectName(QStringLiteral("Label37"));
+    auto *up = new ClickableLabel(QStringLiteral(">"));
+    up->setObjectName(QStringLiteral("Label38"));
+    m_scrollSpeed = new QSlider(Qt::Horizontal);
+    m_scrollSpeed->setObjectName(QStringLiteral("WindowScrollSlider"));
+    m_scrollSpeed->setRange(WindowModesPanel::SpeedMinimum, WindowModesPanel::SpeedMaximum);
+    m_scrollSpeed->setTracking(false);
+    m_scrollSpeed->setValue(WindowModesPanel::SpeedMinimum);
+    speed->addWidget(down);
+    speed->addWidget(m_scrollSpeed, 1);
+    speed->addWidget(up);
+    speed->addWidget(label(QStringLiteral("Label24"), QStringLiteral("(n-1)xT mS/dots")));
+    grid->addLayout(speed, 1, 0, 1, 4);
+    connect(m_scrollSpeed, &QSlider::valueChanged, this, [this](int v) { m_modes.WindowScrollSlider_Change(v); });
+    connect(down, &ClickableLabel::clicked, this, [this] {
+        m_modes.Label37_Click();
+        setWindowScrollSlider(m_modes.scrollSpeed());
+    });
+    connect(up, &ClickableLabel::clicked, this, [this] {
+        m_modes.Label38_Click();
+        setWindowScrollSlider(m_modes.scrollSpeed());
+    });
+    return g;
+}
+
+QWidget *DisplayPanelsUi::buildDrawModes()
+{
+    auto *g = frame("DrawModeFrame", QStringLiteral("Drawing Mode"));
+    auto *grid = new QGridLayout(g);
+    auto *group = new QButtonGroup(g);
+    const QString captions[4] = {QStringLiteral("OVER"), QStringLiteral("OR"), QStringLiteral("AND"),
+                                 QStringLiteral("EX-OR")};
+    for (int i = 0; i < 4; ++i) {
+        auto *r = new QRadioButton(captions[i]);
+        r->setObjectName(QStringLiteral("DrawModeOption_%1").arg(i));
+        group->addButton(r, i);
+        grid->addWidget(r, i / 2, i % 2);
+        m_drawMode[size_t(i)] = r;
+        connect(r, &QRadioButton::clicked, this, [this, i, r] { m_modes.DrawModeOption_Click(i, r->text()); });
+    }
+    m_drawMode[0]->setChecked(true);
+    m_reverse = button(QStringLiteral("ReverseCommandButton"), QStringLiteral("Reverse"));
+    grid->addWidget(m_reverse, 2, 0, 1, 2);
+    connect(m_reverse, &QPushButton::clicked, this, [this] {
+        m_modes.ReverseCommandButton_Click();
+        showModes();
+    });
+    return g;
+}
+
+QWidget *DisplayPanelsUi::buildWriteModes()
+{
+    auto *g = frame("BaseWindowWriteModeFrame", QStringLiteral("Base Window Definition"));
+    auto *v = new QVBoxLayout(g);
+    auto *group = new QButtonGroup(g);
+    const QString captions[2] = {QStringLiteral("Display Screen"), QStringLiteral("All Memory")};
+    for (int i = 0; i < 2; ++i) {
+        auto *r = new QRadioButton(captions[i]);
+        r->setObjectName(QStringLiteral("BaseWindowWriteModeOption_%1").arg(i));
+        group->addButton(r, i);
+        v->addWidget(r);
+        m_writeMode[size_t(i)] = r;
+        connect(r, &QRadioButton::clicked, this,
+                [this, i, r] { m_modes.BaseWindowWriteModeOption_Click(i, r->text()); });
+    }
+    m_writeMode[0]->setChecked(true);
+    return g;
+}
+
+QWidget *DisplayPanelsUi::buildControls()
+{
+    auto *g = frame("ControlFrame", QStringLiteral("Power Controls"));
+    auto *h = new QHBoxLayout(g);
+    auto *init = button(QStringLiteral("InitializeCommandButton"), QStringLiteral("Initialize"));
+    h->addWidget(init);
+    connect(init, &QPushButton::clicked, this, [this] { m_power.InitializeCommandButton_Click(); });
+    h->addWidget(label(QStringLiteral("Label1"), QStringLiteral("Brightness")));
+    m_bright = new QSlider(Qt::Horizontal);
+    m_bright->setObjectName(QStringLiteral("BrightSlider"));
+    m_bright->setRange(1, PowerPanel::BrightMaximum);
+    m_bright->setValue(PowerPanel::BrightMaximum);
+    m_bright->setTracking(false);
+    m_bright->setPageStep(1);
+    m_bright->setTickPosition(QSlider::TicksBelow);
+    h->addWidget(m_bright, 1);
+    connect(m_bright, &QSlider::valueChanged, this, [this](int n) { m_power.BrightSlider_Change(n); });
+    return g;
+}
+
+QWidget *DisplayPanelsUi::buildScreenSaver()
+{
+    auto *g = frame("ScreenSaverFrame", QStringLiteral("ScreenSaver"));
+    auto *grid = new QGridLayout(g);
+    auto *fullOn = button(QStringLiteral("FullOnCommandButton"), QStringLiteral("All On"));
+    auto *fullOff = button(QStringLiteral("FullOffCommandButton"), QStringLiteral("All Off"));
+    auto *reverse4 = button(QStringLiteral("Reverse4CommandButton"), QStringLiteral("Reverse "));
+    m_saverButtons = {fullOn, fullOff, reverse4};
+    m_dispPower = button(QStringLiteral("DispPowerCommandButton"), QStringLiteral("Power"));
+    QFont f = m_dispPower->font();
+    f.setPointSize(7);
+    m_dispPower->setFont(f);
+    auto *cancel = button(QStringLiteral("ScreenSaverCancelCommandButton"), QStringLiteral("Cancel"));
+    m_timerLabel = label(QStringLiteral("Label39"), QStringLiteral("Timer"));
+    m_offTimer = new QComboBox;
+    m_offTimer->setObjectName(QStringLiteral("ListOffTimer"));
+    grid->addWidget(fullOn, 0, 0);
+    grid->addWidget(fullOff, 0, 1);
+    grid->addWidget(reverse4, 0, 2);
+    grid->addWidget(m_dispPower, 1, 0);
+    grid->addWidget(cancel, 1, 1);
+    auto *timer = new QHBoxLayout;
+    timer->addWidget(m_timerLabel);
+    timer->addWidget(m_offTimer, 1);
+    grid->addLayout(timer, 1, 2);
+    connect(fullOn, &QPushButton::clicked, this, [this] { m_power.FullOnCommandButton_Click(); });
+    connect(fullOff, &QPushButton::clicked, this, [this] { m_power.FullOffCommandButton_Click(); });
+    connect(reverse4, &QPushButton::clicked, this, [this] { m_power.Reverse4CommandButton_Click(); });
+    connect(cancel, &QPushButton::clicked, this, [this] {
+        m_power.ScreenSaverCancelCommandButton_Click();
+        showPower();
+    });
+    connect(m_dispPower, &QPushButton::clicked, this, [this] {
+        m_power.DispPowerCommandButton_Click(m_offTimer->isEnabled(), m_offTimer->currentText());
+        showPower();
+    });
+    return g;
+}
+
+void DisplayPanelsUi::buildScreenActions(QWidget *page)
+{
+    auto *wait = frame("WaitFrame", QStringLiteral("Delay"));
+    auto *wl = new QGridLayout(wait);
+    m_waitSlider = new QSlider(Qt::Horizontal);
+    m_waitSlider->setObjectName(QStringLiteral("WaitSlider"));
+    m_waitSlider->setRange(ScreenActionsPanel::WaitMinimum, ScreenActionsPanel::WaitMaximum);
+    m_waitSlider->setValue(ScreenActionsPanel::WaitStart);
+    m_waitLabel = label(QStringLiteral("Label40"), QString::number(ScreenActionsPanel::WaitStart));
+    auto *shorter = button(QStringLiteral("Shorter"), QStringLiteral("Short"));
+    auto *longer = button(QStringLiteral("Longer"), QStringLiteral(">Long"));
+    auto *waitStart = button(QStringLiteral("WaitCommandButton"), QStringLiteral("Start"));
+    wl->addWidget(shorter, 0, 0);
+    wl->addWidget(m_waitSlider, 0, 1);
+    wl->addWidget(longer, 0, 2);
+    wl->addWidget(m_waitLabel, 0, 3);
+    wl->addWidget(waitStart, 0, 4);
+    connect(m_waitSlider, &QSlider::valueChanged, m_waitLabel,
+            [this](int v) { m_waitLabel->setText(QString::number(v)); });
+    connect(shorter, &QPushButton::clicked, this,
+            [this] { m_waitSlider->setValue(ScreenActionsPanel::Shorter_Click(m_waitSlider->value())); });
+    connect(longer, &QPushButton::clicked, this,
+            [this] { m_waitSlider->setValue(ScreenActionsPanel::Longer_Click(m_waitSlider->value())); });
+    connect(waitStart, &QPushButton::clicked, this,
+            [this] { m_actions.WaitCommandButton_Click(m_waitSlider->value()); });
+
+    auto *scroll = frame("ScrollFrame", QStringLiteral("Scroll"));
+    auto *sl = new QHBoxLayout(scroll);
+    m_scrollShift = box(QStringLiteral("ScrollShiftBox"), QStringLiteral("4"));
+    m_scrollRepetition = box(QStringLiteral("ScrollRepetitionBox"), QStringLiteral("140"));
+    m_scrollSpeedBox = box(QStringLiteral("ScrollSpeedBox"), QStringLiteral("1"));
+    auto *scrollStart = button(QStringLiteral("ScrollCommandButton"), QStringLiteral("Start"));
+    sl->addWidget(m_scrollShift);
+    sl->addWidget(label(QStringLiteral("Label26"), QStringLiteral("bytes x ")));
+    sl->addWidget(m_scrollRepetition);
+    sl->addWidget(label(QStringLiteral("Label27"), QStringLiteral("times / (")));
+    sl->addWidget(m_scrollSpeedBox);
+    sl->addWidget(label(QString(), QStringLiteral("x 14 mSec)")));
+    sl->addStretch(1);
+    sl->addWidget(scrollStart);
+    connect(scrollStart, &QPushButton::clicked, this, [this] {
+        m_actions.ScrollCommandButton_Click(m_scrollShift->text(), m_scrollRepetition->text(),
+                                            m_scrollSpeedBox->text());
+    });
+
+    auto *blink = frame("BlinkFrame", QStringLiteral("Blink Rate"));
+    auto *bl = new QHBoxLayout(blink);
+    m_blinkPattern = new QComboBox;
+    m_blinkPattern->setObjectName(QStringLiteral("BlinkPatternList"));
+    m_blinkPattern->addItems({QStringLiteral("Nomal"), QStringLiteral("Blank"), QStringLiteral("Reverse")});
+    m_blinkPattern->setCurrentIndex(2);
+    m_blinkNormal = box(QStringLiteral("BlinkNormalTimeBox"), QStringLiteral("20"));
+    m_blinkEvent = box(QStringLiteral("BlinkEventTimeBox"), QStringLiteral("10"));
+    m_blinkRepetition = box(QStringLiteral("BlinkRepetitionBox"), QStringLiteral("3"));
+    auto *blinkStart = button(QStringLiteral("BlinkCommandButton"), QStringLiteral("Start"));
+    bl->addWidget(m_blinkPattern);
+    bl->addWidget(label(QString(), QStringLiteral("(")));
+    bl->addWidget(m_blinkNormal);
+    bl->addWidget(label(QString(), QStringLiteral("/")));
+    bl->addWidget(m_blinkEvent);
+    bl->addWidget(label(QStringLiteral("Label32"), QStringLiteral(")x 14mS")));
+    bl->addWidget(m_blinkRepetition);
+    bl->addWidget(label(QString(), QStringLiteral("times")));
+    bl->addStretch(1);
+    bl->addWidget(blinkStart);
+    connect(blinkStart, &QPushButton::clicked, this, [this] {
+        m_actions.BlinkCommandButton_Click(m_blinkPattern->currentIndex(), m_blinkPattern->currentText(),
+                                           m_blinkEvent->text(), m_blinkNormal->text(),
+                                           m_blinkRepetition->text());
+    });
+
+    page->layout()->addWidget(wait);
+    page->layout()->addWidget(scroll);
+    page->layout()->addWidget(blink);
+}
+
+// ---------------------------------------------------------------- behaviour
+
+bool DisplayPanelsUi::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        for (int i = 0; i < 4; ++i)
+            for (QLineEdit *e : m_boxes[size_t(i)])
+                if (e == watched)
+                    openUserWin(i);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void DisplayPanelsUi::openUserWin(int index)
+{
+    if (!m_windows.opensDialog(index))
+        return;
+    // Created on first use, in the interface language of that moment.
+    if (!m_dialog) {
+        m_dialog = new UserWinDialog(m_window.state(), &m_window);
+        m_dialog->setWindowFlag(Qt::Tool);
+        connect(m_dialog, &UserWinDialog::okClicked, this, [this](int i, const UserWindowBoxes &values) {
+            m_windows.UserWin_OK(i, values);
+            showUserWindows();
+        });
+    }
+    m_dialog->openFor(index, m_windows.boxes(index));
+}
+
+void DisplayPanelsUi::showUserWindows()
+{
+    for (int i = 0; i < 4; ++i) {
+        const QSignalBlocker block(m_regist[size_t(i)]);
+        m_regist[size_t(i)]->setChecked(m_windows.registered(i));
+        const UserWindowBoxes &b = m_windows.boxes(i);
+        const QString texts[4] = {b.left, b.top, b.width, b.height};
+        for (int k = 0; k < 4; ++k) {
+            QLineEdit *e = m_boxes[size_t(i)][size_t(k)];
+            if (e->text() != texts[k]) {
+                const QSignalBlocker blockBox(e);
+                e->setText(texts[k]);
+            }
+        }
+    }
+    m_select[size_t(m_windows.currentWindow())]->setChecked(true);
+    m_preview->update();
+}
+
+void DisplayPanelsUi::showModes()
+{
+    showColour(m_reverse, m_modes.reverseOn() ? ActiveColour : QColor());
+}
+
+void DisplayPanelsUi::showPower()
+{
+    switch (m_power.power()) {
+    case PowerPanel::Power::On:
+        showColour(m_dispPower, ActiveColour);
+        break;
+    case PowerPanel::Power::Off:
+        showColour(m_dispPower, PowerOffColour);
+        break;
+    case PowerPanel::Power::TimedOff:
+        showColour(m_dispPower, TimedOffColour);
+        break;
+    }
+}
+
+void DisplayPanelsUi::setWindowScrollSlider(int value)
+{
+    const QSignalBlocker block(m_scrollSpeed);
+    m_scrollSpeed->setValue(value);
+}
+
+void DisplayPanelsUi::DrawWindowLayout()
+{
+    showUserWindows();
+}
+
+void DisplayPanelsUi::setPowerOffTimer()
+{
+    const QSignalBlocker block(m_offTimer);
+    m_offTimer->clear();
+    m_offTimer->addItems(PowerPanel::powerOffTimerItems(m_window.state().japanese()));
+    m_offTimer->setCurrentIndex(0);
+}
+
+void DisplayPanelsUi::setSeries(const QString &moduleSeri)
+{
+    const PowerControlsSeries rules = PowerPanel::seriesRules(moduleSeri);
+    {
+        const QSignalBlocker block(m_bright);
+        m_bright->setMinimum(rules.brightMinimum);
+    }
+    for (QPushButton *b : m_saverButtons)
+        b->setEnabled(rules.saverButtons);
+    m_offTimer->setEnabled(rules.powerOffTimer);
+    m_timerLabel->setEnabled(rules.powerOffTimer);
+    m_windowMode[3]->setEnabled(WindowModesPanel::horizontalScrollReadyEnabled(moduleSeri));
+}
+
+void DisplayPanelsUi::resetControls()
+{
+    m_windows.resetControls();
+    m_modes.resetControls();
+    m_power.resetControls();
+    {
+        const QSignalBlocker a(m_drawMode[0]);
+        m_drawMode[0]->setChecked(true);
+        const QSignalBlocker b(m_writeMode[0]);
+        m_writeMode[0]->setChecked(true);
+    }
+    setWindowScrollSlider(m_modes.scrollSpeed());
+    {
+        const QSignalBlocker block(m_bright);
+        m_bright->setValue(PowerPanel::BrightMaximum);
+    }
+    showUserWindows();
+    showModes();
+    showPower();
+}
+
+} // namespace kvx
