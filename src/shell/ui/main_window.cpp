@@ -5,8 +5,10 @@
 #include "link/serial_port_io.h"
 #include "shell/model_list.h"
 #include "shell/model_series.h"
+#include "shell/qt_port_prober.h"
 #include "shell/settings_files.h"
 #include "shell/ui/clickable_label.h"
+#include "shell/ui/comm_scan.h"
 #include "shell/ui/splash_dialog.h"
 #include "tutorial/ui/tutorial_window.h"
 
@@ -119,6 +121,12 @@ MainWindow::MainWindow(Options options)
     m_link.setUsbLink(&m_usb);
     m_log.attachLink(&m_link);
     m_connection.setUsb(&m_usb);
+    m_connection.setPortSearch([this, prober = options.portProber] {
+        QtPortProber system;
+        CommScan scan(prober ? *prober : system, m_state, *m_dialogs, m_connection.portText(), this);
+        scan.exec();
+        return scan.SelectedPort();
+    });
     m_ownTutorial = std::make_unique<OwnTutorial>(*this);
     m_tutorial = m_ownTutorial.get();
     connect(this, &MainWindow::moduleChanged, this, [this] {
