@@ -4,6 +4,8 @@
 
 #include <QMap>
 
+#include <functional>
+
 namespace kvx::test {
 
 // Serial devices that exist only in a table: each device path with what a probe of
@@ -15,11 +17,14 @@ public:
     PortState probe(const QString &device) override
     {
         probed << device;
+        if (onProbe)
+            onProbe(device);
         return ports.value(device, PortState::NotExist);
     }
 
     QMap<QString, PortState> ports;
     QStringList probed;
+    std::function<void(const QString &)> onProbe; // runs inside each probe
 };
 
 } // namespace kvx::test
