@@ -102,18 +102,6 @@ private slots:
             QCOMPARE(scanner.option(i).enabled, i >= 2 && i <= 4);
     }
 
-    void eachPortShowsItsNameBeforeItIsProbed()
-    {
-        FakePortProber prober;
-        prober.ports = {{ttyS(1), A}, {ttyS(2), N}};
-        PortScanner scanner(prober);
-        QStringList seen;
-        scanner.scan("1", false, [&](int p) {
-            seen << QStringLiteral("%1 %2 probed:%3").arg(p).arg(scanner.option(p - 1).caption).arg(prober.probed.size());
-        });
-        QCOMPARE(seen, (QStringList{"1 COM1 : probed:0", "2 COM2 : probed:1"}));
-    }
-
     void scanSelectsTheMainPortElseTheFirstElseTheLastAvailable_data()
     {
         QTest::addColumn<States>("ports");

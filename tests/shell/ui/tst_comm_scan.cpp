@@ -98,19 +98,6 @@ private slots:
         QCOMPARE(scan.SelectedPort(), QStringLiteral("COM3"));
     }
 
-    void closeGivesNothingWhateverIsPicked()
-    {
-        FakePortProber prober;
-        prober.ports = {{ttyS(1), A}};
-        ShellState state;
-        ScriptedDialogs dialogs;
-        CommScan scan(prober, state, dialogs, "1");
-        auto ran = whenScanned([](CommScan &w) { click(w, "cmdClose"); });
-        QCOMPARE(scan.exec(), int(QDialog::Rejected));
-        QVERIFY(*ran);
-        QCOMPARE(scan.SelectedPort(), QString());
-    }
-
     void refreshProbesAgainButAScanNeverRunsInsideAnother()
     {
         FakePortProber prober;
