@@ -8,8 +8,10 @@
 #include "panels/ui/led_touch_panels_ui.h"
 #include "shell/model_list.h"
 #include "shell/model_series.h"
+#include "shell/qt_port_prober.h"
 #include "shell/settings_files.h"
 #include "shell/ui/clickable_label.h"
+#include "shell/ui/comm_scan.h"
 #include "shell/ui/splash_dialog.h"
 #include "tutorial/ui/tutorial_window.h"
 
@@ -128,6 +130,12 @@ MainWindow::MainWindow(Options options)
     connect(this, &MainWindow::settingsRestored, this, [this] {
         m_images.setLanguage(m_state.UILanguage);
         m_images.setWorkFolder(m_state.WorkFolder);
+    });
+    m_connection.setPortSearch([this, prober = options.portProber] {
+        QtPortProber system;
+        CommScan scan(prober ? *prober : system, m_state, *m_dialogs, m_connection.portText(), this);
+        scan.exec();
+        return scan.SelectedPort();
     });
     m_ownTutorial = std::make_unique<OwnTutorial>(*this);
     m_tutorial = m_ownTutorial.get();

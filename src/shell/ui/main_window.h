@@ -35,6 +35,7 @@ class QVBoxLayout;
 namespace kvx {
 
 class ClickableLabel;
+class PortProber;
 class TutorialWindow;
 
 // The main window: the connection, the model, the recorder, the command log and
@@ -49,6 +50,7 @@ public:
         UserDialogs *dialogs = nullptr;        // the desktop's dialogs when null
         Connection::PortFactory portFactory;   // real serial ports when empty
         UsbIoTransport *usbTransport = nullptr; // the Linux transport when null
+        PortProber *portProber = nullptr;      // the system's serial ports when null
         bool showSplash = true;
     };
 
