@@ -3,6 +3,7 @@
 #include "link/app_paths.h"
 #include "link/qt_serial_port.h"
 #include "link/serial_port_io.h"
+#include "macro_editor/ui/edit_form.h"
 #include "shell/model_list.h"
 #include "shell/ui/clickable_label.h"
 #include "shell/ui/splash_dialog.h"
@@ -190,6 +191,7 @@ QWidget *MainWindow::tabPage(const QString &tab, int index) const
 
 void MainWindow::installPanels()
 {
+    setMacroEditor(new EditForm(*this));
 }
 
 QWidget *MainWindow::buildConnectionFrame()
