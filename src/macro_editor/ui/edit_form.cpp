@@ -52,14 +52,23 @@ QString rawWidgetText(const QPlainTextEdit *edit)
     return raw;
 }
 
+// Each line end before the position is one character in the widget, two in the macro.
 int widgetToMacroPosition(const QString &widgetText, int pos)
 {
-    return pos + int(QStringView(widgetText).left(pos).count(QLatin1Char('\n')));
+    int macroPos = pos;
+    for (int i = 0; i < pos && i < widgetText.size(); ++i)
+        if (widgetText.at(i) == QLatin1Char('\n'))
+            ++macroPos;
+    return macroPos;
 }
 
 int macroToWidgetPosition(const QString &macroText, int pos)
 {
-    return pos - int(QStringView(macroText).left(pos).count(QLatin1String("\r\n")));
+    int widgetPos = pos;
+    for (int i = 0; i + 1 < pos && i + 1 < macroText.size(); ++i)
+        if (macroText.at(i) == QLatin1Char('\r') && macroText.at(i + 1) == QLatin1Char('\n'))
+            --widgetPos;
+    return widgetPos;
 }
 
 QPushButton *makeButton(const QString &name, const QString &toolTip, QWidget *parent)
