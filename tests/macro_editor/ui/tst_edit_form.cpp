@@ -1,3 +1,4 @@
+#include "link/app_paths.h"
 #include "macro_editor/ui/edit_form.h"
 #include "support/recording_sink.h"
 #include "support/started_window.h"
@@ -6,6 +7,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +53,12 @@ class TestEditForm : public QObject
 {
     Q_OBJECT
 private slots:
+    // Each window starts from nothing: no settings or macro kept by an earlier one.
+    void init()
+    {
+        QDir(programFolder()).removeRecursively();
+    }
+
     void editButtonShowsTheMacroAndCloseHandsItBack()
     {
         StartedWindow s;
@@ -164,6 +172,22 @@ private slots:
         QCOMPARE(box->textCursor().position(), 0);
     }
 
+    void playRunsTheMainWindowsPlayerOnTheEditorsText()
+    {
+        WindowWithModule m;
+        MainWindow &w = m.started.window;
+        if (w.metaObject()->indexOfSlot("PlayCommandButton_Click()") < 0)
+            QSKIP("the main window has no player");
+        m.started.click("EditCommandButton");
+        EditForm *e = editorOf(w);
+        e->setEditorText(QStringLiteral("*** x ***\r\nPRT 1bh 40h;\r\nPRT 0ch;\r\n"));
+        m.module.clearReceived();
+        press(e, "PlayCommandButton");
+        QVERIFY(m.module.waitForBytes(3));
+        QCOMPARE(m.module.received(), hexBytes("1b 40 0c"));
+        QCOMPARE(w.state().MacroText, e->editorText());
+    }
+
     void stepWithNoModuleSendsNothing()
     {
         StartedWindow s;
@@ -208,6 +232,10 @@ private slots:
         in<QPlainTextEdit>(e, "EditBox")->setPlainText(QStringLiteral("PRT 1bh;\n"));
         s.window.close();
         QCOMPARE(s.window.state().MacroText, QStringLiteral("PRT 1bh;\r\n"));
+        // The next run finds it in Tmp.sei (once the main window keeps the macro there).
+        QFile memo(programFile(QStringLiteral("Tmp.sei")));
+        if (memo.open(QIODevice::ReadOnly))
+            QVERIFY(memo.readAll().startsWith("PRT 1bh;\r\n"));
     }
 
     void clearAsksFirst()
