@@ -163,20 +163,6 @@ private slots:
         QCOMPARE(sink.all(), hexBytes("1b 40 0b"));
         QCOMPARE(dialogs.shown, QStringList{QStringLiteral("Do you want to start form the top?")});
     }
-
-    void japaneseMessages()
-    {
-        test::RecordingSink sink;
-        test::ScriptedDialogs dialogs;
-        VX5200 encoder(&sink);
-        MacroStep notReady(encoder, dialogs, [] { return false; });
-        notReady.step(QStringLiteral("PRT 1bh;"), {0, 0}, true);
-        dialogs.answers.enqueue(Answer::Cancel);
-        MacroStep ready(encoder, dialogs, [] { return true; });
-        ready.step(QStringLiteral("PRT 1bh;"), {8, 8}, true);
-        QCOMPARE(dialogs.shown, (QStringList{QStringLiteral("ディスプレイの接続と電源を確認してください。"),
-                                             QStringLiteral("最初から始めますか?")}));
-    }
 };
 
 KVX_TEST_MAIN(TestMacroStep)
