@@ -1,22 +1,32 @@
 #pragma once
 
+#include "link/app_paths.h"
 #include "shell/ui/main_window.h"
 #include "support/pty_module.h"
 #include "support/scripted_dialogs.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QPushButton>
 #include <QTest>
 
 namespace kvx::test {
 
+// Removes the files the program keeps between runs (Config.dat, Tmp.sei, temp.iml,
+// enma.tmp, ...), so a window starts as on a first run.
+inline void forgetProgramFiles()
+{
+    QDir(programFolder()).removeRecursively();
+}
+
 // The main window started offscreen without the splash, with scripted dialogs, on
-// the given port (a pseudo-terminal's path, or a name that cannot be opened).
+// the given port (a pseudo-terminal's path, or a name that cannot be opened). It
+// starts as on a first run unless `keepFiles` (a restart test).
 struct StartedWindow
 {
     explicit StartedWindow(const QString &port = QStringLiteral("/dev/kvx-no-such-port"),
-                           std::function<void(MainWindow &)> beforeStart = {})
-        : window(options())
+                           std::function<void(MainWindow &)> beforeStart = {}, bool keepFiles = false)
+        : window((keepFiles ? void() : forgetProgramFiles(), options()))
     {
         window.findChild<QComboBox *>(QStringLiteral("CommPortList"))->setCurrentText(port);
         if (beforeStart)

@@ -6,6 +6,7 @@
 #include "panels/ui/display_panels_ui.h"
 #include "panels/ui/font_text_panel_ui.h"
 #include "panels/ui/led_touch_panels_ui.h"
+#include "macro_editor/ui/edit_form.h"
 #include "shell/model_list.h"
 #include "shell/model_series.h"
 #include "shell/qt_port_prober.h"
@@ -20,6 +21,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -265,6 +267,7 @@ void MainWindow::installPanels()
         display->setSeries(m_encoder.moduleSeri());
     });
     connect(this, &MainWindow::resetControlsRequested, display, &DisplayPanelsUi::resetControls);
+    setMacroEditor(new EditForm(*this));
 }
 
 QWidget *MainWindow::buildConnectionFrame()
@@ -617,7 +620,8 @@ void MainWindow::LoadConfig()
         m_hintColour = *read.hintColour;
     if (read.series)
         OptSeries_Click(*read.series);
-    if (read.bitmapFolder) {
+    // A folder that no longer exists keeps the default.
+    if (read.bitmapFolder && QFileInfo(*read.bitmapFolder).isDir()) {
         m_bitmapFolder = *read.bitmapFolder;
         m_state.WorkFolder = *read.bitmapFolder;
     }

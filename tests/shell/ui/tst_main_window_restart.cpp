@@ -19,10 +19,10 @@ private slots:
     {
         QFile::remove(configPath());
         QFile::remove(textMemoPath());
-        QString bitmaps = programFolder() + "/bitmaps";
-        QDir().mkpath(bitmaps);
+        const QString bitmaps = programFolder() + "/bitmaps";
         {
             StartedWindow s;
+            QDir().mkpath(bitmaps);
             QCOMPARE(s.window.encoder().moduleName(), QStringLiteral("VX140X32_52K"));
             s.child<QComboBox>("HinmeiList")->setCurrentText("VX256x64_21K");
             s.window.HinmeiList_Click();
@@ -38,7 +38,7 @@ private slots:
             s.window.close();
             QVERIFY(s.dialogs.shown.isEmpty());
         }
-        StartedWindow again("/dev/kvx-no-such-port", [](MainWindow &w) { Q_UNUSED(w); });
+        StartedWindow again("/dev/kvx-no-such-port", {}, true);
         // The port restored from the file replaced the one the test put in.
         QCOMPARE(again.child<QComboBox>("CommPortList")->currentText(), QStringLiteral("ttyUSB7"));
         QCOMPARE(again.child<QComboBox>("CommSettingsList")->currentText(), QStringLiteral("9600,n,8,1"));
@@ -51,6 +51,12 @@ private slots:
         QCOMPARE(again.window.hintColour(), qint32(0x8080FF));
         QCOMPARE(again.window.state().UILanguage, QStringLiteral("Japanese"));
         QCOMPARE(again.window.state().MacroText, QStringLiteral("*** 日本語 ***\r\nPRT 0ch;\r\n"));
+        again.window.close();
+
+        // A bitmap folder that has gone since keeps the default.
+        QDir(bitmaps).removeRecursively();
+        StartedWindow third("/dev/kvx-no-such-port", {}, true);
+        QCOMPARE(third.window.bitmapFolder(), programFolder());
     }
 
     void recordedCommandsPlayBackTheSameBytes()

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "link/vx5200.h"
+#include "macro_editor/macro_files.h"
+#include "macro_editor/macro_step.h"
+#include "shell/seams.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace kvx {
+
+class MainWindow;
+
+// The command macro editor: the macro text with its step, play, pause, stop and
+// clear buttons, its file menu (open, save, macro upload, close) and the box that
+// shows what the module sent back. One instance, created with the main window and
+// hidden until the main window shows it; it hides rather than closes, handing its
+// text to the main window's MacroText.
+//
+// The text is kept with CR LF line ends; the text widget, which works with "\n", is
+// converted to and from at its edge only.
+class EditForm : public QMainWindow, public MacroEditorSeam
+{
+    Q_OBJECT
+public:
+    explicit EditForm(MainWindow &mainWindow);
+    ~EditForm() override;
+
+    // MacroEditorSeam
+    bool isEditorVisible() const override;
+    void insertAtCaret(const QString &text) override;
+    void showEditor() override;
+    QString editorText() const override;
+    void setEditorText(const QString &text) override;
+    void saveCommand() override { SaveCommandButton_Click(); }
+    void loadCommand() override { LoadCommandButton_Click(); }
+
+    // The selection of the text as positions of the CR LF text.
+    MacroSelection selection() const;
+    void setSelection(MacroSelection selection);
+
+public slots:
+    void SaveCommandButton_Click();
+    void LoadCommandButton_Click();
+    void PlayCommandButton_Click();
+    void StepCommandButton_Click();
+    void PauseCommandButton_Click();
+    void StopCommandButton_Click();
+    void ClearCommandButton_Click();
+    void Macro_Click();
+    void Close_Click();
+    void CmdClrSO_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildUi();
+    void Form_Load();
+    void Form_Activate();
+    bool japanese() const;
+    void showSerialOut(bool visible);
+    void receivedDataChanged(const QString &text);
+    void hideEditor();
+
+    MainWindow &m_main;
+    MacroFileOperations m_files;
+    // The step's own encoder: it only sends, and is made on the first step.
+    std::unique_ptr<VX5200> m_stepEncoder;
+
+    QPlainTextEdit *m_editBox = nullptr;
+    QPlainTextEdit *m_txtSO = nullptr;
+    QLabel *m_lblSO = nullptr;
+    QPushButton *m_clrSO = nullptr;
+    QPushButton *m_play = nullptr;
+    QPushButton *m_stepButton = nullptr;
+    QPushButton *m_pause = nullptr;
+    QPushButton *m_stop = nullptr;
+    QPushButton *m_clear = nullptr;
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_menu = nullptr;
+    QAction *m_open = nullptr;
+    QAction *m_saveAs = nullptr;
+    QAction *m_macro = nullptr;
+    QAction *m_close = nullptr;
+    QAction *m_stepAction = nullptr;
+};
+
+} // namespace kvx
