@@ -122,6 +122,15 @@ char systemByteOf(char32_t ch, SystemCodePage page)
     return code <= 0xFF ? char(code) : '?';
 }
 
+QString systemCharOf(quint8 byte, SystemCodePage page)
+{
+    if (page == SystemCodePage::Cp932)
+        return decodeCp932(QByteArray(1, char(byte)));
+    if (byte >= 0x80 && byte < 0xA0)
+        return QString(QChar(Cp1252High[byte - 0x80]));
+    return QString(QChar(byte));
+}
+
 QString decodeFileText(const QByteArray &bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);

@@ -20,6 +20,10 @@ int systemCodeOf(char32_t ch, SystemCodePage page);
 // The single byte of one character: its byte, or '?' when it has none of one byte.
 char systemByteOf(char32_t ch, SystemCodePage page);
 
+// The character one byte stands for in the code page; U+FFFD for a byte that starts
+// no character of its own (a CP932 lead byte).
+QString systemCharOf(quint8 byte, SystemCodePage page);
+
 // The text of a file read from disk: UTF-8 when the bytes are valid UTF-8 (a leading
 // byte-order mark is dropped), otherwise CP932, so files written on Windows still load.
 // A byte CP932 cannot read becomes U+FFFD.

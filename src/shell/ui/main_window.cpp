@@ -3,6 +3,7 @@
 #include "link/app_paths.h"
 #include "link/qt_serial_port.h"
 #include "link/serial_port_io.h"
+#include "panels/ui/character_tools_ui.h"
 #include "shell/model_list.h"
 #include "shell/model_series.h"
 #include "shell/settings_files.h"
@@ -230,6 +231,7 @@ QWidget *MainWindow::tabPage(const QString &tab, int index) const
 
 void MainWindow::installPanels()
 {
+    new CharacterToolsUi(*this);
 }
 
 QWidget *MainWindow::buildConnectionFrame()
