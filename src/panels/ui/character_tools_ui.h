@@ -6,6 +6,8 @@
 #include "panels/user_font.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QTimer>
 
 #include <array>
@@ -13,7 +15,6 @@
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QProgressDialog;
 
 namespace kvx {
 
@@ -34,7 +35,7 @@ public:
 
 private:
     QWidget *m_owner;
-    QProgressDialog *m_dialog = nullptr;
+    QPointer<QProgressDialog> m_dialog;
 };
 
 // The download-character editor, the user-font button, the character-set test and
