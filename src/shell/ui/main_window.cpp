@@ -7,6 +7,7 @@
 #include "panels/ui/font_text_panel_ui.h"
 #include "panels/ui/led_touch_panels_ui.h"
 #include "macro_editor/ui/edit_form.h"
+#include "panels/ui/character_tools_ui.h"
 #include "shell/model_list.h"
 #include "shell/model_series.h"
 #include "shell/qt_port_prober.h"
@@ -268,6 +269,9 @@ void MainWindow::installPanels()
     });
     connect(this, &MainWindow::resetControlsRequested, display, &DisplayPanelsUi::resetControls);
     setMacroEditor(new EditForm(*this));
+    auto *tools = new CharacterToolsUi(*this);
+    if (auto *init = findChild<QPushButton *>(QStringLiteral("InitializeCommandButton")))
+        connect(init, &QPushButton::clicked, tools, &CharacterToolsUi::InitializeCommandButton_Click);
 }
 
 QWidget *MainWindow::buildConnectionFrame()

@@ -113,6 +113,10 @@ public:
     void setTutorTimerInterval(int milliseconds) override { m_toviTimer.setInterval(milliseconds); }
     void stopTutorTimer() override { m_toviTimer.stop(); }
 
+    // Asks every panel to put its controls back to their start values (module
+    // initialisation); nothing is sent.
+    void requestControlReset() { emit resetControlsRequested(); }
+
     // addLog of the command log, for the panels.
     void addLog(const QString &name, const QString &help) { m_log.addLog(name, help); }
 
