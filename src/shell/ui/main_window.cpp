@@ -36,6 +36,7 @@
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QListWidget>
+#include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QVBoxLayout>
@@ -814,8 +815,9 @@ int MainWindow::listIndex(const QString &name) const
     QWidget *w = findChild<QWidget *>(name);
     if (auto *c = qobject_cast<QComboBox *>(w))
         return c->currentIndex();
-    if (auto *l = qobject_cast<QListWidget *>(w))
-        return l->currentRow();
+    // Any list view, a file list over a file-system model included.
+    if (auto *v = qobject_cast<QAbstractItemView *>(w))
+        return v->currentIndex().isValid() ? v->currentIndex().row() : -1;
     return -1;
 }
 
@@ -824,8 +826,8 @@ QString MainWindow::listEntry(const QString &name) const
     QWidget *w = findChild<QWidget *>(name);
     if (auto *c = qobject_cast<QComboBox *>(w))
         return c->currentIndex() >= 0 ? c->itemText(c->currentIndex()) : QString();
-    if (auto *l = qobject_cast<QListWidget *>(w))
-        return l->currentItem() ? l->currentItem()->text() : QString();
+    if (auto *v = qobject_cast<QAbstractItemView *>(w))
+        return v->currentIndex().isValid() ? v->currentIndex().data(Qt::DisplayRole).toString() : QString();
     return QString();
 }
 
