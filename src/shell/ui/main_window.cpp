@@ -3,6 +3,7 @@
 #include "link/app_paths.h"
 #include "link/qt_serial_port.h"
 #include "link/serial_port_io.h"
+#include "panels/ui/image_panels_ui.h"
 #include "shell/model_list.h"
 #include "shell/model_series.h"
 #include "shell/settings_files.h"
@@ -237,6 +238,7 @@ QWidget *MainWindow::tabPage(const QString &tab, int index) const
 
 void MainWindow::installPanels()
 {
+    new ImagePanelsUi(*this);
 }
 
 QWidget *MainWindow::buildConnectionFrame()
@@ -716,6 +718,12 @@ void MainWindow::Label31_Click()
     m_state.WorkFolder = programFolder();
     m_editor->loadCommand();
     m_editor->showEditor();
+}
+
+void MainWindow::showImageListWindow()
+{
+    if (m_imageList)
+        m_imageList->showWindow();
 }
 
 // ---------------------------------------------------------------- what the tutorial reads
