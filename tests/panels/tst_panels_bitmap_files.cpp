@@ -86,29 +86,6 @@ private slots:
         QCOMPARE(panel.lastPlan().actionForced, tutorial);
     }
 
-    void logHelpLinesAreTheCommandsOwn()
-    {
-        const BmpDrawPlan plan = bmpDrawPlan(QStringLiteral("2100"), ActionScroll, false, 256, 64, 3, "p.bmp");
-        QCOMPARE(plan.steps.size(), 4);
-        QCOMPARE(plan.steps[0].help, QStringLiteral("-----OpCode----- xL  xH  yL  yH"));
-        QCOMPARE(plan.steps[1].help, QStringLiteral("-----OpCode----- xL  xH  yL  yH  01  d1  d2  d3  .   .   .   "
-                                                    "(d?:BmpData 0<=d?<=255)"));
-        QCOMPARE(plan.steps[2].help, QStringLiteral("-----OpCode----- ShiftAmount Repetition Speed  .   .   .   "
-                                                    "(1 <= repetition <= 65535)"));
-        const BmpDrawPlan f = bmpDrawPlan(QStringLiteral("2100"), ActionFountain, false, 256, 64, 3, "p.bmp");
-        QCOMPARE(f.steps[2].help, QStringLiteral("-----OpCode----- Direction Speed SourceDataAddress "));
-        const BmpDrawPlan d = bmpDrawPlan(QStringLiteral("2100"), ActionDisolve, false, 256, 64, 3, "p.bmp");
-        QCOMPARE(d.steps[2].help, QStringLiteral("-----OpCode----- Direction SourceDataAddress"));
-    }
-
-    void theSeriesOffersItsActions()
-    {
-        QCOMPARE(actionsEnabled(QStringLiteral("2100")), (std::array<bool, 4>{true, true, true, true}));
-        QCOMPARE(actionsEnabled(QStringLiteral("2100B")), (std::array<bool, 4>{true, true, true, true}));
-        QCOMPARE(actionsEnabled(QStringLiteral("5200B")), (std::array<bool, 4>{true, true, false, false}));
-        QCOMPARE(actionsEnabled(QStringLiteral("5200")), (std::array<bool, 4>{true, true, false, false}));
-    }
-
     void aBitmapThatCannotBeDrawnSendsNothing_data()
     {
         QTest::addColumn<QString>("name");
@@ -225,26 +202,6 @@ private slots:
         QCOMPARE(chosen.fileName, QStringLiteral("PIC.BMP"));
         QCOMPARE(panel.folder(), folder.dir.path());
         QCOMPARE(rig.state.WorkFolder, folder.dir.path());
-    }
-
-    void drawByDotOnlySaysItIsNotThere_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("english") << "English"
-                                 << "This function is not supported yet. Please refer to the secification.";
-        QTest::newRow("japanese") << "Japanese" << "この機能はこのソフトでは未対応です。詳細は仕様書をご確認下さい。";
-    }
-    void drawByDotOnlySaysItIsNotThere()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, message);
-        ImagePanelRig rig;
-        rig.state.UILanguage = language;
-        BitmapFilesPanel panel(rig.ctx);
-        panel.CmdDrawFileByDot_Click();
-        QCOMPARE(rig.dialogs.shown, QStringList{message});
-        QVERIFY(rig.sink.commands.isEmpty());
     }
 };
 

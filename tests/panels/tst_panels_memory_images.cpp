@@ -210,44 +210,6 @@ private slots:
         QVERIFY(r.rig.sink.commands.isEmpty());
         QCOMPARE(r.rig.dialogs.shown, QStringList{QStringLiteral("Value out of range.")});
     }
-
-    void theSeriesOptionAndTheEntryEnableDrawing_data()
-    {
-        QTest::addColumn<int>("series");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<bool>("enabled");
-        QTest::newRow("-520x") << 0 << true << false;
-        QTest::newRow("-521x") << 1 << true << true;
-        QTest::newRow("-529x") << 2 << true << true;
-        QTest::newRow("-2xxx") << 3 << true << true;
-        QTest::newRow("-2xxx without an image") << 3 << false << false;
-        QTest::newRow("no such option") << 4 << true << false;
-    }
-    void theSeriesOptionAndTheEntryEnableDrawing()
-    {
-        QFETCH(int, series);
-        QFETCH(bool, valid);
-        QFETCH(bool, enabled);
-        QCOMPARE(drawMemoryImageEnabled(series, valid), enabled);
-    }
-
-    void dotUnitDrawingIsForRevisionB_data()
-    {
-        QTest::addColumn<QString>("series");
-        QTest::addColumn<bool>("on");
-        QTest::newRow("5200") << "5200" << false;
-        QTest::newRow("2100") << "2100" << false;
-        QTest::newRow("5200B") << "5200B" << true;
-        QTest::newRow("2100B") << "2100B" << true;
-    }
-    void dotUnitDrawingIsForRevisionB()
-    {
-        QFETCH(QString, series);
-        QFETCH(bool, on);
-        const ImageRevisionControls c = imageRevisionControls(series);
-        QCOMPARE(c.oneDotUnit, on);
-        QCOMPARE(c.drawFileByDot, on);
-    }
 };
 
 KVX_TEST_MAIN(TestPanelsMemoryImages)

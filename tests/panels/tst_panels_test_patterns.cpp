@@ -109,16 +109,6 @@ private slots:
         QVERIFY(rig.logged.isEmpty());
         QCOMPARE(rig.dialogs.shown, QStringList{message});
     }
-
-    void aRefusedSendIsNotLogged()
-    {
-        ImagePanelRig rig;
-        rig.sink.result = SendResult::NotReady;
-        TestPatternPanel panel(rig.ctx);
-        panel.CmdAllOff_Click(QStringLiteral("8"), QStringLiteral("1"));
-        QCOMPARE(rig.sink.commands.size(), 1);
-        QVERIFY(rig.logged.isEmpty());
-    }
 };
 
 KVX_TEST_MAIN(TestPanelsTestPatterns)
