@@ -8,6 +8,7 @@
 #include "panels/ui/led_touch_panels_ui.h"
 #include "macro_editor/ui/edit_form.h"
 #include "panels/ui/character_tools_ui.h"
+#include "panels/ui/image_panels_ui.h"
 #include "shell/model_list.h"
 #include "shell/model_series.h"
 #include "shell/qt_port_prober.h"
@@ -273,6 +274,8 @@ void MainWindow::installPanels()
     auto *tools = new CharacterToolsUi(*this);
     if (auto *init = findChild<QPushButton *>(QStringLiteral("InitializeCommandButton")))
         connect(init, &QPushButton::clicked, tools, &CharacterToolsUi::InitializeCommandButton_Click);
+    auto *images = new ImagePanelsUi(*this);
+    connect(this, &MainWindow::resetControlsRequested, images, &ImagePanelsUi::resetControls);
 }
 
 QWidget *MainWindow::buildConnectionFrame()
@@ -753,6 +756,12 @@ void MainWindow::Label31_Click()
     m_state.WorkFolder = programFolder();
     m_editor->loadCommand();
     m_editor->showEditor();
+}
+
+void MainWindow::showImageListWindow()
+{
+    if (m_imageList)
+        m_imageList->showWindow();
 }
 
 // ---------------------------------------------------------------- what the tutorial reads

@@ -159,6 +159,8 @@ public slots:
     void EditCommandButton_Click();
     void Command4_Click();
     void Label31_Click();
+    // Shows the image-list window (modeless).
+    void showImageListWindow();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
