@@ -1,5 +1,6 @@
 #include "shell/ui/main_window.h"
 
+#include "image_list/ui/image_list_window.h"
 #include "link/app_paths.h"
 #include "link/qt_serial_port.h"
 #include "link/serial_port_io.h"
@@ -239,6 +240,7 @@ QWidget *MainWindow::tabPage(const QString &tab, int index) const
 void MainWindow::installPanels()
 {
     new LedTouchPanelsUi(*this);
+    setImageList(new ImageListWindow(*this));
 }
 
 QWidget *MainWindow::buildConnectionFrame()
