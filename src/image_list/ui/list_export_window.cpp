@@ -7,6 +7,7 @@
 #include "shell/ui/main_window.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -298,6 +299,9 @@ void ListExportWindow::cmdWrite_Click()
             m_sent->setValue(percent);
             m_sent->repaint();
         }
+        // A page takes seconds: timers (the receive monitor) go on, clicks wait.
+        if (sent % 256 == 0)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     if (report.result != SendResult::Sent) {
         dialogs.message(imageText(ImageText::ModuleWriteStopped, language())
