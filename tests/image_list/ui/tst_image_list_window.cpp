@@ -277,6 +277,29 @@ private slots:
         QCOMPARE(list.imgSelected(), 1);
     }
 
+    void theConvertKeyOpensTheExportWindowModally()
+    {
+        QTemporaryDir dir;
+        StartedWindow s;
+        s.window.OptSeries_Click(1);
+        ImageListWindow *w = imageWindow(s.window);
+        w->showWindow();
+        childOf<QAction>(w, "Toolbar1_Convert")->trigger(); // an empty list: refused, nothing modal
+        QCOMPARE(s.dialogs.shown, QStringList{QStringLiteral("No images are selected.")});
+
+        s.window.imageList().replaceEntries({bitmapEntry(makeBitmap(dir, QStringLiteral("a.bmp"), 8, 8), 8, 8)});
+        bool seen = false;
+        QTimer::singleShot(0, [&seen] {
+            QWidget *modal = QApplication::activeModalWidget();
+            QVERIFY(modal);
+            seen = modal->objectName() == QLatin1String("frmListExport");
+            childOf<QPushButton>(modal, "cmdClose")->click();
+        });
+        childOf<QAction>(w, "Export2")->trigger();
+        QVERIFY(seen);
+        QVERIFY(w->isVisible());
+    }
+
     void theListSurvivesARestartUnderItsPlainCaption()
     {
         QTemporaryDir dir;
