@@ -112,6 +112,7 @@ EditForm::EditForm(MainWindow &mainWindow)
     Form_Load();
     connect(&m_main, &MainWindow::receivedDataPanelNeeded, this, [this] { showSerialOut(true); });
     connect(&m_main, &MainWindow::receivedDataChanged, this, &EditForm::receivedDataChanged);
+    connect(&m_main, &MainWindow::languageChanged, this, &EditForm::Form_Load);
 }
 
 EditForm::~EditForm() = default;

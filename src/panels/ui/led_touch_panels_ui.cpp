@@ -196,6 +196,8 @@ void LedTouchPanelsUi::buildAnimationPage(QWidget *page)
     grid->addWidget(m_anim[4], 8, 1, 1, 2);
     grid->addWidget(label(QStringLiteral("LabelBL_4"), QStringLiteral("Length")), 9, 0);
     grid->addWidget(m_anim[5], 9, 1, 1, 2);
+    grid->addWidget(label(QStringLiteral("LabelBL_5"), QStringLiteral("Color1")), 10, 0);
+    grid->addWidget(label(QStringLiteral("LabelBL_6"), QStringLiteral("Color2")), 10, 1);
 
     static_cast<QVBoxLayout *>(page->layout())->addWidget(frame);
 

@@ -14,6 +14,8 @@
 #include "shell/model_series.h"
 #include "shell/qt_port_prober.h"
 #include "shell/settings_files.h"
+#include "shell/captions.h"
+#include "shell/ui/caption_apply.h"
 #include "shell/ui/clickable_label.h"
 #include "shell/ui/comm_scan.h"
 #include "shell/ui/splash_dialog.h"
@@ -122,7 +124,7 @@ MainWindow::MainWindow(Options options)
     , m_images(*m_dialogs)
     , m_showSplash(options.showSplash)
     , m_bitmapFolder(programFolder())
-    , m_hintColour(ButtonFaceColour)
+    , m_hintColour(ToolTipsOnColour)
 {
     setObjectName(QStringLiteral("Form1"));
     m_qtDialogs.setParentWidget(this);
@@ -143,6 +145,11 @@ MainWindow::MainWindow(Options options)
         scan.exec();
         return scan.SelectedPort();
     });
+    connect(this, &MainWindow::languageChanged, this, [this] {
+        m_images.setLanguage(m_state.UILanguage);
+        if (m_monitor)
+            m_monitor->setLanguage(m_state.UILanguage);
+    });
     m_ownTutorial = std::make_unique<OwnTutorial>(*this);
     m_tutorial = m_ownTutorial.get();
     connect(this, &MainWindow::moduleChanged, this, [this] {
@@ -158,6 +165,7 @@ MainWindow::MainWindow(Options options)
     connect(&m_usbTimer, &QTimer::timeout, &m_connection, &Connection::Timer_USB_Timer);
 
     buildUi();
+    showHintColour();
     connectLink();
     connect(&m_player, &MacroPlayer::stateChanged, this, &MainWindow::showRecorderState);
     connect(&m_connection, &Connection::changed, this, &MainWindow::syncConnection);
@@ -170,8 +178,10 @@ MainWindow::~MainWindow() = default;
 
 TutorialWindow *MainWindow::tutorWindow()
 {
-    if (!m_tutorWindow)
+    if (!m_tutorWindow) {
         m_tutorWindow = std::make_unique<TutorialWindow>(this, m_dialogs, this);
+        connect(this, &MainWindow::languageChanged, m_tutorWindow.get(), &TutorialWindow::retranslate);
+    }
     return m_tutorWindow.get();
 }
 
@@ -206,8 +216,13 @@ void MainWindow::buildUi()
     tutor->setAlignment(Qt::AlignCenter);
     tutor->setCursor(Qt::PointingHandCursor);
     connect(tutor, &ClickableLabel::clicked, this, &MainWindow::toviImage_Click);
+    connect(language, &ClickableLabel::clicked, this, &MainWindow::Image1_Click);
+    m_hint = button(QStringLiteral("HintCommandButton"), QStringLiteral("Tool Tips"));
+    m_hint->setToolTip(QStringLiteral("Pop-up Help On/OFF"));
+    connect(m_hint, &QPushButton::clicked, this, &MainWindow::HintCommandButton_Click);
     pictures->addWidget(language);
     pictures->addWidget(tutor);
+    pictures->addWidget(m_hint);
     top->addLayout(pictures);
     root->addLayout(top);
 
@@ -239,6 +254,14 @@ void MainWindow::buildUi()
     auto *home = button(QStringLiteral("CmdHome"), QStringLiteral("Home"));
     m_tab1->widget(2)->layout()->addWidget(home);
     connect(home, &QPushButton::clicked, this, [this] { m_basic.CmdHome_Click(); });
+    // The drawing tab only tells what the tool leaves out.
+    auto *draw = frame(QStringLiteral("DrawFrame"), QStringLiteral("Drawing"));
+    auto *drawNote = new QLabel(QStringLiteral("Line and Box drawing are not supported by this tool."));
+    drawNote->setObjectName(QStringLiteral("Label54"));
+    drawNote->setWordWrap(true);
+    (new QVBoxLayout(draw))->addWidget(drawNote);
+    m_tab1->widget(3)->layout()->addWidget(draw);
+    static_cast<QVBoxLayout *>(m_tab1->widget(3)->layout())->addStretch(1);
 
     setCentralWidget(central);
     installPanels();
@@ -255,9 +278,11 @@ QWidget *MainWindow::tabPage(const QString &tab, int index) const
 void MainWindow::installPanels()
 {
     auto *fontText = new FontTextPanelUi(*this);
+    m_fontText = fontText;
     connect(this, &MainWindow::moduleChanged, fontText, &FontTextPanelUi::applyModule);
     connect(this, &MainWindow::resetControlsRequested, fontText, &FontTextPanelUi::resetControls);
     auto *ledTouch = new LedTouchPanelsUi(*this);
+    m_ledTouch = ledTouch;
     connect(this, &MainWindow::moduleChanged, ledTouch, [this, ledTouch] {
         ledTouch->applySeriesLayout(m_encoder.moduleSeri().startsWith(QLatin1String("2100")));
         if (const auto count = ledCountForModel(currentModel()))
@@ -266,6 +291,7 @@ void MainWindow::installPanels()
     });
     connect(this, &MainWindow::resetControlsRequested, ledTouch, &LedTouchPanelsUi::resetControls);
     auto *display = new DisplayPanelsUi(*this);
+    m_display = display;
     connect(this, &MainWindow::moduleChanged, display, [this, display] {
         display->DrawWindowLayout();
         display->setSeries(m_encoder.moduleSeri());
@@ -423,7 +449,9 @@ QWidget *MainWindow::buildLogArea()
     QFont mono(QStringLiteral("Monospace"));
     mono.setStyleHint(QFont::TypeWriter);
     m_sendTextBox->setFont(mono);
-    grid->addWidget(new QLabel(QStringLiteral("Command")), 0, 0);
+    auto *commandLabel = new QLabel(QStringLiteral("Command"));
+    commandLabel->setObjectName(QStringLiteral("Label49"));
+    grid->addWidget(commandLabel, 0, 0);
     grid->addWidget(m_sendCommandBox, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("OpCode")), 1, 0);
     grid->addWidget(m_sendHelpBox, 1, 1);
@@ -450,9 +478,17 @@ QWidget *MainWindow::buildBasicCodesFrame()
     m_cursorX->setObjectName(QStringLiteral("CursorXBox"));
     m_cursorY = new QLineEdit(QStringLiteral("0"));
     m_cursorY->setObjectName(QStringLiteral("CursorYBox"));
+    auto *xUnit = new QLabel(QStringLiteral("Dots x"));
+    xUnit->setObjectName(QStringLiteral("Label3"));
+    auto *yUnit = new QLabel(QStringLiteral(" Byte"));
+    yUnit->setObjectName(QStringLiteral("Label5"));
+    auto *cursor = new QHBoxLayout;
+    cursor->addWidget(m_cursorX);
+    cursor->addWidget(xUnit);
+    cursor->addWidget(m_cursorY);
+    cursor->addWidget(yUnit);
     grid->addWidget(label, 0, 0);
-    grid->addWidget(m_cursorX, 0, 1);
-    grid->addWidget(m_cursorY, 0, 2);
+    grid->addLayout(cursor, 0, 1, 1, 2);
     for (int i = 0; i < captions.size(); ++i) {
         auto *b = button(QStringLiteral("cmdBtn1_%1").arg(i), captions[i]);
         if (i == 0)
@@ -508,6 +544,7 @@ void MainWindow::startUp()
     LoadConfig();
     if (const auto memo = loadTextMemo())
         m_state.MacroText = *memo;
+    changeLamguage();
 
     HinmeiList_Click();
 
@@ -626,8 +663,10 @@ void MainWindow::LoadConfig()
         const QSignalBlocker block(m_models);
         m_models->setCurrentText(*read.model);
     }
-    if (read.hintColour)
-        m_hintColour = *read.hintColour;
+    if (read.hintColour) {
+        setHintColour(*read.hintColour);
+        SetToolTips();
+    }
     if (read.series)
         OptSeries_Click(*read.series);
     // A folder that no longer exists keeps the default.
@@ -893,6 +932,75 @@ void MainWindow::commandCompleted()
     m_toviTimer.stop();
     if (m_tutorial)
         m_tutorial->showTutorial();
+}
+
+// ---------------------------------------------------------------- languages and tool tips
+
+void MainWindow::Image1_Click()
+{
+    m_state.UILanguage = toggledLanguage(m_state.UILanguage);
+    changeLamguage();
+}
+
+void MainWindow::changeLamguage()
+{
+    const bool japanese = isJapanese(m_state.UILanguage);
+    // Lists whose items depend on the language come first.
+    if (m_display)
+        m_display->setPowerOffTimer();
+    if (m_fontText)
+        m_fontText->SetupAsianFontList();
+    applyCaptionFonts(*this, japanese);
+    if (m_ledTouch) {
+        m_ledTouch->fillSwitchList();
+        // The transmit-mode list (keeping its choice) and the touch-parameter window.
+        m_ledTouch->languageChanged();
+    }
+    for (const ControlText &entry : captionTable())
+        applyControlText(*this, entry, japanese);
+    SetToolTips();
+    emit languageChanged();
+}
+
+void MainWindow::SetToolTips()
+{
+    if (!toolTipsOn(m_hintColour)) {
+        for (const ControlRef &c : toolTipOffList())
+            setControlToolTip(*this, c, QString());
+        return;
+    }
+    const bool japanese = isJapanese(m_state.UILanguage);
+    for (const ToolTipText &t : toolTipTable())
+        setControlToolTip(*this, {QString::fromLatin1(t.name), t.index}, t.text(japanese));
+}
+
+void MainWindow::HintCommandButton_Click()
+{
+    setHintColour(nextHintColour(m_hintColour));
+    SetToolTips();
+}
+
+void MainWindow::setHintColour(qint32 colour)
+{
+    m_hintColour = colour;
+    showHintColour();
+}
+
+void MainWindow::showHintColour()
+{
+    if (!m_hint)
+        return;
+    // A stored colour is 0x00BBGGRR; a value with the top bit set names a system colour,
+    // shown as the ordinary button face.
+    if (m_hintColour < 0) {
+        m_hint->setStyleSheet(QString());
+        return;
+    }
+    const auto c = quint32(m_hintColour);
+    m_hint->setStyleSheet(QStringLiteral("background-color: rgb(%1, %2, %3);")
+                              .arg(c & 0xFF)
+                              .arg((c >> 8) & 0xFF)
+                              .arg((c >> 16) & 0xFF));
 }
 
 } // namespace kvx

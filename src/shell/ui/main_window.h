@@ -35,6 +35,9 @@ class QVBoxLayout;
 namespace kvx {
 
 class ClickableLabel;
+class DisplayPanelsUi;
+class FontTextPanelUi;
+class LedTouchPanelsUi;
 class PortProber;
 class TutorialWindow;
 
@@ -92,9 +95,15 @@ public:
     // The folder of the bitmap file list (kept in Config.dat).
     QString bitmapFolder() const { return m_bitmapFolder; }
     void setBitmapFolder(const QString &folder) { m_bitmapFolder = folder; }
-    // The tool-tip button's colour as Config.dat keeps it.
+    // The tool-tip button's colour as Config.dat keeps it: exactly the button-face
+    // colour means tool tips off, any other colour on.
     qint32 hintColour() const { return m_hintColour; }
-    void setHintColour(qint32 colour) { m_hintColour = colour; }
+    // Sets and shows the colour; the tool tips follow at the next SetToolTips.
+    void setHintColour(qint32 colour);
+
+    // Applies UILanguage to the main window: lists that depend on it, caption fonts,
+    // the caption table and the tool tips; then every other window follows.
+    void changeLamguage();
 
     // ---- what the tutorial reads of the main window ----
     bool mainWindowNormal() const override;
@@ -144,6 +153,9 @@ signals:
     void receivedDataPanelNeeded();
     void receivedDataChanged(const QString &text);
     void touchTextAppended(const QString &text);
+    // The interface language was applied to the main window (start-up and every
+    // switch); the other windows put up their texts in UILanguage.
+    void languageChanged();
 
 public slots:
     void HinmeiList_Click();
@@ -161,6 +173,8 @@ public slots:
     void Label31_Click();
     // Shows the image-list window (modeless).
     void showImageListWindow();
+    void Image1_Click();
+    void HintCommandButton_Click();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -184,6 +198,8 @@ private:
     void LoadConfig();
     void SaveConfig();
     QWidget *namedWidget(const QString &name, int index) const;
+    void SetToolTips();
+    void showHintColour();
 
     ShellState m_state;
     QtUserDialogs m_qtDialogs;
@@ -235,6 +251,12 @@ private:
     QTabWidget *m_tab3 = nullptr;
     QTabWidget *m_tab4 = nullptr;
     QVBoxLayout *m_columns[3] = {};
+    QPushButton *m_hint = nullptr;
+
+    // The panels the language switch drives.
+    FontTextPanelUi *m_fontText = nullptr;
+    LedTouchPanelsUi *m_ledTouch = nullptr;
+    DisplayPanelsUi *m_display = nullptr;
 };
 
 } // namespace kvx
