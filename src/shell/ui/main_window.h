@@ -35,8 +35,14 @@ class QVBoxLayout;
 namespace kvx {
 
 class ClickableLabel;
+class DisplayPanelsUi;
+class FontTextPanelUi;
+class LedTouchPanelsUi;
 class PortProber;
 class TutorialWindow;
+struct LayoutInputs;
+struct RevisionBPlan;
+struct SeriesLayoutPlan;
 
 // The main window: the connection, the model, the recorder, the command log and
 // every command panel. Its public state lives in `state()`; other windows reach it
@@ -87,6 +93,7 @@ public:
     ImageList &imageList() { return m_images; }
     // The chosen series option (0..3) and the Y unit option (0 "Y:8Dot", 1 "Y:1Dot").
     int seriesOption() const { return m_seriesOption; }
+    int yUnit() const { return m_yUnit; }
     QString currentModel() const;
     bool revisionB() const;
     // The folder of the bitmap file list (kept in Config.dat).
@@ -146,6 +153,11 @@ public slots:
     void Chk_B_Click() { HinmeiList_Click(); }
     void OptSeries_Click(int index);
     void OpYByte_Click(int index);
+    // The window laid out for the encoder's module, and the dot width and height shown.
+    void ApplyModuleIdentity();
+    void SetupOlderSeriesLayout();
+    void SetupNewerSeriesLayout();
+    void EnableRevisionBFeatures();
     void PlayCommandButton_Click();
     void toviImage_Click();
     void toviTimer_Timer();
@@ -178,6 +190,12 @@ private:
     void LoadConfig();
     void SaveConfig();
     QWidget *namedWidget(const QString &name, int index) const;
+    // The main window's own control of that name (not one of a window it owns).
+    QWidget *ownControl(const QString &name) const;
+    LayoutInputs layoutInputs() const;
+    void applyLayout(const SeriesLayoutPlan &plan);
+    void applyRevisionB(const RevisionBPlan &plan);
+    void setControlText(const QString &name, const QString &text);
 
     ShellState m_state;
     QtUserDialogs m_qtDialogs;
@@ -194,6 +212,7 @@ private:
     ImageList m_images;
     bool m_showSplash;
     int m_seriesOption = 0;
+    int m_yUnit = 0;
     QString m_bitmapFolder;
     qint32 m_hintColour;
     bool m_shutDown = false;
@@ -203,6 +222,10 @@ private:
     TutorialSeam *m_tutorial = nullptr;
     std::unique_ptr<TutorialWindow> m_tutorWindow;
     std::unique_ptr<TutorialSeam> m_ownTutorial;
+
+    FontTextPanelUi *m_fontText = nullptr;
+    LedTouchPanelsUi *m_ledTouch = nullptr;
+    DisplayPanelsUi *m_display = nullptr;
 
     std::unique_ptr<ReceiveMonitor> m_monitor;
     QTimer m_toviTimer;
