@@ -5,6 +5,7 @@
 #include "support/scripted_dialogs.h"
 #include "support/test_main.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -152,7 +153,7 @@ private slots:
         module.clearReceived();
         // "Line CLR" and "Clr to end" are there for a revision-B module of the older series.
         s.child<QComboBox>("HinmeiList")->setCurrentText("VX256X32_21K");
-        s.click("Chk_B");
+        s.child<QCheckBox>("Chk_B")->click();
         const char *names[] = {"cmdBtn1_2", "cmdBtn1_3", "cmdBtn1_4", "cmdBtn1_5", "cmdBtn1_6", "cmdBtn1_7",
                                "cmdBtn1_8", "cmdBtn1_9", "cmdBtn1_10", "CmdCursorHome", "CmdHome"};
         for (const char *n : names)
