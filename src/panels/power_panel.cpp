@@ -93,10 +93,4 @@ SendResult PowerPanel::DispPowerCommandButton_Click(bool timerEnabled, const QSt
     return r;
 }
 
-SendResult PowerPanel::InitializeCommandButton_Click()
-{
-    return m_ctx.run([](VX5200 &e) { return e.InitializeDisplay(); }, QStringLiteral("Initialize"),
-                     QStringLiteral("-OpCode-"));
-}
-
 } // namespace kvx

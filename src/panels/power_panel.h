@@ -46,8 +46,6 @@ public:
     SendResult DispPowerCommandButton_Click(bool timerEnabled, const QString &timerText);
     Power power() const { return m_power; }
 
-    // Module initialisation from the power-controls button.
-    SendResult InitializeCommandButton_Click();
 
     // The start state, without sending.
     void resetControls() { m_power = Power::On; }

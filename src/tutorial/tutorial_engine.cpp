@@ -13,6 +13,11 @@ namespace kvx {
 
 using namespace tutorial;
 
+namespace {
+// The largest whole number a size box is read as (a 32-bit signed value).
+constexpr double MaxBoxWhole = 2147483647.0;
+} // namespace
+
 TutorialEngine::TutorialEngine(TutorialHost *host)
     : m_host(host)
 {
@@ -247,8 +252,16 @@ bool TutorialEngine::holds(const StepCheck &check) const
         double operand = check.number;
         if (check.operand != StepCheck::Operand::Number) {
             operand = numericValue(m_host->boxText(check.control));
-            if (check.operand == StepCheck::Operand::BoxLowByte)
-                operand = std::fmod(roundHalfEven(operand), 256.0);
+            // A box holding "1e30" or more than any width names no byte at all: such
+            // a value matches nothing rather than wrapping into some low byte.
+            if (!std::isfinite(operand))
+                return false;
+            if (check.operand == StepCheck::Operand::BoxLowByte) {
+                const double whole = roundHalfEven(operand);
+                if (std::abs(whole) > MaxBoxWhole)
+                    return false;
+                operand = std::fmod(whole, 256.0);
+            }
         }
         const bool equal = double(*b) == operand;
         return check.compare == StepCheck::Compare::Equal ? equal : !equal;

@@ -41,6 +41,8 @@ struct StepCheck
         Number,       // `number`
         BoxNumber,    // the number a box's text begins with, as typed
         BoxLowByte,   // that number rounded, modulo 256
+        // A box number that is not finite, or a rounded one beyond 32 bits, matches
+        // nothing, whatever the comparison.
     };
 
     Kind kind = Kind::Always;

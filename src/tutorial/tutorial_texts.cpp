@@ -1,5 +1,7 @@
 #include "tutorial/tutorial_texts.h"
 
+#include "tutorial/tutorial_text_parts.h"
+
 #include <QHash>
 
 namespace kvx {
@@ -8,7 +10,7 @@ namespace {
 
 // Titles and feedback lines are the program's own wording and are compared letter
 // for letter, odd spellings and trailing blanks included.
-const QList<TutorialText> Texts = {
+const QList<TutorialText> FirstTexts = {
     // ---- step 0, the welcome ----
     {"welcome.first",
      "   Welcome to the VX-{series} Tutorial !\n"
@@ -326,14 +328,21 @@ QString pick(const char *english, const char *japanese, bool useJapanese)
 
 const QList<TutorialText> &tutorialTexts()
 {
-    return Texts;
+    static const QList<TutorialText> texts = [] {
+        QList<TutorialText> all = FirstTexts;
+        all += tutorial_text_parts::windowModeTexts();
+        all += tutorial_text_parts::fontStyleTexts();
+        all += tutorial_text_parts::graphicsTexts();
+        return all;
+    }();
+    return texts;
 }
 
 const TutorialText *findTutorialText(const QString &id)
 {
     static const QHash<QString, const TutorialText *> index = [] {
         QHash<QString, const TutorialText *> h;
-        for (const TutorialText &t : Texts)
+        for (const TutorialText &t : tutorialTexts())
             h.insert(QString::fromLatin1(t.id), &t);
         return h;
     }();

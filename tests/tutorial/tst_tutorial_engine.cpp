@@ -3,6 +3,8 @@
 #include "tutorial/tutorial_engine.h"
 #include "tutorial/tutorial_texts.h"
 
+#include <QSet>
+
 #include <functional>
 
 using namespace kvx;
@@ -29,11 +31,27 @@ void cursorOneOne(FakeTutorialHost &h) { h.send([](VX5200 &e) { return e.CursorS
 void writeBox(FakeTutorialHost &h) { h.writeTextBox(); }
 void nothing(FakeTutorialHost &) {}
 
+// One command through the real encoder.
+HostAction sending(const std::function<SendResult(VX5200 &)> &command)
+{
+    return [command](FakeTutorialHost &h) { h.send(command); };
+}
+// Sets a box, then sends.
+HostAction withBox(const QString &box, const QString &text, const HostAction &then)
+{
+    return [=](FakeTutorialHost &h) {
+        h.boxes[box] = text;
+        then(h);
+    };
+}
+QByteArray pattern(int width, int rows) { return QByteArray(width * rows, '\x55'); }
+
 } // namespace
 
 class TestTutorialEngine : public QObject
 {
     Q_OBJECT
+    QSet<QString> reachedRows;
 private slots:
     void navigation_data()
     {
@@ -201,6 +219,150 @@ private slots:
         QTest::newRow("5: text written") << 5 << HostAction(writeBox) << "s5.done" << false << 1;
         QTest::newRow("5: display clear is a remark") << 5 << HostAction(clearDisplay) << "s5.cleared" << true << 0;
         QTest::newRow("5: anything else changes nothing") << 5 << HostAction(initialize) << "" << true << 0;
+
+        // Steps 6 to 24 never return to their introduction.
+        const HostAction over = sending([](VX5200 &e) { return e.WindowMode("Over"); });
+        QTest::newRow("6: text written, no credit") << 6 << HostAction(writeBox) << "s6.written" << true << 0;
+        QTest::newRow("6: initialize changes nothing") << 6 << HostAction(initialize) << "" << true << 0;
+        QTest::newRow("6: 9 bytes of anything pass as the text")
+            << 6 << sending([](VX5200 &e) { return e.portOut(QByteArray(9, '\x01')); }) << "s6.written" << true << 0;
+        QTest::newRow("6: another command is a hint") << 6 << HostAction(clearDisplay) << "s6.hint" << true << 0;
+        QTest::newRow("7: vertical scroll credits")
+            << 7 << sending([](VX5200 &e) { return e.WindowMode("Vertical scroll"); }) << "s7.mode" << true << 1;
+        QTest::newRow("7: text written") << 7 << HostAction(writeBox) << "s7.written" << true << 0;
+        QTest::newRow("7: anything else is a hint") << 7 << over << "s7.hint" << true << 0;
+        QTest::newRow("8: horizontal scroll credits")
+            << 8 << sending([](VX5200 &e) { return e.WindowMode("Horizontal scroll"); }) << "s8.mode" << true << 1;
+        QTest::newRow("8: text written") << 8 << HostAction(writeBox) << "s8.written" << true << 0;
+        QTest::newRow("8: anything else is a hint") << 8 << HostAction(initialize) << "s8.hint" << true << 0;
+        QTest::newRow("9: speed 4 credits")
+            << 9 << sending([](VX5200 &e) { return e.HorizontalScrollSpeed(4); }) << "s9.four" << true << 1;
+        QTest::newRow("9: another speed credits")
+            << 9 << sending([](VX5200 &e) { return e.HorizontalScrollSpeed(7); }) << "s9.speed" << true << 1;
+        QTest::newRow("9: text written") << 9 << HostAction(writeBox) << "s9.written" << true << 0;
+        QTest::newRow("9: back to over-write credits") << 9 << over << "s9.over" << true << 1;
+        QTest::newRow("9: anything else is a hint") << 9 << HostAction(clearDisplay) << "s9.hint" << true << 0;
+        QTest::newRow("10: all memory credits")
+            << 10 << sending([](VX5200 &e) { return e.WriteScreenMode(1); }) << "s10.all" << true << 1;
+        QTest::newRow("10: display screen, no credit")
+            << 10 << sending([](VX5200 &e) { return e.WriteScreenMode(0); }) << "s10.screen" << true << 0;
+        QTest::newRow("10: text written with display screen set")
+            << 10 << HostAction([](FakeTutorialHost &h) {
+                   h.checked << "BaseWindowWriteModeOption#0";
+                   writeBox(h);
+               })
+            << "s10.writtenScreen" << true << 0;
+        QTest::newRow("10: text written with all memory set") << 10 << HostAction(writeBox) << "s10.writtenAll" << true << 0;
+        QTest::newRow("10: anything else is a hint") << 10 << HostAction(clearDisplay) << "s10.hint" << true << 0;
+        QTest::newRow("11: X1 Y1 credits")
+            << 11 << sending([](VX5200 &e) { return e.FontMagnified(1, 1); }) << "s11.normal" << true << 1;
+        QTest::newRow("11: another size credits")
+            << 11 << sending([](VX5200 &e) { return e.FontMagnified(2, 1); }) << "s11.size" << true << 1;
+        QTest::newRow("11: text written") << 11 << HostAction(writeBox) << "s11.written" << true << 0;
+        QTest::newRow("11: anything else is a hint") << 11 << HostAction(initialize) << "s11.hint" << true << 0;
+
+        QTest::newRow("12: proportional 2 credits")
+            << 12 << sending([](VX5200 &e) { return e.FontGapMode(3); }) << "s12.two" << true << 1;
+        QTest::newRow("12: another gap credits")
+            << 12 << sending([](VX5200 &e) { return e.FontGapMode(1); }) << "s12.gap" << true << 1;
+        QTest::newRow("12: carriage return")
+            << 12 << sending([](VX5200 &e) { return e.CarriageReturn(); }) << "s12.cr" << true << 0;
+        QTest::newRow("12: line feed") << 12 << sending([](VX5200 &e) { return e.LineFeed(); }) << "s12.lf" << true << 0;
+        QTest::newRow("12: display clear") << 12 << HostAction(clearDisplay) << "s12.cleared" << true << 0;
+        QTest::newRow("12: text written") << 12 << HostAction(writeBox) << "s12.written" << true << 0;
+        QTest::newRow("12: anything else is a hint") << 12 << HostAction(initialize) << "s12.hint" << true << 0;
+        QTest::newRow("13: France credits")
+            << 13 << sending([](VX5200 &e) { return e.InternationalFontSet(1); }) << "s13.france" << true << 1;
+        QTest::newRow("13: another country, no credit")
+            << 13 << sending([](VX5200 &e) { return e.InternationalFontSet(8); }) << "s13.other" << true << 0;
+        QTest::newRow("13: the preset ] written") << 13 << HostAction(writeBox) << "s13.written" << true << 0;
+        QTest::newRow("13: any one-byte command passes as the preset ]")
+            << 13 << HostAction(clearDisplay) << "s13.written" << true << 0;
+        QTest::newRow("13: anything else is a hint") << 13 << HostAction(initialize) << "s13.hint" << true << 0;
+        QTest::newRow("14: katakana table credits")
+            << 14 << sending([](VX5200 &e) { return e.CharacterCodeTable(1); }) << "s14.katakana" << true << 1;
+        QTest::newRow("14: another table, no credit")
+            << 14 << sending([](VX5200 &e) { return e.CharacterCodeTable(0); }) << "s14.other" << true << 0;
+        QTest::newRow("14: four half-width katakana are 16 characters")
+            << 14 << sending([](VX5200 &e) { return e.CharacterDisplay(QByteArray("\xb6\xc0\xb6\xc5")); })
+            << "s14.written" << true << 0;
+        QTest::newRow("14: anything else is a hint") << 14 << HostAction(initialize) << "s14.hint" << true << 0;
+        QTest::newRow("15: a definition credits")
+            << 15 << sending([](VX5200 &e) { return e.DownloadCharacterDefine(0x30, 0x30, QByteArray(5, '\x7f')); })
+            << "s15.defined" << true << 1;
+        QTest::newRow("15: enabling credits")
+            << 15 << sending([](VX5200 &e) { return e.DownloadEnable(1); }) << "s15.enabled" << true << 1;
+        QTest::newRow("15: disabling, no credit")
+            << 15 << sending([](VX5200 &e) { return e.DownloadEnable(0); }) << "s15.disabled" << true << 0;
+        QTest::newRow("15: deleting, no credit")
+            << 15 << sending([](VX5200 &e) { return e.DownloadCharacterDelete(0x30); }) << "s15.deleted" << true << 0;
+        QTest::newRow("15: the preset written") << 15 << HostAction(writeBox) << "s15.written" << true << 0;
+        QTest::newRow("15: anything else is a hint") << 15 << HostAction(clearDisplay) << "s15.hint" << true << 0;
+        const char *drawIds[] = {"s16.over", "s16.or", "s16.and", "s16.exor"};
+        for (int m = 0; m < 4; ++m)
+            QTest::addRow("16: drawing mode %d credits", m)
+                << 16 << sending([m](VX5200 &e) { return e.DrawMode(m); }) << drawIds[m] << true << 1;
+        QTest::newRow("16: reverse on credits")
+            << 16 << sending([](VX5200 &e) { return e.DrawReverseMode(1); }) << "s16.reverseOn" << true << 1;
+        QTest::newRow("16: reverse off, no credit")
+            << 16 << sending([](VX5200 &e) { return e.DrawReverseMode(0); }) << "s16.reverseOff" << true << 0;
+        QTest::newRow("16: text written") << 16 << HostAction(writeBox) << "s16.written" << true << 0;
+        QTest::newRow("16: anything else is a hint") << 16 << HostAction(clearDisplay) << "s16.hint" << true << 0;
+
+        const HostAction pattern300 = sending([](VX5200 &e) { return e.BitImageDisplay(300, 4, pattern(300, 4)); });
+        QTest::newRow("17: display clear") << 17 << HostAction(clearDisplay) << "s17.cleared" << true << 0;
+        QTest::newRow("17: cursor home")
+            << 17 << sending([](VX5200 &e) { return e.CursorSet(0, 0); }) << "s17.home" << true << 0;
+        QTest::newRow("17: pattern of the box's width credits")
+            << 17 << withBox("BmpXSizeBox", "300", pattern300) << "s17.done" << true << 1;
+        QTest::newRow("17: 44 is the low byte of 300")
+            << 17 << withBox("BmpXSizeBox", "44", pattern300) << "s17.done" << true << 1;
+        QTest::newRow("17: 45 is not") << 17 << withBox("BmpXSizeBox", "45", pattern300) << "s17.hint" << true << 0;
+        QTest::newRow("17: a huge size matches nothing")
+            << 17 << withBox("BmpXSizeBox", "1e30", sending([](VX5200 &e) { return e.BitImageDisplay(0, 1, {}); }))
+            << "s17.hint" << true << 0;
+        QTest::newRow("17: more than 32 bits matches nothing")
+            << 17 << withBox("BmpXSizeBox", "4294967340", pattern300) << "s17.hint" << true << 0;
+        QTest::newRow("17: an empty box reads 0")
+            << 17 << withBox("BmpXSizeBox", "", sending([](VX5200 &e) { return e.BitImageDisplay(256, 1, pattern(256, 1)); }))
+            << "s17.done" << true << 1;
+        QTest::newRow("17: a prefix longer than the sent text fails")
+            << 17 << withBox("BmpXSizeBox", "0", sending([](VX5200 &e) { return e.portOut(QByteArray("\x1f\x28\x66", 3)); }))
+            << "s17.hint" << true << 0;
+        QTest::newRow("18: display clear") << 18 << HostAction(clearDisplay) << "s18.cleared" << true << 0;
+        QTest::newRow("18: an image of another width credits")
+            << 18 << withBox("BmpXSizeBox", "300", sending([](VX5200 &e) { return e.BitImageDisplay(140, 4, pattern(140, 4)); }))
+            << "s18.done" << true << 1;
+        QTest::newRow("18: an image of the box's width is the test pattern")
+            << 18 << withBox("BmpXSizeBox", "140", sending([](VX5200 &e) { return e.BitImageDisplay(140, 4, pattern(140, 4)); }))
+            << "s18.hint" << true << 0;
+        QTest::newRow("19: display clear") << 19 << HostAction(clearDisplay) << "s19.cleared" << true << 0;
+        QTest::newRow("19: defining a window credits")
+            << 19 << sending([](VX5200 &e) { return e.UserWindowDefine(3, 0, 0, 64, 2); }) << "s19.defined" << true << 1;
+        QTest::newRow("19: cancelling a window, no credit")
+            << 19 << sending([](VX5200 &e) { return e.UserWindowCancel(3); }) << "s19.cancelled" << true << 0;
+        QTest::newRow("19: selecting the base window credits")
+            << 19 << sending([](VX5200 &e) { return e.CurrentWindowSelect(0); }) << "s19.base" << true << 1;
+        QTest::newRow("19: selecting a user window credits")
+            << 19 << sending([](VX5200 &e) { return e.CurrentWindowSelect(4); }) << "s19.selected" << true << 1;
+        QTest::newRow("19: anything else is a hint") << 19 << HostAction(initialize) << "s19.hint" << true << 0;
+        QTest::newRow("20: wait credits") << 20 << sending([](VX5200 &e) { return e.WaitAction(2); }) << "s20.done" << true << 1;
+        QTest::newRow("20: anything else") << 20 << HostAction(clearDisplay) << "s20.hint" << true << 0;
+        QTest::newRow("21: scroll credits")
+            << 21 << sending([](VX5200 &e) { return e.ScrollAction(1, 140, 1); }) << "s21.done" << true << 1;
+        QTest::newRow("21: anything else") << 21 << sending([](VX5200 &e) { return e.WaitAction(2); }) << "s21.hint" << true << 0;
+        QTest::newRow("22: blink credits")
+            << 22 << sending([](VX5200 &e) { return e.BlinkAction(1, 10, 10, 3); }) << "s22.done" << true << 1;
+        QTest::newRow("22: anything else") << 22 << HostAction(clearDisplay) << "s22.hint" << true << 0;
+        QTest::newRow("23: any brightness credits")
+            << 23 << sending([](VX5200 &e) { return e.bright(3); }) << "s23.done" << true << 1;
+        QTest::newRow("23: a lone 1f is a hint")
+            << 23 << sending([](VX5200 &e) { return e.portOut(QByteArray(1, '\x1f')); }) << "s23.hint" << true << 0;
+        const char *saverIds[] = {"s24.powerOff", "s24.powerOn", "s24.allOff", "s24.allOn", "s24.alternate"};
+        for (int m = 0; m < 5; ++m)
+            QTest::addRow("24: screen saver mode %d credits", m)
+                << 24 << sending([m](VX5200 &e) { return e.ScreenSaver(m); }) << saverIds[m] << true << 1;
+        QTest::newRow("24: anything else") << 24 << HostAction(clearDisplay) << "s24.hint" << true << 0;
     }
     void stepChecks()
     {
@@ -229,6 +391,17 @@ private slots:
         QCOMPARE(engine.text(), textId.isEmpty() ? intro : engine.buildText(textId));
         QCOMPARE(engine.introShown(), introShownAfter);
         QCOMPARE(engine.achieved()[tutorial::stepTopic(step)], credits);
+        reachedRows.insert(textId);
+    }
+
+    // Runs after stepChecks: every feedback row of every step was reached by it.
+    void everyFeedbackRowIsChecked()
+    {
+        if (reachedRows.isEmpty())
+            QSKIP("runs after stepChecks");
+        for (const StepDefinition &d : stepDefinitions())
+            for (const StepRow &r : d.rows)
+                QVERIFY2(reachedRows.contains(r.textId), qPrintable(r.textId));
     }
 
     void introductionsPresetTheMainWindow_data()
@@ -241,6 +414,17 @@ private slots:
         QTest::newRow("3") << 3 << 20000 << "TextBox=Hello";
         QTest::newRow("4") << 4 << 20000 << "";
         QTest::newRow("5") << 5 << 20000 << "";
+        QTest::newRow("6") << 6 << 20000 << "TextBox=Hello5200";
+        for (int step = 7; step <= 12; ++step)
+            QTest::addRow("%d", step) << step << 5000 << "TextBox=Hello5200";
+        QTest::newRow("13") << 13 << 5000 << "TextBox=]";
+        QTest::newRow("14") << 14 << 5000 << QString::fromUtf8("TextBox=ｶﾀｶﾅ");
+        QTest::newRow("15") << 15 << 10000 << "TextBox=VX5200";
+        QTest::newRow("16") << 16 << 10000 << "TextBox=VX5200";
+        for (int step = 17; step <= 19; ++step)
+            QTest::addRow("%d", step) << step << 20000 << "";
+        for (int step = 20; step <= 24; ++step)
+            QTest::addRow("%d", step) << step << 10000 << "";
     }
     void introductionsPresetTheMainWindow()
     {

@@ -310,7 +310,7 @@ QWidget *DisplayPanelsUi::buildControls()
     auto *h = new QHBoxLayout(g);
     auto *init = button(QStringLiteral("InitializeCommandButton"), QStringLiteral("Initialize"));
     h->addWidget(init);
-    connect(init, &QPushButton::clicked, this, [this] { m_power.InitializeCommandButton_Click(); });
+    // The module initialisation (and the reset of every panel) is wired by the window.
     h->addWidget(label(QStringLiteral("Label1"), QStringLiteral("Brightness")));
     m_bright = new QSlider(Qt::Horizontal);
     m_bright->setObjectName(QStringLiteral("BrightSlider"));

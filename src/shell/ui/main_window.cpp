@@ -7,6 +7,8 @@
 #include "panels/ui/font_text_panel_ui.h"
 #include "panels/ui/led_touch_panels_ui.h"
 #include "macro_editor/ui/edit_form.h"
+#include "panels/ui/character_tools_ui.h"
+#include "panels/ui/image_panels_ui.h"
 #include "shell/model_list.h"
 #include "shell/model_series.h"
 #include "shell/qt_port_prober.h"
@@ -36,6 +38,7 @@
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QListWidget>
+#include <QAbstractItemView>
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QVBoxLayout>
@@ -256,6 +259,11 @@ void MainWindow::installPanels()
     m_display = new DisplayPanelsUi(*this);
     connect(this, &MainWindow::resetControlsRequested, m_display, &DisplayPanelsUi::resetControls);
     setMacroEditor(new EditForm(*this));
+    auto *tools = new CharacterToolsUi(*this);
+    if (auto *init = findChild<QPushButton *>(QStringLiteral("InitializeCommandButton")))
+        connect(init, &QPushButton::clicked, tools, &CharacterToolsUi::InitializeCommandButton_Click);
+    auto *images = new ImagePanelsUi(*this);
+    connect(this, &MainWindow::resetControlsRequested, images, &ImagePanelsUi::resetControls);
 }
 
 QWidget *MainWindow::buildConnectionFrame()
@@ -888,6 +896,12 @@ void MainWindow::Label31_Click()
     m_editor->showEditor();
 }
 
+void MainWindow::showImageListWindow()
+{
+    if (m_imageList)
+        m_imageList->showWindow();
+}
+
 // ---------------------------------------------------------------- what the tutorial reads
 
 bool MainWindow::mainWindowNormal() const
@@ -948,8 +962,9 @@ int MainWindow::listIndex(const QString &name) const
     QWidget *w = findChild<QWidget *>(name);
     if (auto *c = qobject_cast<QComboBox *>(w))
         return c->currentIndex();
-    if (auto *l = qobject_cast<QListWidget *>(w))
-        return l->currentRow();
+    // Any list view, a file list over a file-system model included.
+    if (auto *v = qobject_cast<QAbstractItemView *>(w))
+        return v->currentIndex().isValid() ? v->currentIndex().row() : -1;
     return -1;
 }
 
@@ -958,8 +973,8 @@ QString MainWindow::listEntry(const QString &name) const
     QWidget *w = findChild<QWidget *>(name);
     if (auto *c = qobject_cast<QComboBox *>(w))
         return c->currentIndex() >= 0 ? c->itemText(c->currentIndex()) : QString();
-    if (auto *l = qobject_cast<QListWidget *>(w))
-        return l->currentItem() ? l->currentItem()->text() : QString();
+    if (auto *v = qobject_cast<QAbstractItemView *>(w))
+        return v->currentIndex().isValid() ? v->currentIndex().data(Qt::DisplayRole).toString() : QString();
     return QString();
 }
 

@@ -120,6 +120,10 @@ public:
     void setTutorTimerInterval(int milliseconds) override { m_toviTimer.setInterval(milliseconds); }
     void stopTutorTimer() override { m_toviTimer.stop(); }
 
+    // Asks every panel to put its controls back to their start values (module
+    // initialisation); nothing is sent.
+    void requestControlReset() { emit resetControlsRequested(); }
+
     // addLog of the command log, for the panels.
     void addLog(const QString &name, const QString &help) { m_log.addLog(name, help); }
 
@@ -167,6 +171,8 @@ public slots:
     void EditCommandButton_Click();
     void Command4_Click();
     void Label31_Click();
+    // Shows the image-list window (modeless).
+    void showImageListWindow();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -1,0 +1,254 @@
+#include "panels/ui/memory_images_ui.h"
+
+#include "shell/model_series.h"
+#include "shell/ui/main_window.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace kvx {
+
+namespace {
+
+QLabel *label(const QString &name, const QString &caption)
+{
+    auto *l = new QLabel(caption);
+    l->setObjectName(name);
+    return l;
+}
+
+QPushButton *button(const QString &name, const QString &caption)
+{
+    auto *b = new QPushButton(caption);
+    b->setObjectName(name);
+    return b;
+}
+
+QLineEdit *box(const QString &name, const QString &text)
+{
+    auto *e = new QLineEdit(text);
+    e->setObjectName(name);
+    return e;
+}
+
+} // namespace
+
+MemoryImagesPanelUi::MemoryImagesPanelUi(MainWindow &window)
+    : QObject(&window)
+    , m_window(window)
+    , m_logic(window.panelContext(), window.imageList())
+{
+    setObjectName(QStringLiteral("MemoryImagesPanelUi"));
+    auto *frame = new QGroupBox(QStringLiteral("Memory Image"));
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto *grid = new QGridLayout(frame);
+
+    m_names = new QComboBox;
+    m_names->setObjectName(QStringLiteral("CmbImageName"));
+    m_edit = button(QStringLiteral("CmdEditImageList"), QStringLiteral("Edit Image List"));
+    m_size = label(QStringLiteral("Label48"), QStringLiteral("Size (X x Y)"));
+    m_text[1] = box(QStringLiteral("Text1"), QStringLiteral("0"));
+    m_text[2] = box(QStringLiteral("Text2"), QStringLiteral("0"));
+    m_text[3] = box(QStringLiteral("Text3"), QStringLiteral("0"));
+    m_text[4] = box(QStringLiteral("Text4"), QString());
+    m_text[5] = box(QStringLiteral("Text5"), QString());
+    m_text[6] = box(QStringLiteral("Text6"), QStringLiteral("Text6"));
+    m_text[7] = box(QStringLiteral("Text7"), QStringLiteral("Text7"));
+    auto *offsetClear = button(QStringLiteral("CmdOffsetClear"), QStringLiteral("Clear Offset"));
+    auto *yGroup = new QButtonGroup(frame);
+    const QStringList yCaptions = YUnitCaptions();
+    for (int i = 0; i < 2; ++i) {
+        m_yUnit[i] = new QRadioButton(yCaptions.value(i));
+        m_yUnit[i]->setObjectName(QStringLiteral("OpYByte_%1").arg(i));
+        yGroup->addButton(m_yUnit[i], i);
+    }
+    m_yUnit[0]->setChecked(true);
+    m_position = label(QStringLiteral("Label52"), QStringLiteral("Display Position"));
+    m_positionUnit = label(QStringLiteral("Label51"), QStringLiteral("Dots"));
+    m_scroll = new QCheckBox(QStringLiteral("Scroll"));
+    m_scroll->setObjectName(QStringLiteral("ChkScroll"));
+    m_speedLabel = label(QStringLiteral("Label50"), QStringLiteral("Speed"));
+    m_speed = new QComboBox;
+    m_speed->setObjectName(QStringLiteral("CmbSpeed"));
+    m_speed->setEditable(true);
+    for (int i = 0; i <= 31; ++i)
+        m_speed->addItem(QString::number(i));
+    m_speed->setCurrentText(QStringLiteral("2"));
+    m_draw = button(QStringLiteral("CmdIndicate"), QStringLiteral("Draw Memory Image"));
+
+    int row = 0;
+    grid->addWidget(label(QStringLiteral("Label46"), QStringLiteral("Avilable for VX-5210/ 5290/ 2xxx")), row, 0, 1, 4);
+    ++row;
+    grid->addWidget(m_names, row, 0, 1, 3);
+    grid->addWidget(m_edit, row, 3);
+    ++row;
+    grid->addWidget(m_size, row, 0);
+    grid->addWidget(m_text[4], row, 1);
+    grid->addWidget(m_text[5], row, 2);
+    ++row;
+    grid->addWidget(label(QStringLiteral("Label43"), QStringLiteral("Image Offset (X x Y)")), row, 0);
+    grid->addWidget(m_text[1], row, 1);
+    grid->addWidget(m_text[2], row, 2);
+    grid->addWidget(m_text[3], row, 3);
+    ++row;
+    grid->addWidget(offsetClear, row, 3);
+    grid->addWidget(m_yUnit[0], row, 0);
+    grid->addWidget(m_yUnit[1], row, 1);
+    ++row;
+    grid->addWidget(m_position, row, 0);
+    grid->addWidget(m_text[6], row, 1);
+    grid->addWidget(m_text[7], row, 2);
+    grid->addWidget(m_positionUnit, row, 3);
+    ++row;
+    grid->addWidget(m_scroll, row, 0);
+    grid->addWidget(m_speedLabel, row, 1);
+    grid->addWidget(m_speed, row, 2);
+    grid->addWidget(m_draw, row, 3);
+
+    if (auto *page = qobject_cast<QVBoxLayout *>(window.tabPage(QStringLiteral("SSTab1"), 1)->layout()))
+        page->insertWidget(0, frame);
+
+    connect(m_names, &QComboBox::activated, this, &MemoryImagesPanelUi::CmbImageName_Click);
+    connect(m_text[1], &QLineEdit::textChanged, this, &MemoryImagesPanelUi::recomputeOffset);
+    connect(m_text[2], &QLineEdit::textChanged, this, &MemoryImagesPanelUi::recomputeOffset);
+    connect(offsetClear, &QPushButton::clicked, this, &MemoryImagesPanelUi::CmdOffsetClear_Click);
+    connect(m_draw, &QPushButton::clicked, this, &MemoryImagesPanelUi::CmdIndicate_Click);
+    connect(m_edit, &QPushButton::clicked, &window, &MainWindow::showImageListWindow);
+    connect(yGroup, &QButtonGroup::idClicked, &window, &MainWindow::OpYByte_Click);
+
+    connect(&window.imageList(), &ImageList::changed, this, &MemoryImagesPanelUi::rebuildImageNames);
+    connect(&window, &MainWindow::seriesOptionChanged, this, &MemoryImagesPanelUi::applySeriesOption);
+    connect(&window, &MainWindow::yUnitChanged, this, &MemoryImagesPanelUi::applyYUnit);
+    connect(&window, &MainWindow::moduleChanged, this, &MemoryImagesPanelUi::applyModule);
+
+    applySeriesOption(window.seriesOption());
+    rebuildImageNames();
+}
+
+void MemoryImagesPanelUi::rebuildImageNames()
+{
+    const QString chosen = m_names->currentIndex() >= 0 ? m_names->currentText() : QString();
+    const QStringList items = m_window.imageList().comboItems();
+    {
+        const QSignalBlocker block(m_names);
+        m_names->clear();
+        m_names->addItems(items);
+        const int kept = chosen.isEmpty() ? -1 : int(items.indexOf(chosen));
+        m_names->setCurrentIndex(kept >= 0 ? kept : (items.isEmpty() ? -1 : 0));
+    }
+    // The sizes follow the entry the combo now names.
+    if (m_names->currentIndex() >= 0)
+        CmbImageName_Click(m_names->currentIndex());
+    updateDrawButton();
+}
+
+void MemoryImagesPanelUi::CmbImageName_Click(int index)
+{
+    const auto view = m_logic.CmbImageName_Click(index, m_window.encoder().moduleDotY());
+    if (view) {
+        m_size->setText(view->label48);
+        m_text[4]->setText(view->text4);
+        m_text[5]->setText(view->text5);
+        recomputeOffset();
+    }
+    updateDrawButton();
+}
+
+void MemoryImagesPanelUi::recomputeOffset()
+{
+    if (const auto text = m_logic.offsetText(m_names->currentIndex(), m_text[1]->text(), m_text[2]->text()))
+        m_text[3]->setText(*text);
+}
+
+void MemoryImagesPanelUi::CmdOffsetClear_Click()
+{
+    m_text[1]->setText(QStringLiteral("0"));
+    m_text[2]->setText(QStringLiteral("0"));
+    m_text[3]->setText(QStringLiteral("0"));
+}
+
+void MemoryImagesPanelUi::CmdIndicate_Click()
+{
+    MemoryImageInputs in;
+    in.index = m_names->currentIndex();
+    in.text3 = m_text[3]->text();
+    in.text4 = m_text[4]->text();
+    in.text5 = m_text[5]->text();
+    in.text6 = m_text[6]->text();
+    in.text7 = m_text[7]->text();
+    in.oneDotUnit = !m_yUnit[0]->isChecked();
+    in.scroll = m_scroll->isChecked() && m_scroll->isEnabled();
+    in.speed = m_speed->currentText();
+    m_logic.CmdIndicate_Click(in);
+}
+
+void MemoryImagesPanelUi::updateDrawButton()
+{
+    m_draw->setEnabled(drawMemoryImageEnabled(m_seriesOption, m_logic.validEntry(m_names->currentIndex())));
+}
+
+void MemoryImagesPanelUi::applySeriesOption(int index)
+{
+    const auto c = seriesOptionControls(index);
+    if (!c)
+        return;
+    m_seriesOption = index;
+    m_edit->setEnabled(c->CmdEditImageList);
+    if (c->clearChkScroll)
+        m_scroll->setChecked(false);
+    m_scroll->setEnabled(c->ChkScroll);
+    m_speedLabel->setEnabled(c->Label50);
+    m_speed->setEnabled(c->CmbSpeed);
+    updateDrawButton();
+}
+
+void MemoryImagesPanelUi::applyYUnit(int index)
+{
+    const auto c = yUnitControls(index);
+    if (!c)
+        return;
+    {
+        const QSignalBlocker b0(m_yUnit[0]);
+        const QSignalBlocker b1(m_yUnit[1]);
+        m_yUnit[c->chosen]->setChecked(true);
+    }
+    m_scroll->setEnabled(c->ChkScroll);
+    m_speedLabel->setEnabled(c->Label50);
+    m_speed->setEnabled(c->CmbSpeed);
+    m_text[3]->setEnabled(c->Text3);
+}
+
+void MemoryImagesPanelUi::applyModule()
+{
+    const ModuleIdentityView identity = moduleIdentityView(m_window.encoder());
+    m_text[4]->setText(identity.dotWidth);
+    m_text[5]->setText(identity.dotHeight);
+    const ImageRevisionControls rev = imageRevisionControls(m_window.encoder().moduleSeri());
+    m_yUnit[1]->setEnabled(rev.oneDotUnit);
+    m_position->setEnabled(rev.oneDotUnit);
+    m_text[6]->setEnabled(rev.oneDotUnit);
+    m_text[7]->setEnabled(rev.oneDotUnit);
+    m_positionUnit->setEnabled(rev.oneDotUnit);
+    // A module without dot-unit drawing goes back to the 8-dot unit.
+    if (!rev.oneDotUnit && !m_yUnit[0]->isChecked())
+        m_window.OpYByte_Click(0);
+}
+
+void MemoryImagesPanelUi::resetControls()
+{
+    CmdOffsetClear_Click();
+    m_scroll->setChecked(false);
+    m_speed->setCurrentText(QStringLiteral("2"));
+}
+
+} // namespace kvx

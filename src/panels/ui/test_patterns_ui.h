@@ -1,0 +1,32 @@
+#pragma once
+
+#include "panels/test_patterns.h"
+
+#include <QObject>
+
+class QLineEdit;
+
+namespace kvx {
+
+class MainWindow;
+
+// The "Test" page of SSTab1: the size boxes and the test-pattern buttons.
+class TestPatternPanelUi : public QObject
+{
+    Q_OBJECT
+public:
+    explicit TestPatternPanelUi(MainWindow &window);
+
+    // The size boxes show the whole module: its dot width and its height in bytes.
+    void applyModuleSize();
+    // Back to the start values (the module's size), sending nothing.
+    void resetControls() { applyModuleSize(); }
+
+private:
+    MainWindow &m_window;
+    TestPatternPanel m_logic;
+    QLineEdit *m_x = nullptr;
+    QLineEdit *m_y = nullptr;
+};
+
+} // namespace kvx
