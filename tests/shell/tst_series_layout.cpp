@@ -37,32 +37,19 @@ const FlagRow LayoutFlags[] = {
     {"Chk_B", true, true},
     {"CmdBL_1", true, false},
     {"CmdBL_3", false, false},
-    {"CmdBL_4", false, false},
     {"CmdLedBlk_0", true, false},
-    {"CmdLedBlk_3", true, false},
     {"OptSeries_0", false, true},
-    {"OptSeries_2", false, true},
     {"OptSeries_3", true, false},
-    {"chkDutyAdjust_0", true, false},
     {"chkDutyAdjust_1", true, false},
     {"OptR", false, true},
-    {"OptB", false, true},
-    {"FrmAction", true, true},
     {"OptAction_1", true, true},
     {"OptAction_2", true, false},
-    {"OptAction_3", true, false},
-    {"FullOnCommandButton", false, true},
-    {"Reverse4CommandButton", false, true},
     {"FullOffCommandButton", false, true},
-    {"FontSizeOption_0", false, true},
     {"FontSizeOption_1", false, true},
-    {"FontSizeOption_2", true, false},
     {"FontSizeOption_5", true, false},
     {"Command7", true, false},
-    {"Label10", false, true},
     {"GapList", false, true},
     {"CmdUDF", true, false},
-    {"ListSize", true, true},
 };
 
 } // namespace
@@ -133,8 +120,6 @@ private slots:
 
         QCOMPARE(p.textOf("TxtNoOfLED"), older ? QStringLiteral("8") : QStringLiteral("1"));
         QCOMPARE(p.textOf("ScrollShiftBox"), QString::number(in.dotHeight / 8));
-        QCOMPARE(p.textOf("BmpYSizeBox"), QString::number(in.dotHeight / 8));
-        QCOMPARE(p.textOf("ScrollRepetitionBox"), QString::number(in.dotWidth));
         QCOMPARE(p.textOf("BmpXSizeBox"), QString::number(in.dotWidth));
         QCOMPARE(p.brightMinimum, older ? 0 : 1);
         QCOMPARE(p.fontSizeOption, older ? 2 : 0);

@@ -157,31 +157,6 @@ private slots:
         QCOMPARE(tables->currentText(), QStringLiteral("PC437(USA Euro std)"));
     }
 
-    void newerSeriesClearsTheDutyAdjustment()
-    {
-        StartedWindow s;
-        chooseModel(s, "VX256X32_21K", false);
-        s.click("chkDutyAdjust_0");
-        QVERIFY(s.child<QCheckBox>("chkDutyAdjust_1")->isChecked());
-        chooseModel(s, "VX140X32_52K", false);
-        QVERIFY(!s.child<QCheckBox>("chkDutyAdjust_0")->isChecked());
-        QVERIFY(!s.child<QCheckBox>("chkDutyAdjust_1")->isChecked());
-    }
-
-    void aModuleWithoutDotUnitsGoesBackTo8Dots()
-    {
-        StartedWindow s;
-        chooseModel(s, "VX256X32_21K", true);
-        s.window.OpYByte_Click(1);
-        QSignalSpy yUnit(&s.window, &MainWindow::yUnitChanged);
-        chooseModel(s, "VX256X32_21K", true);
-        QCOMPARE(yUnit.count(), 0);
-        chooseModel(s, "VX256X32_21K", false);
-        QCOMPARE(yUnit.count(), 1);
-        QCOMPARE(yUnit.at(0).at(0).toInt(), 0);
-        QCOMPARE(s.window.yUnit(), 0);
-    }
-
     void everyModelChoiceSendsNothingAndNeverStacksTheTitle()
     {
         StartedWindow s;
