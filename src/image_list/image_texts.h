@@ -23,6 +23,8 @@ enum class ImageText {
     PageWalkStalled,      // %1 page, %2 position
     ExportLineMalformed,  // %1 line number, %2 token
     FileNotWritten,       // %1 file, %2 reason
+    ModuleWriteStopped,   // %1 bytes sent, %2 bytes in all
+    PortNotOpen,          // the module write finds no open link
 };
 
 QString imageText(ImageText id, const QString &language);

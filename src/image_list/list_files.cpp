@@ -234,7 +234,10 @@ void ImageListFiles::loadTempImageList()
     const QString path = programFile(kTempList);
     if (QFileInfo::exists(path))
         readImageListFile(path, m_list.workFolder());
-    m_caption = image_msg::imageLabelList + QStringLiteral(" (") + nameOf(m_listPath) + QLatin1Char(')');
+    // No list file is open after start-up: the caption names none.
+    m_caption = m_listPath.isEmpty()
+        ? image_msg::imageLabelList
+        : image_msg::imageLabelList + QStringLiteral(" (") + nameOf(m_listPath) + QLatin1Char(')');
 }
 
 bool ImageListFiles::writeImageListFile(const QString &path)

@@ -1,5 +1,6 @@
 #include "shell/ui/main_window.h"
 
+#include "image_list/ui/image_list_window.h"
 #include "link/app_paths.h"
 #include "link/qt_serial_port.h"
 #include "link/serial_port_io.h"
@@ -264,6 +265,7 @@ void MainWindow::installPanels()
         connect(init, &QPushButton::clicked, tools, &CharacterToolsUi::InitializeCommandButton_Click);
     auto *images = new ImagePanelsUi(*this);
     connect(this, &MainWindow::resetControlsRequested, images, &ImagePanelsUi::resetControls);
+    setImageList(new ImageListWindow(*this));
 }
 
 QWidget *MainWindow::buildConnectionFrame()

@@ -1,0 +1,317 @@
+#include "image_list/ui/list_export_window.h"
+
+#include "image_list/image_list.h"
+#include "image_list/image_texts.h"
+#include "image_list/text_io.h"
+#include "link/app_paths.h"
+#include "shell/ui/main_window.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kvx {
+
+namespace {
+
+QPushButton *button(const QString &name, const QString &caption)
+{
+    auto *b = new QPushButton(caption);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+// Sends through the main window's link, taking a link that closed during the write
+// as a failure: the rest of the image would otherwise only be logged.
+class OpenLinkSink : public ByteSink
+{
+public:
+    explicit OpenLinkSink(ByteSink &link) : m_link(link) {}
+    SendResult portOut(const QByteArray &bytes) override
+    {
+        const SendResult r = m_link.portOut(bytes);
+        return r == SendResult::NoLink ? SendResult::Failed : r;
+    }
+
+private:
+    ByteSink &m_link;
+};
+
+} // namespace
+
+ListExportWindow::ListExportWindow(MainWindow &main, ImageList &list, QWidget *parent)
+    : QDialog(parent), m_main(main), m_list(list)
+{
+    setObjectName(QStringLiteral("frmListExport"));
+    setModal(true);
+    const bool ja = main.state().japanese();
+    auto tr = [ja](const char *en, const char *jp) { return QString::fromUtf8(ja ? jp : en); };
+    setWindowTitle(tr("File Export", "ファイルに出力"));
+
+    auto *areas = new QGroupBox(tr("Target Memory: Used Size", "ターゲットメモリ:使用容量"));
+    areas->setObjectName(QStringLiteral("Frame1"));
+    auto *grid = new QGridLayout(areas);
+    QFont mono(QStringLiteral("Monospace"));
+    mono.setStyleHint(QFont::TypeWriter);
+    m_ram = new QCheckBox(ramBoxCaption(0));
+    m_ram->setObjectName(QStringLiteral("chkRAM"));
+    m_ram->setFont(mono);
+    grid->addWidget(m_ram, 0, 0);
+    for (int n = 0; n < 16; ++n) {
+        m_from[size_t(n)] = new QCheckBox(fromBoxCaption(n, 0));
+        m_from[size_t(n)]->setObjectName(QStringLiteral("chkFROM_%1").arg(n));
+        m_from[size_t(n)]->setFont(mono);
+        grid->addWidget(m_from[size_t(n)], 1 + n % 8, n / 8);
+    }
+    auto *checkAll = button(QStringLiteral("cmdChkAll"), tr("Check All", "全てにチェック"));
+    auto *removeAll = button(QStringLiteral("cmdRemove"), tr("Remove All", "全チェックを消す"));
+    grid->addWidget(checkAll, 9, 0);
+    grid->addWidget(removeAll, 9, 1);
+
+    auto *toFile = new QGroupBox(tr("Export to File", "ファイルに出力"));
+    toFile->setObjectName(QStringLiteral("Frame2"));
+    auto *fileRow = new QHBoxLayout(toFile);
+    m_export = button(QStringLiteral("cmdExport2File"), tr("Export to File", "実行"));
+    fileRow->addWidget(m_export);
+
+    auto *toModule = new QGroupBox(tr("Write Module", "VFDモジュールに出力"));
+    toModule->setObjectName(QStringLiteral("Frame3"));
+    auto *moduleGrid = new QGridLayout(toModule);
+    m_port = new QComboBox;
+    m_port->setObjectName(QStringLiteral("comList"));
+    m_port->setEditable(true);
+    for (int i = 1; i <= 16; ++i)
+        m_port->addItem(QStringLiteral("COM%1").arg(i));
+    auto *search = button(QStringLiteral("cmdSearch"), tr("Port Search", "ポート検出"));
+    m_write = button(QStringLiteral("cmdWrite"), tr("Write Module", "書込み"));
+    auto *info = button(QStringLiteral("cmfVXConfig"), tr("VX Info.", "モジュール情報"));
+    moduleGrid->addWidget(m_port, 0, 0);
+    moduleGrid->addWidget(search, 0, 1);
+    moduleGrid->addWidget(m_write, 1, 0);
+    moduleGrid->addWidget(info, 1, 1);
+
+    auto *progress = new QGridLayout;
+    auto *convertLabel = new QLabel(tr("Convert", "変換"));
+    convertLabel->setObjectName(QStringLiteral("Label1"));
+    auto *writeLabel = new QLabel(tr("Write", "書込"));
+    writeLabel->setObjectName(QStringLiteral("Label2"));
+    m_images = new QProgressBar;
+    m_images->setObjectName(QStringLiteral("ProgressBar1"));
+    m_sent = new QProgressBar;
+    m_sent->setObjectName(QStringLiteral("ProgressBar2"));
+    progress->addWidget(convertLabel, 0, 0);
+    progress->addWidget(m_images, 0, 1);
+    progress->addWidget(writeLabel, 1, 0);
+    progress->addWidget(m_sent, 1, 1);
+
+    m_close = button(QStringLiteral("cmdClose"), tr("Close", "終了"));
+
+    auto *root = new QVBoxLayout(this);
+    root->addWidget(areas);
+    auto *outputs = new QHBoxLayout;
+    outputs->addWidget(toFile);
+    outputs->addWidget(toModule);
+    root->addLayout(outputs);
+    root->addLayout(progress);
+    root->addWidget(m_close, 0, Qt::AlignRight);
+
+    m_ram->setChecked(true);
+    for (int n = 0; n < 5; ++n)
+        m_from[size_t(n)]->setChecked(true);
+
+    connect(checkAll, &QPushButton::clicked, this, &ListExportWindow::cmdChkAll_Click);
+    connect(removeAll, &QPushButton::clicked, this, &ListExportWindow::cmdRemove_Click);
+    connect(m_close, &QPushButton::clicked, this, &ListExportWindow::cmdClose_Click);
+    connect(search, &QPushButton::clicked, this, &ListExportWindow::cmdSearch_Click);
+    connect(m_export, &QPushButton::clicked, this, &ListExportWindow::cmdExport2File_Click);
+    connect(m_write, &QPushButton::clicked, this, &ListExportWindow::cmdWrite_Click);
+}
+
+QString ListExportWindow::language() const
+{
+    return m_main.state().UILanguage;
+}
+
+bool ListExportWindow::activate()
+{
+    if (m_list.imgCount() == 0) {
+        m_main.dialogs().message(image_msg::noImagesSelected);
+        hide();
+        return false;
+    }
+    m_port->setCurrentText(QStringLiteral("COM") + m_main.connection().portText());
+    enableButtons(true);
+    m_sent->show();
+    for (QProgressBar *bar : {m_images, m_sent}) {
+        bar->setRange(0, m_list.imgCount());
+        bar->setValue(0);
+    }
+    const MemoryMap &map = m_list.memoryMap();
+    m_ram->setText(ramBoxCaption(map.ramUsed));
+    for (int n = 0; n < 16; ++n)
+        m_from[size_t(n)]->setText(fromBoxCaption(n, map.fromUsed[size_t(n)]));
+    const AreaBoxStates states = exportAreaStates(map, m_main.seriesOption(), m_main.encoder().moduleSeri());
+    auto apply = [](QCheckBox *box, bool enabled) {
+        box->setEnabled(enabled);
+        if (!enabled)
+            box->setChecked(false);
+    };
+    apply(m_ram, states.ram);
+    for (size_t n = 0; n < 16; ++n)
+        apply(m_from[n], states.from[n]);
+    cmdChkAll_Click();
+    return true;
+}
+
+void ListExportWindow::run()
+{
+    if (activate())
+        exec();
+}
+
+ExportAreas ListExportWindow::areas() const
+{
+    ExportAreas a;
+    a.chkRAM = m_ram->isChecked() ? 1 : 0;
+    for (size_t n = 0; n < 16; ++n)
+        a.chkFROM[n] = m_from[n]->isChecked() ? 1 : 0;
+    return a;
+}
+
+void ListExportWindow::cmdChkAll_Click()
+{
+    m_ram->setChecked(m_ram->isEnabled());
+    for (QCheckBox *box : m_from)
+        box->setChecked(box->isEnabled());
+}
+
+void ListExportWindow::cmdRemove_Click()
+{
+    m_ram->setChecked(false);
+    for (QCheckBox *box : m_from)
+        box->setChecked(false);
+}
+
+void ListExportWindow::cmdSearch_Click()
+{
+    m_main.connection().Command2_Click();
+}
+
+void ListExportWindow::enableButtons(bool on)
+{
+    m_close->setEnabled(on);
+    m_export->setEnabled(on);
+    m_write->setEnabled(on);
+}
+
+ExportContext ListExportWindow::context() const
+{
+    ExportContext c;
+    c.entries = m_list.entries();
+    c.map = m_list.memoryMap();
+    c.areas = areas();
+    c.seriesOption = m_main.seriesOption();
+    c.language = language();
+    return c;
+}
+
+void ListExportWindow::cmdExport2File_Click()
+{
+    m_images->setValue(0);
+    m_sent->setValue(0);
+    enableButtons(false);
+    const ExportAreas a = areas();
+    int ticked = a.chkRAM;
+    for (int v : a.chkFROM)
+        ticked += v;
+    if (ticked == 0) {
+        m_main.dialogs().message(imageText(ImageText::NoImageToExport, language()));
+        enableButtons(true);
+        return;
+    }
+    UserDialogs::FileRequest request;
+    request.start = m_exportFile.isEmpty() ? m_main.state().WorkFolder : m_exportFile;
+    request.filters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Text Files (*.txt)")};
+    request.filterIndex = 1;
+    request.confirmOverwrite = true;
+    const UserDialogs::FileChoice choice = m_main.dialogs().saveFile(request);
+    if (!choice.accepted || choice.path.isEmpty()) {
+        enableButtons(true);
+        return;
+    }
+    m_exportFile = choice.path;
+    // The working folder is a folder: the one the export went to.
+    const QString folder = QFileInfo(choice.path).absolutePath();
+    m_main.state().WorkFolder = folder;
+    m_list.setWorkFolder(folder);
+    m_sent->hide();
+    repaint();
+    ImageExporter exporter(m_main.dialogs());
+    exporter.imageWritten = [this] { m_images->setValue(m_images->value() + 1); };
+    const bool written = exporter.writeExportFile(choice.path, context()) != 0;
+    enableButtons(true);
+    if (written)
+        done(QDialog::Accepted);
+}
+
+void ListExportWindow::cmdWrite_Click()
+{
+    enableButtons(false);
+    UserDialogs &dialogs = m_main.dialogs();
+    // Nothing is converted or sent without a link to send it over.
+    if (!m_main.link().anyLinkOpen()) {
+        dialogs.message(imageText(ImageText::PortNotOpen, language()));
+        enableButtons(true);
+        return;
+    }
+    ImageExporter exporter(dialogs);
+    exporter.imageWritten = [this] { m_images->setValue(m_images->value() + 1); };
+    const QString path = programFile(QStringLiteral("temp.txt"));
+    QString text;
+    if (exporter.writeExportFile(path, context()) == 0 || !readTextFile(path, text)) {
+        dialogs.message(image_msg::fileConvertError);
+        enableButtons(true);
+        return;
+    }
+    // The whole text is converted before the first byte goes out.
+    const ModuleBytes bytes = exportTextToBytes(text);
+    if (!bytes.ok) {
+        dialogs.message(moduleBytesError(bytes, language()));
+        enableButtons(true);
+        return;
+    }
+    m_sent->show();
+    m_sent->setRange(0, 100);
+    m_sent->setValue(0);
+    OpenLinkSink sink(m_main.link());
+    const SendReport report = sendModuleBytes(sink, bytes.bytes, [this](qsizetype sent, qsizetype total) {
+        const int percent = int(sent * 100 / std::max<qsizetype>(total, 1));
+        if (percent != m_sent->value()) {
+            m_sent->setValue(percent);
+            m_sent->repaint();
+        }
+        // A page takes seconds: timers (the receive monitor) go on, clicks wait.
+        if (sent % 256 == 0)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
+    if (report.result != SendResult::Sent) {
+        dialogs.message(imageText(ImageText::ModuleWriteStopped, language())
+                            .arg(report.sent)
+                            .arg(bytes.bytes.size()));
+        enableButtons(true);
+        return;
+    }
+    // The buttons stay disabled until the window is shown again.
+    done(QDialog::Accepted);
+}
+
+} // namespace kvx

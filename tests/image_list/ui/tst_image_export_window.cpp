@@ -1,0 +1,227 @@
+#include "image_list/image_export.h"
+#include "image_list/text_io.h"
+#include "image_list/ui/list_export_window.h"
+#include "link/app_paths.h"
+#include "support/fake_link_parts.h"
+#include "support/recording_sink.h"
+#include "support/test_main.h"
+#include "image_list/ui/image_window_rig.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace kvx;
+using namespace kvx::test;
+
+namespace {
+
+struct Area
+{
+    QString memory;
+    int x;
+    int y;
+};
+
+ImageListEntry areaEntry(const Area &a)
+{
+    return bitmapEntry(QStringLiteral("/nowhere/%1x%2.bmp").arg(a.x).arg(a.y), a.x, a.y, a.memory);
+}
+
+ListExportWindow *exportWindow(StartedWindow &s)
+{
+    return imageWindow(s.window)->exportWindow();
+}
+
+QCheckBox *box(ListExportWindow *w, const QString &name)
+{
+    return w->findChild<QCheckBox *>(name);
+}
+
+QString fileText(const QString &path)
+{
+    QString text;
+    readTextFile(path, text);
+    return text;
+}
+
+} // namespace
+
+class TestImageExportWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void areasCanBeTickedWhenTheirImagesFit_data()
+    {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QList<Area>>("areas");
+        QTest::addColumn<bool>("ram");
+        QTest::addColumn<QList<int>>("pages"); // enabled and ticked
+        QTest::newRow("a page filled exactly") << 1 << QList<Area>{{"F 0", 4096, 64}} << false << QList<int>{0};
+        QTest::newRow("a page one byte over") << 1 << QList<Area>{{"F 0", 10923, 24}} << false << QList<int>{};
+        QTest::newRow("sixteen pages have no RAM")
+            << 1 << QList<Area>{{"RAM", 8, 8}, {"F 7", 8, 8}} << false << QList<int>{7};
+        QTest::newRow("one page has only page 0")
+            << 2 << QList<Area>{{"F 0", 8, 8}, {"F 1", 8, 8}} << false << QList<int>{0};
+        QTest::newRow("older series: RAM at its limit")
+            << 3 << QList<Area>{{"RAM", 128, 64}, {"F 4", 8, 8}, {"F 5", 8, 8}} << true << QList<int>{4};
+        QTest::newRow("older series: RAM one byte over") << 3 << QList<Area>{{"RAM", 1025, 8}} << false << QList<int>{};
+        QTest::newRow("no flash series") << 0 << QList<Area>{{"F 0", 8, 8}, {"RAM", 8, 8}} << false << QList<int>{};
+    }
+    void areasCanBeTickedWhenTheirImagesFit()
+    {
+        QFETCH(int, option);
+        QFETCH(QList<Area>, areas);
+        QFETCH(bool, ram);
+        QFETCH(QList<int>, pages);
+        StartedWindow s;
+        s.window.OptSeries_Click(option);
+        QList<ImageListEntry> entries;
+        for (const Area &a : areas)
+            entries << areaEntry(a);
+        s.window.imageList().replaceEntries(entries);
+        ListExportWindow *w = exportWindow(s);
+        QVERIFY(w->activate());
+        QCOMPARE(box(w, "chkRAM")->isEnabled(), ram);
+        QCOMPARE(box(w, "chkRAM")->isChecked(), ram);
+        for (int n = 0; n < 16; ++n) {
+            QCheckBox *page = box(w, QStringLiteral("chkFROM_%1").arg(n));
+            QCOMPARE(page->isEnabled(), pages.contains(n));
+            QCOMPARE(page->isChecked(), pages.contains(n));
+            QCOMPARE(page->text(), fromBoxCaption(n, s.window.imageList().memoryMap().fromUsed[size_t(n)]));
+        }
+        w->findChild<QPushButton *>(QStringLiteral("cmdRemove"))->click();
+        QCOMPARE(w->areas().chkFROM, (std::array<int, 16>{}));
+        if (pages.isEmpty() && !ram) {
+            w->findChild<QPushButton *>(QStringLiteral("cmdExport2File"))->click();
+            QCOMPARE(s.dialogs.shown, QStringList{QStringLiteral("No Image to be exported.")});
+            QVERIFY(s.dialogs.requests.isEmpty()); // no file asked for
+        }
+    }
+
+    void anEmptyListIsNotExported()
+    {
+        StartedWindow s;
+        s.window.OptSeries_Click(1);
+        QVERIFY(!exportWindow(s)->activate());
+        QCOMPARE(s.dialogs.shown, QStringList{QStringLiteral("No images are selected.")});
+    }
+
+    void theFileHoldsTheExportText()
+    {
+        QTemporaryDir dir;
+        StartedWindow s;
+        s.window.OptSeries_Click(1);
+        ImageList &list = s.window.imageList();
+        list.replaceEntries({bitmapEntry(makeBitmap(dir, QStringLiteral("a.bmp"), 16, 16), 16, 16),
+                             bitmapEntry(makeBitmap(dir, QStringLiteral("b.bmp"), 8, 8), 8, 8, QStringLiteral("F 3"))});
+        ListExportWindow *w = exportWindow(s);
+        QVERIFY(w->activate());
+        const QString path = dir.filePath(QStringLiteral("export.txt"));
+        s.dialogs.chooseFile(path);
+        w->findChild<QPushButton *>(QStringLiteral("cmdExport2File"))->click();
+        QCOMPARE(s.dialogs.shown, QStringList());
+        QCOMPARE(w->result(), int(QDialog::Accepted));
+        QCOMPARE(s.window.state().WorkFolder, dir.path()); // a folder, not the file
+
+        ExportContext golden;
+        golden.entries = list.entries();
+        golden.map = list.memoryMap();
+        golden.areas.chkFROM[0] = 1;
+        golden.areas.chkFROM[3] = 1;
+        golden.seriesOption = 1;
+        golden.language = s.window.state().UILanguage;
+        RecordingNotifier notifier;
+        ImageExporter exporter(notifier);
+        const QString expected = dir.filePath(QStringLiteral("golden.txt"));
+        QVERIFY(exporter.writeExportFile(expected, golden) > 0);
+        QCOMPARE(fileText(dir.filePath(QStringLiteral("export.txt"))), fileText(expected));
+    }
+
+    void theModuleGetsExactlyTheBytesOfTheExportText()
+    {
+        QTemporaryDir dir;
+        WindowWithModule m;
+        StartedWindow &s = m.started;
+        QVERIFY(s.window.link().anyLinkOpen());
+        s.window.OptSeries_Click(1);
+        s.window.imageList().replaceEntries(
+            {bitmapEntry(makeBitmap(dir, QStringLiteral("a.bmp"), 16, 16), 16, 16),
+             bitmapEntry(makeBitmap(dir, QStringLiteral("b.bmp"), 8, 8), 8, 8, QStringLiteral("F 2"))});
+        ListExportWindow *w = exportWindow(s);
+        QVERIFY(w->activate());
+        // The module reads while the write goes on.
+        QTimer reader;
+        connect(&reader, &QTimer::timeout, [&m] { m.module.readAvailable(); });
+        reader.start(0);
+        w->findChild<QPushButton *>(QStringLiteral("cmdWrite"))->click();
+        reader.stop();
+        QCOMPARE(s.dialogs.shown, QStringList());
+        const ModuleBytes expected = exportTextToBytes(fileText(programFile(QStringLiteral("temp.txt"))));
+        QVERIFY(expected.ok);
+        QVERIFY(expected.bytes.size() > 32);
+        QVERIFY(m.module.waitForBytes(expected.bytes.size()));
+        QCOMPARE(m.module.received(), expected.bytes);
+        QCOMPARE(w->findChild<QProgressBar *>(QStringLiteral("ProgressBar2"))->value(), 100);
+        QCOMPARE(w->result(), int(QDialog::Accepted));
+    }
+
+    void aWriteThatCannotGoThroughSendsNothing_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("no open link") << "offline" << QStringList{"Fail to open port."};
+        QTest::newRow("missing bitmap")
+            << "missing" << QStringList{"Image No.1 is not accecible.", " File convert error."};
+        QTest::newRow("bitmap changed since the list was made")
+            << "changed"
+            << QStringList{"No image starts at page 0, address 8. The export was stopped.", " File convert error."};
+        QTest::newRow("module not ready")
+            << "notReady" << QStringList{"Display is not ready.", "The module write stopped after 0 of %1 bytes."};
+    }
+    void aWriteThatCannotGoThroughSendsNothing()
+    {
+        QFETCH(QString, failure);
+        QTemporaryDir dir;
+        WindowWithModule m;
+        StartedWindow &s = m.started;
+        s.window.OptSeries_Click(1);
+        const QString a = makeBitmap(dir, QStringLiteral("a.bmp"), 8, 8);
+        QList<ImageListEntry> entries{bitmapEntry(a, 8, 8), bitmapEntry(a, 8, 8)};
+        if (failure == QLatin1String("missing"))
+            entries[0].imgPath = dir.filePath(QStringLiteral("gone.bmp"));
+        if (failure == QLatin1String("changed"))
+            entries[0].imgX = 16; // the file has shrunk to 8 columns since
+        s.window.imageList().replaceEntries(entries);
+        FakeClock clock;
+        clock.step = 1000;
+        auto port = std::make_unique<FakeSerialPort>();
+        FakeSerialPort *fake = port.get();
+        if (failure == QLatin1String("offline") || failure == QLatin1String("notReady")) {
+            s.click(QStringLiteral("cmdOffLine"));
+            QVERIFY(!s.window.link().anyLinkOpen());
+        }
+        if (failure == QLatin1String("notReady")) {
+            // A module that never holds clear-to-send, on a clock that runs out at once.
+            port->opened = true;
+            port->cts = false;
+            s.window.link().setSerialPort(std::move(port));
+            s.window.link().setClock(&clock);
+        }
+        ListExportWindow *w = exportWindow(s);
+        QVERIFY(w->activate());
+        w->findChild<QPushButton *>(QStringLiteral("cmdWrite"))->click();
+        QFETCH(QStringList, messages);
+        const qsizetype total = exportTextToBytes(fileText(programFile(QStringLiteral("temp.txt")))).bytes.size();
+        QCOMPARE(s.dialogs.shown, messages.replaceInStrings(QStringLiteral("%1"), QString::number(total)));
+        QVERIFY(w->findChild<QPushButton *>(QStringLiteral("cmdWrite"))->isEnabled()); // may try again
+        QVERIFY(!m.module.waitForBytes(1, 200));
+        QVERIFY(fake->written.isEmpty());
+        s.window.link().setClock(nullptr);
+    }
+};
+
+KVX_TEST_MAIN(TestImageExportWindow)
+#include "tst_image_export_window.moc"
