@@ -102,7 +102,6 @@ BitmapFilesPanelUi::BitmapFilesPanelUi(MainWindow &window)
     connect(m_draw, &QPushButton::clicked, this, &BitmapFilesPanelUi::BmpDrawButton_Click);
     connect(m_byDot, &QPushButton::clicked, this, [this] { m_logic.CmdDrawFileByDot_Click(); });
 
-    connect(&window, &MainWindow::moduleChanged, this, &BitmapFilesPanelUi::applyModule);
     // The folder kept in Config.dat, or the program's folder when it is gone.
     connect(&window, &MainWindow::settingsRestored, this, [this] {
         if (!showFolder(m_window.bitmapFolder()))

@@ -129,7 +129,6 @@ MemoryImagesPanelUi::MemoryImagesPanelUi(MainWindow &window)
     connect(&window.imageList(), &ImageList::changed, this, &MemoryImagesPanelUi::rebuildImageNames);
     connect(&window, &MainWindow::seriesOptionChanged, this, &MemoryImagesPanelUi::applySeriesOption);
     connect(&window, &MainWindow::yUnitChanged, this, &MemoryImagesPanelUi::applyYUnit);
-    connect(&window, &MainWindow::moduleChanged, this, &MemoryImagesPanelUi::applyModule);
 
     applySeriesOption(window.seriesOption());
     rebuildImageNames();

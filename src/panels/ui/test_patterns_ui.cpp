@@ -81,8 +81,6 @@ TestPatternPanelUi::TestPatternPanelUi(MainWindow &window)
     // Above the "Home" button that already stands on the page.
     if (auto *page = qobject_cast<QVBoxLayout *>(window.tabPage(QStringLiteral("SSTab1"), 2)->layout()))
         page->insertWidget(0, outer);
-
-    connect(&window, &MainWindow::moduleChanged, this, &TestPatternPanelUi::applyModuleSize);
 }
 
 void TestPatternPanelUi::applyModuleSize()

@@ -13,6 +13,7 @@
 #include "shell/model_list.h"
 #include "shell/model_series.h"
 #include "shell/qt_port_prober.h"
+#include "shell/series_layout.h"
 #include "shell/settings_files.h"
 #include "shell/captions.h"
 #include "shell/ui/caption_apply.h"
@@ -152,10 +153,6 @@ MainWindow::MainWindow(Options options)
     });
     m_ownTutorial = std::make_unique<OwnTutorial>(*this);
     m_tutorial = m_ownTutorial.get();
-    connect(this, &MainWindow::moduleChanged, this, [this] {
-        const QString seri = m_encoder.moduleSeri();
-        tutorWindow()->setOlderSeriesLayout(seri.startsWith(QLatin1String("2100")));
-    });
 
     m_toviTimer.setObjectName(QStringLiteral("toviTimer"));
     m_toviTimer.setInterval(5000);
@@ -277,26 +274,14 @@ QWidget *MainWindow::tabPage(const QString &tab, int index) const
 
 void MainWindow::installPanels()
 {
-    auto *fontText = new FontTextPanelUi(*this);
-    m_fontText = fontText;
-    connect(this, &MainWindow::moduleChanged, fontText, &FontTextPanelUi::applyModule);
-    connect(this, &MainWindow::resetControlsRequested, fontText, &FontTextPanelUi::resetControls);
-    auto *ledTouch = new LedTouchPanelsUi(*this);
-    m_ledTouch = ledTouch;
-    connect(this, &MainWindow::moduleChanged, ledTouch, [this, ledTouch] {
-        ledTouch->applySeriesLayout(m_encoder.moduleSeri().startsWith(QLatin1String("2100")));
-        if (const auto count = ledCountForModel(currentModel()))
-            ledTouch->applyModelChoice(count, FillSwitchList(0, m_encoder.NumberOfSW()));
-        ledTouch->fillSwitchList();
-    });
-    connect(this, &MainWindow::resetControlsRequested, ledTouch, &LedTouchPanelsUi::resetControls);
-    auto *display = new DisplayPanelsUi(*this);
-    m_display = display;
-    connect(this, &MainWindow::moduleChanged, display, [this, display] {
-        display->DrawWindowLayout();
-        display->setSeries(m_encoder.moduleSeri());
-    });
-    connect(this, &MainWindow::resetControlsRequested, display, &DisplayPanelsUi::resetControls);
+    // The panels' per-series state is set by the series layouts (ApplyModuleIdentity,
+    // EnableRevisionBFeatures), which the model choice runs.
+    m_fontText = new FontTextPanelUi(*this);
+    connect(this, &MainWindow::resetControlsRequested, m_fontText, &FontTextPanelUi::resetControls);
+    m_ledTouch = new LedTouchPanelsUi(*this);
+    connect(this, &MainWindow::resetControlsRequested, m_ledTouch, &LedTouchPanelsUi::resetControls);
+    m_display = new DisplayPanelsUi(*this);
+    connect(this, &MainWindow::resetControlsRequested, m_display, &DisplayPanelsUi::resetControls);
     setMacroEditor(new EditForm(*this));
     auto *tools = new CharacterToolsUi(*this);
     if (auto *init = findChild<QPushButton *>(QStringLiteral("InitializeCommandButton")))
@@ -621,10 +606,20 @@ void MainWindow::HinmeiList_Click()
     m_state.ListUpdating = true;
     m_encoder.moduleName(m_models->currentText());
     m_encoder.moduleRevB(m_revB->isChecked());
-    // The panels refill their lists, draw their previews and lay themselves out for
-    // the new identity.
+    // Other windows that follow the module (the image list) learn of it first; the
+    // layouts below have the last word on every control.
     emit moduleChanged();
+    if (m_display)
+        m_display->DrawWindowLayout();
+    ApplyModuleIdentity();
+    if (m_fontText)
+        m_fontText->SetupAsianFontList();
+    EnableRevisionBFeatures();
     m_state.ListUpdating = false;
+    if (const auto count = ledCountForModel(m_models->currentText()))
+        setControlText(QStringLiteral("TxtNoOfLED"), *count);
+    if (m_ledTouch)
+        m_ledTouch->fillSwitchList();
 }
 
 void MainWindow::OptSeries_Click(int index)
@@ -643,7 +638,147 @@ void MainWindow::OpYByte_Click(int index)
 {
     if (index < 0 || index > 1)
         return;
+    m_yUnit = index;
     emit yUnitChanged(index);
+}
+
+// ---------------------------------------------------------------- series layouts
+
+void MainWindow::ApplyModuleIdentity()
+{
+    const ModuleIdentityView identity = moduleIdentityView(m_encoder);
+    if (identity.olderSeries)
+        SetupOlderSeriesLayout();
+    else
+        SetupNewerSeriesLayout();
+    setControlText(QStringLiteral("Text4"), identity.dotWidth);
+    setControlText(QStringLiteral("Text5"), identity.dotHeight);
+}
+
+void MainWindow::SetupOlderSeriesLayout()
+{
+    applyLayout(olderSeriesLayout(layoutInputs()));
+}
+
+void MainWindow::SetupNewerSeriesLayout()
+{
+    applyLayout(newerSeriesLayout(layoutInputs()));
+}
+
+void MainWindow::EnableRevisionBFeatures()
+{
+    applyRevisionB(revisionBFeatures(m_encoder.moduleSeri(), m_yUnit));
+}
+
+LayoutInputs MainWindow::layoutInputs() const
+{
+    LayoutInputs in;
+    in.moduleSeri = m_encoder.moduleSeri();
+    in.dotWidth = m_encoder.moduleDotX();
+    in.dotHeight = m_encoder.moduleDotY();
+    in.uiLanguage = m_state.UILanguage;
+    in.windowTitle = windowTitle();
+    if (auto *c = qobject_cast<QComboBox *>(ownControl(QStringLiteral("CharacterCodeList"))))
+        in.codeTableText = c->currentText();
+    if (auto *c = qobject_cast<QComboBox *>(ownControl(QStringLiteral("MagunifiedList"))))
+        in.magnificationText = c->currentText();
+    in.seriesOption = m_seriesOption;
+    return in;
+}
+
+QWidget *MainWindow::ownControl(const QString &name) const
+{
+    // Windows the main window owns (the tutorial, the macro editor) have controls of
+    // the same names.
+    const QList<QWidget *> found = findChildren<QWidget *>(name);
+    for (QWidget *w : found)
+        if (w->window() == this)
+            return w;
+    return nullptr;
+}
+
+void MainWindow::setControlText(const QString &name, const QString &text)
+{
+    QWidget *w = ownControl(name);
+    if (auto *e = qobject_cast<QLineEdit *>(w))
+        e->setText(text);
+    else if (auto *c = qobject_cast<QComboBox *>(w))
+        c->setCurrentText(text);
+}
+
+namespace {
+
+void fillList(QComboBox *list, const ListFill &fill)
+{
+    if (!list)
+        return;
+    const QSignalBlocker block(list);
+    list->clear();
+    list->addItems(fill.items);
+    list->setCurrentIndex(fill.index);
+}
+
+void choose(QWidget *option, bool checked = true)
+{
+    if (auto *b = qobject_cast<QAbstractButton *>(option))
+        b->setChecked(checked);
+}
+
+QString member(const QString &name, int index)
+{
+    return QStringLiteral("%1_%2").arg(name).arg(index);
+}
+
+} // namespace
+
+void MainWindow::applyLayout(const SeriesLayoutPlan &plan)
+{
+    // Changes of values run the controls' own change handlers (the LED count and the
+    // duty boxes keep their twins in step); nothing here sends.
+    for (const ControlFlag &f : plan.enabled)
+        if (QWidget *w = ownControl(f.name))
+            w->setEnabled(f.on);
+    if (plan.seriesOptionClick >= 0)
+        OptSeries_Click(plan.seriesOptionClick);
+    if (plan.clearDutyAdjust) {
+        choose(ownControl(member(QStringLiteral("chkDutyAdjust"), 0)), false);
+        choose(ownControl(member(QStringLiteral("chkDutyAdjust"), 1)), false);
+    }
+    if (plan.chooseRgb)
+        choose(ownControl(QStringLiteral("OptRGB")));
+    choose(ownControl(member(QStringLiteral("OptAction"), plan.actionOption)));
+    if (auto *bright = qobject_cast<QAbstractSlider *>(ownControl(QStringLiteral("BrightSlider")))) {
+        // Moving the slider's end is not a brightness the user chose.
+        const QSignalBlocker block(bright);
+        bright->setMinimum(plan.brightMinimum);
+    }
+    for (const PresetText &t : plan.texts)
+        setControlText(t.name, t.text);
+    // The download-character editor shows the grid of the chosen size.
+    if (auto *size = qobject_cast<QAbstractButton *>(ownControl(member(QStringLiteral("FontSizeOption"),
+                                                                       plan.fontSizeOption))))
+        size->click();
+    setWindowTitle(plan.windowTitle);
+    fillList(qobject_cast<QComboBox *>(ownControl(QStringLiteral("MagunifiedList"))), plan.magnification);
+    fillList(qobject_cast<QComboBox *>(ownControl(QStringLiteral("CharacterCodeList"))), plan.codeTables);
+    fillList(qobject_cast<QComboBox *>(ownControl(QStringLiteral("ListSize"))), plan.fontSizes);
+
+    TutorialWindow *tutor = tutorWindow();
+    tutor->setOlderSeriesLayout(plan.olderSeries);
+    tutor->setWindowTitle(plan.tutorCaption);
+    for (const auto &[topic, on] : plan.tutorTopics)
+        if (auto *b = tutor->findChild<QWidget *>(member(QStringLiteral("IndexCommandButton"), topic)))
+            b->setEnabled(on);
+}
+
+void MainWindow::applyRevisionB(const RevisionBPlan &plan)
+{
+    for (const ControlFlag &f : plan.enabled)
+        if (QWidget *w = ownControl(f.name))
+            w->setEnabled(f.on);
+    m_tab4->setTabEnabled(1, plan.dotTextTab);
+    if (plan.yUnitClick >= 0)
+        OpYByte_Click(plan.yUnitClick);
 }
 
 // ---------------------------------------------------------------- settings files

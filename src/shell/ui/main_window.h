@@ -40,6 +40,9 @@ class FontTextPanelUi;
 class LedTouchPanelsUi;
 class PortProber;
 class TutorialWindow;
+struct LayoutInputs;
+struct RevisionBPlan;
+struct SeriesLayoutPlan;
 
 // The main window: the connection, the model, the recorder, the command log and
 // every command panel. Its public state lives in `state()`; other windows reach it
@@ -90,6 +93,7 @@ public:
     ImageList &imageList() { return m_images; }
     // The chosen series option (0..3) and the Y unit option (0 "Y:8Dot", 1 "Y:1Dot").
     int seriesOption() const { return m_seriesOption; }
+    int yUnit() const { return m_yUnit; }
     QString currentModel() const;
     bool revisionB() const;
     // The folder of the bitmap file list (kept in Config.dat).
@@ -162,6 +166,11 @@ public slots:
     void Chk_B_Click() { HinmeiList_Click(); }
     void OptSeries_Click(int index);
     void OpYByte_Click(int index);
+    // The window laid out for the encoder's module, and the dot width and height shown.
+    void ApplyModuleIdentity();
+    void SetupOlderSeriesLayout();
+    void SetupNewerSeriesLayout();
+    void EnableRevisionBFeatures();
     void PlayCommandButton_Click();
     void toviImage_Click();
     void toviTimer_Timer();
@@ -200,6 +209,12 @@ private:
     QWidget *namedWidget(const QString &name, int index) const;
     void SetToolTips();
     void showHintColour();
+    // The main window's own control of that name (not one of a window it owns).
+    QWidget *ownControl(const QString &name) const;
+    LayoutInputs layoutInputs() const;
+    void applyLayout(const SeriesLayoutPlan &plan);
+    void applyRevisionB(const RevisionBPlan &plan);
+    void setControlText(const QString &name, const QString &text);
 
     ShellState m_state;
     QtUserDialogs m_qtDialogs;
@@ -216,6 +231,7 @@ private:
     ImageList m_images;
     bool m_showSplash;
     int m_seriesOption = 0;
+    int m_yUnit = 0;
     QString m_bitmapFolder;
     qint32 m_hintColour;
     bool m_shutDown = false;
@@ -225,6 +241,11 @@ private:
     TutorialSeam *m_tutorial = nullptr;
     std::unique_ptr<TutorialWindow> m_tutorWindow;
     std::unique_ptr<TutorialSeam> m_ownTutorial;
+
+    // The panels the series layouts and the language switch drive.
+    FontTextPanelUi *m_fontText = nullptr;
+    LedTouchPanelsUi *m_ledTouch = nullptr;
+    DisplayPanelsUi *m_display = nullptr;
 
     std::unique_ptr<ReceiveMonitor> m_monitor;
     QTimer m_toviTimer;
@@ -252,11 +273,6 @@ private:
     QTabWidget *m_tab4 = nullptr;
     QVBoxLayout *m_columns[3] = {};
     QPushButton *m_hint = nullptr;
-
-    // The panels the language switch drives.
-    FontTextPanelUi *m_fontText = nullptr;
-    LedTouchPanelsUi *m_ledTouch = nullptr;
-    DisplayPanelsUi *m_display = nullptr;
 };
 
 } // namespace kvx

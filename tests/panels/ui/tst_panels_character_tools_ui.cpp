@@ -168,6 +168,9 @@ private slots:
         s.click(QStringLiteral("FontDefineCommandButton"));
         QCOMPARE(s.window.link().lastText(), QStringLiteral("[1b][26][01][30][30][05][80][00][00][00][00]"));
 
+        // The large sizes are offered on the older series.
+        s.child<QComboBox>(QStringLiteral("HinmeiList"))->setCurrentText(QStringLiteral("VX256X32_21K"));
+        s.window.HinmeiList_Click();
         s.click(QStringLiteral("FontSizeOption_4"));
         QCOMPARE(s.dialogs.shown.size(), 1);
         QVERIFY(s.child<QRadioButton>(QStringLiteral("FontSizeOption_2"))->isChecked());

@@ -5,6 +5,7 @@
 #include "support/scripted_dialogs.h"
 #include "support/test_main.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,7 +90,7 @@ private slots:
             QTest::mouseClick(w.splash(), Qt::LeftButton);
         });
         w.startUp();
-        QCOMPARE(w.windowTitle(), QStringLiteral("KVX35P V3.30.3"));
+        QCOMPARE(w.windowTitle(), QStringLiteral("KVX35P V3.30.3 /5200 Mode"));
         QCOMPARE(version, QStringLiteral("3.30.3"));
         QVERIFY(!w.state().FormLoading);
         QVERIFY(w.isVisible());
@@ -150,6 +151,9 @@ private slots:
         QCOMPARE(s.child<QLineEdit>("sendCommandBox")->text(), QStringLiteral("CursorSet(2.5,3.5)"));
 
         module.clearReceived();
+        // "Line CLR" and "Clr to end" are there for a revision-B module of the older series.
+        s.child<QComboBox>("HinmeiList")->setCurrentText("VX256X32_21K");
+        s.child<QCheckBox>("Chk_B")->click();
         const char *names[] = {"cmdBtn1_2", "cmdBtn1_3", "cmdBtn1_4", "cmdBtn1_5", "cmdBtn1_6", "cmdBtn1_7",
                                "cmdBtn1_8", "cmdBtn1_9", "cmdBtn1_10", "CmdCursorHome", "CmdHome"};
         for (const char *n : names)
