@@ -236,6 +236,7 @@ QString imageToHexText(const GreyImage &image, const QString &polarity, const He
     bool lineOpen = false;
     int count = 0;
     const bool nega = polarity == QLatin1String("nega");
+    static constexpr char lowerDigits[] = "0123456789abcdef";
     auto closeLine = [&] {
         text += format.lineEnd;
         text += QLatin1String("\r\n");
@@ -257,7 +258,9 @@ QString imageToHexText(const GreyImage &image, const QString &polarity, const He
             if (lineOpen)
                 text += format.separator;
             text += format.bytePrefix;
-            text += QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0'));
+            // Two digits written directly: an export formats a six-figure number of bytes.
+            text += QLatin1Char(lowerDigits[byte >> 4]);
+            text += QLatin1Char(lowerDigits[byte & 0xF]);
             text += format.byteSuffix;
             if (text.size() > kMaxHexText) {
                 if (tooLarge)

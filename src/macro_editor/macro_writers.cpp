@@ -9,9 +9,13 @@ namespace {
 const QString CrLf = QStringLiteral("\r\n");
 
 QString hex2(uchar b) { return QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')); }
-QString upperHex(uint value, int digits)
+// Appends the low `digits` hexadecimal digits of value, upper case. Written digit by
+// digit: a HEX image of a large macro has over 100000 of them.
+void appendUpperHex(QString &s, uint value, int digits)
 {
-    return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
+    static constexpr char digitChars[] = "0123456789ABCDEF";
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
+        s += QLatin1Char(digitChars[(value >> shift) & 0xF]);
 }
 
 // Text of a comment line made safe inside "/***" ... "**/": no "*/" inside, and no "/"
@@ -239,25 +243,30 @@ HexFile intelHexFile(const QByteArray &macroBytes, HexVariant variant, const QSt
     }
 
     QString s;
+    // Each record of 16 bytes takes 45 characters with its line end.
+    s.reserve((block.size() / 16 + 2) * 45 + firmwareRecords.size() * 45);
     for (const QString &record : firmwareRecords)
         s += record + CrLf;
     int address = MacroBlockAddress;
     for (qsizetype pos = 0; pos < block.size();) {
         const int length = int(qMin<qsizetype>(16, block.size() - pos));
         uint sum = uint(length) + uint(address >> 8) + uint(address & 0xFF);
-        QString record = QLatin1Char(':') + upperHex(length, 2) + upperHex(address, 4) + QStringLiteral("00");
+        s += QLatin1Char(':');
+        appendUpperHex(s, uint(length), 2);
+        appendUpperHex(s, uint(address), 4);
+        s += QLatin1String("00");
         for (int k = 0; k < length; ++k) {
             const uchar b = uchar(block.at(pos + k));
             sum += b;
-            record += upperHex(b, 2);
+            appendUpperHex(s, b, 2);
         }
-        record += upperHex((256 - sum % 256) % 256, 2);
-        s += record + CrLf;
+        appendUpperHex(s, (256 - sum % 256) % 256, 2);
+        s += CrLf;
         pos += length;
         address += length;
     }
-    s += QStringLiteral(":00000001FF") + CrLf;
-    file.content = s + CrLf;
+    s += QStringLiteral(":00000001FF") + CrLf + CrLf;
+    file.content = std::move(s);
     return file;
 }
 
