@@ -1,4 +1,5 @@
 #include "panels/ui/bitmap_files_ui.h"
+#include "shell/ui/named_widgets.h"
 
 #include "link/app_paths.h"
 #include "panels/memory_images.h"
@@ -18,17 +19,6 @@
 #include <QVBoxLayout>
 
 namespace kvx {
-
-namespace {
-
-QPushButton *button(const QString &name, const QString &caption)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(name);
-    return b;
-}
-
-} // namespace
 
 BitmapFilesPanelUi::BitmapFilesPanelUi(MainWindow &window)
     : QObject(&window)

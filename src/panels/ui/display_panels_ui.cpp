@@ -1,4 +1,5 @@
 #include "panels/ui/display_panels_ui.h"
+#include "shell/ui/named_widgets.h"
 
 #include "link/vx5200.h"
 #include "panels/ui/user_win_dialog.h"
@@ -35,32 +36,11 @@ const QColor ActiveColour(255, 128, 128);   // reverse on; display on
 const QColor PowerOffColour(128, 128, 128); // display off
 const QColor TimedOffColour(255, 255, 1);   // display switching itself off
 
-QGroupBox *frame(const char *name, const QString &caption)
-{
-    auto *g = new QGroupBox(caption);
-    g->setObjectName(QLatin1String(name));
-    return g;
-}
 
-QPushButton *button(const QString &name, const QString &caption)
+// The number boxes of these panels are narrow.
+QLineEdit *numberBox(const QString &name, const QString &text)
 {
-    auto *b = new QPushButton(caption);
-    b->setObjectName(name);
-    return b;
-}
-
-QLabel *label(const QString &name, const QString &caption)
-{
-    auto *l = new QLabel(caption);
-    if (!name.isEmpty())
-        l->setObjectName(name);
-    return l;
-}
-
-QLineEdit *box(const QString &name, const QString &text)
-{
-    auto *e = new QLineEdit(text);
-    e->setObjectName(name);
+    QLineEdit *e = box(name, text);
     e->setMaximumWidth(60);
     return e;
 }
@@ -141,10 +121,10 @@ DisplayPanelsUi::~DisplayPanelsUi()
 
 QWidget *DisplayPanelsUi::buildUserWindows()
 {
-    auto *define = frame("WindowDefineFrame", QStringLiteral("User Window Specification"));
+    auto *define = frame(QStringLiteral("WindowDefineFrame"), QStringLiteral("User Window Specification"));
     auto *outer = new QHBoxLayout(define);
 
-    auto *sizing = frame("UserWindowFrame", QStringLiteral("User Window Sizing"));
+    auto *sizing = frame(QStringLiteral("UserWindowFrame"), QStringLiteral("User Window Sizing"));
     auto *grid = new QGridLayout(sizing);
     grid->setHorizontalSpacing(3);
     grid->setVerticalSpacing(2);
@@ -173,7 +153,7 @@ QWidget *DisplayPanelsUi::buildUserWindows()
             showUserWindows();
         });
         for (int b = 0; b < 4; ++b) {
-            QLineEdit *e = box(QStringLiteral("%1_%2").arg(QLatin1String(boxNames[b])).arg(i), QString());
+            QLineEdit *e = numberBox(QStringLiteral("%1_%2").arg(QLatin1String(boxNames[b])).arg(i), QString());
             e->installEventFilter(this);
             m_boxes[size_t(i)][size_t(b)] = e;
             grid->addWidget(e, i + 2, b + 2);
@@ -186,7 +166,7 @@ QWidget *DisplayPanelsUi::buildUserWindows()
     outer->addWidget(sizing);
 
     auto *right = new QVBoxLayout;
-    auto *selection = frame("WindowSelectFrame", QStringLiteral("User Window Selection"));
+    auto *selection = frame(QStringLiteral("WindowSelectFrame"), QStringLiteral("User Window Selection"));
     auto *selLayout = new QHBoxLayout(selection);
     auto *group = new QButtonGroup(selection);
     for (int i = 0; i < 5; ++i) {
@@ -207,7 +187,7 @@ QWidget *DisplayPanelsUi::buildUserWindows()
     }
     right->addWidget(selection);
 
-    auto *layoutFrame = frame("WindowLayoutFrame", QStringLiteral("Window Layout"));
+    auto *layoutFrame = frame(QStringLiteral("WindowLayoutFrame"), QStringLiteral("Window Layout"));
     auto *layoutBox = new QVBoxLayout(layoutFrame);
     layoutBox->setContentsMargins(2, 2, 2, 2);
     m_preview = new WindowLayoutView(m_window.encoder(), m_windows);
@@ -220,7 +200,7 @@ QWidget *DisplayPanelsUi::buildUserWindows()
 
 QWidget *DisplayPanelsUi::buildWindowModes()
 {
-    auto *g = frame("WindowModeFrame", QStringLiteral("Windows Action Selection"));
+    auto *g = frame(QStringLiteral("WindowModeFrame"), QStringLiteral("Windows Action Selection"));
     auto *grid = new QGridLayout(g);
     const QString captions[4] = {QStringLiteral("Over"), QStringLiteral("V Scroll"), QStringLiteral("H Scroll"),
                                  QStringLiteral("H Scrl Ready")};
@@ -262,7 +242,7 @@ QWidget *DisplayPanelsUi::buildWindowModes()
 
 QWidget *DisplayPanelsUi::buildDrawModes()
 {
-    auto *g = frame("DrawModeFrame", QStringLiteral("Drawing Mode"));
+    auto *g = frame(QStringLiteral("DrawModeFrame"), QStringLiteral("Drawing Mode"));
     auto *grid = new QGridLayout(g);
     auto *group = new QButtonGroup(g);
     const QString captions[4] = {QStringLiteral("OVER"), QStringLiteral("OR"), QStringLiteral("AND"),
@@ -287,7 +267,7 @@ QWidget *DisplayPanelsUi::buildDrawModes()
 
 QWidget *DisplayPanelsUi::buildWriteModes()
 {
-    auto *g = frame("BaseWindowWriteModeFrame", QStringLiteral("Base Window Definition"));
+    auto *g = frame(QStringLiteral("BaseWindowWriteModeFrame"), QStringLiteral("Base Window Definition"));
     auto *v = new QVBoxLayout(g);
     auto *group = new QButtonGroup(g);
     const QString captions[2] = {QStringLiteral("Display Screen"), QStringLiteral("All Memory")};
@@ -306,7 +286,7 @@ QWidget *DisplayPanelsUi::buildWriteModes()
 
 QWidget *DisplayPanelsUi::buildControls()
 {
-    auto *g = frame("ControlFrame", QStringLiteral("Power Controls"));
+    auto *g = frame(QStringLiteral("ControlFrame"), QStringLiteral("Power Controls"));
     auto *h = new QHBoxLayout(g);
     auto *init = button(QStringLiteral("InitializeCommandButton"), QStringLiteral("Initialize"));
     h->addWidget(init);
@@ -326,7 +306,7 @@ QWidget *DisplayPanelsUi::buildControls()
 
 QWidget *DisplayPanelsUi::buildScreenSaver()
 {
-    auto *g = frame("ScreenSaverFrame", QStringLiteral("ScreenSaver"));
+    auto *g = frame(QStringLiteral("ScreenSaverFrame"), QStringLiteral("ScreenSaver"));
     auto *grid = new QGridLayout(g);
     auto *fullOn = button(QStringLiteral("FullOnCommandButton"), QStringLiteral("All On"));
     auto *fullOff = button(QStringLiteral("FullOffCommandButton"), QStringLiteral("All Off"));
@@ -365,7 +345,7 @@ QWidget *DisplayPanelsUi::buildScreenSaver()
 
 void DisplayPanelsUi::buildScreenActions(QWidget *page)
 {
-    auto *wait = frame("WaitFrame", QStringLiteral("Delay"));
+    auto *wait = frame(QStringLiteral("WaitFrame"), QStringLiteral("Delay"));
     auto *wl = new QGridLayout(wait);
     m_waitSlider = new QSlider(Qt::Horizontal);
     m_waitSlider->setObjectName(QStringLiteral("WaitSlider"));
@@ -389,11 +369,11 @@ void DisplayPanelsUi::buildScreenActions(QWidget *page)
     connect(waitStart, &QPushButton::clicked, this,
             [this] { m_actions.WaitCommandButton_Click(m_waitSlider->value()); });
 
-    auto *scroll = frame("ScrollFrame", QStringLiteral("Scroll"));
+    auto *scroll = frame(QStringLiteral("ScrollFrame"), QStringLiteral("Scroll"));
     auto *sl = new QHBoxLayout(scroll);
-    m_scrollShift = box(QStringLiteral("ScrollShiftBox"), QStringLiteral("4"));
-    m_scrollRepetition = box(QStringLiteral("ScrollRepetitionBox"), QStringLiteral("140"));
-    m_scrollSpeedBox = box(QStringLiteral("ScrollSpeedBox"), QStringLiteral("1"));
+    m_scrollShift = numberBox(QStringLiteral("ScrollShiftBox"), QStringLiteral("4"));
+    m_scrollRepetition = numberBox(QStringLiteral("ScrollRepetitionBox"), QStringLiteral("140"));
+    m_scrollSpeedBox = numberBox(QStringLiteral("ScrollSpeedBox"), QStringLiteral("1"));
     auto *scrollStart = button(QStringLiteral("ScrollCommandButton"), QStringLiteral("Start"));
     sl->addWidget(m_scrollShift);
     sl->addWidget(label(QStringLiteral("Label26"), QStringLiteral("bytes x ")));
@@ -408,15 +388,15 @@ void DisplayPanelsUi::buildScreenActions(QWidget *page)
                                             m_scrollSpeedBox->text());
     });
 
-    auto *blink = frame("BlinkFrame", QStringLiteral("Blink Rate"));
+    auto *blink = frame(QStringLiteral("BlinkFrame"), QStringLiteral("Blink Rate"));
     auto *bl = new QHBoxLayout(blink);
     m_blinkPattern = new QComboBox;
     m_blinkPattern->setObjectName(QStringLiteral("BlinkPatternList"));
     m_blinkPattern->addItems({QStringLiteral("Nomal"), QStringLiteral("Blank"), QStringLiteral("Reverse")});
     m_blinkPattern->setCurrentIndex(2);
-    m_blinkNormal = box(QStringLiteral("BlinkNormalTimeBox"), QStringLiteral("20"));
-    m_blinkEvent = box(QStringLiteral("BlinkEventTimeBox"), QStringLiteral("10"));
-    m_blinkRepetition = box(QStringLiteral("BlinkRepetitionBox"), QStringLiteral("3"));
+    m_blinkNormal = numberBox(QStringLiteral("BlinkNormalTimeBox"), QStringLiteral("20"));
+    m_blinkEvent = numberBox(QStringLiteral("BlinkEventTimeBox"), QStringLiteral("10"));
+    m_blinkRepetition = numberBox(QStringLiteral("BlinkRepetitionBox"), QStringLiteral("3"));
     auto *blinkStart = button(QStringLiteral("BlinkCommandButton"), QStringLiteral("Start"));
     bl->addWidget(m_blinkPattern);
     bl->addWidget(label(QString(), QStringLiteral("(")));

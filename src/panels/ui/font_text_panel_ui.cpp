@@ -1,4 +1,5 @@
 #include "panels/ui/font_text_panel_ui.h"
+#include "shell/ui/named_widgets.h"
 
 #include "shell/ui/main_window.h"
 
@@ -23,19 +24,7 @@ namespace kvx {
 
 namespace {
 
-QPushButton *button(const QString &name, const QString &caption)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(name);
-    return b;
-}
 
-QLabel *label(const QString &name, const QString &caption)
-{
-    auto *l = new QLabel(caption);
-    l->setObjectName(name);
-    return l;
-}
 
 QComboBox *list(const QString &name, const QStringList &items = {})
 {

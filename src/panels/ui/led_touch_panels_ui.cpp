@@ -1,4 +1,5 @@
 #include "panels/ui/led_touch_panels_ui.h"
+#include "shell/ui/named_widgets.h"
 
 #include "link/vx5200.h"
 #include "panels/ui/touch_para_window.h"
@@ -23,20 +24,7 @@ namespace kvx {
 
 namespace {
 
-QPushButton *button(const QString &name, const QString &caption)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(name);
-    return b;
-}
 
-QLabel *label(const QString &name, const QString &caption)
-{
-    auto *l = new QLabel(caption);
-    if (!name.isEmpty())
-        l->setObjectName(name);
-    return l;
-}
 
 QSlider *slider(const QString &name, int minimum, int maximum, int value)
 {

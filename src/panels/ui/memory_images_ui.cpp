@@ -1,4 +1,5 @@
 #include "panels/ui/memory_images_ui.h"
+#include "shell/ui/named_widgets.h"
 
 #include "shell/model_series.h"
 #include "shell/ui/main_window.h"
@@ -17,31 +18,6 @@
 #include <QVBoxLayout>
 
 namespace kvx {
-
-namespace {
-
-QLabel *label(const QString &name, const QString &caption)
-{
-    auto *l = new QLabel(caption);
-    l->setObjectName(name);
-    return l;
-}
-
-QPushButton *button(const QString &name, const QString &caption)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(name);
-    return b;
-}
-
-QLineEdit *box(const QString &name, const QString &text)
-{
-    auto *e = new QLineEdit(text);
-    e->setObjectName(name);
-    return e;
-}
-
-} // namespace
 
 MemoryImagesPanelUi::MemoryImagesPanelUi(MainWindow &window)
     : QObject(&window)

@@ -1,4 +1,5 @@
 #include "panels/ui/test_patterns_ui.h"
+#include "shell/ui/named_widgets.h"
 
 #include "shell/ui/main_window.h"
 
@@ -10,24 +11,6 @@
 #include <QVBoxLayout>
 
 namespace kvx {
-
-namespace {
-
-QLabel *label(const QString &name, const QString &caption)
-{
-    auto *l = new QLabel(caption);
-    l->setObjectName(name);
-    return l;
-}
-
-QPushButton *button(const QString &name, const QString &caption)
-{
-    auto *b = new QPushButton(caption);
-    b->setObjectName(name);
-    return b;
-}
-
-} // namespace
 
 TestPatternPanelUi::TestPatternPanelUi(MainWindow &window)
     : QObject(&window)

@@ -1,4 +1,5 @@
 #include "shell/ui/main_window.h"
+#include "shell/ui/named_widgets.h"
 
 #include "image_list/ui/image_list_window.h"
 #include "link/app_paths.h"
@@ -60,19 +61,7 @@ UsbIoTransport &chooseTransport(UsbIoTransport *given, std::unique_ptr<LinuxUsbI
     return *own;
 }
 
-QPushButton *button(const QString &name, const QString &caption, QWidget *parent = nullptr)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
 
-QGroupBox *frame(const QString &name, const QString &caption)
-{
-    auto *g = new QGroupBox(caption);
-    g->setObjectName(name);
-    return g;
-}
 
 // A tab control whose pages are empty areas the panels fill.
 QTabWidget *tabs(const QString &name, const QStringList &captions)

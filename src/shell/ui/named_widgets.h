@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <utility>
+
+namespace kvx {
+
+// A widget with the object name the program knows it by (the name the tutorial, the
+// caption table and the tests look it up by); an empty name leaves it unnamed.
+template<typename Widget, typename... Args>
+Widget *named(const QString &name, Args &&...args)
+{
+    auto *w = new Widget(std::forward<Args>(args)...);
+    if (!name.isEmpty())
+        w->setObjectName(name);
+    return w;
+}
+
+inline QPushButton *button(const QString &name, const QString &caption)
+{
+    return named<QPushButton>(name, caption);
+}
+
+inline QLabel *label(const QString &name, const QString &caption)
+{
+    return named<QLabel>(name, caption);
+}
+
+inline QLineEdit *box(const QString &name, const QString &text)
+{
+    return named<QLineEdit>(name, text);
+}
+
+inline QGroupBox *frame(const QString &name, const QString &caption)
+{
+    return named<QGroupBox>(name, caption);
+}
+
+} // namespace kvx
