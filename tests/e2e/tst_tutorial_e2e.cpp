@@ -293,6 +293,10 @@ private slots:
         u.openTutorial();
         QVERIFY(u.focused(u.tutor()));
         QVERIFY(u.shows("welcome.first"));
+        QCOMPARE(u.tutor()->windowTitle(), main.moduleSeri() + " Tutor");
+        for (int topic : {4, 6, 12})
+            QCOMPARE(u.tutor()->findChild<QPushButton *>(QStringLiteral("IndexCommandButton_%1").arg(topic))->isEnabled(),
+                     !older);
 
         // Check Connection: the port is on-line; coming back to the tutorial is the success.
         QVERIFY(u.next(1));
@@ -410,6 +414,10 @@ private slots:
         QVERIFY(u.act([&] { u.click("cmdBtn1_1"); }, "s17.cleared"));
         QVERIFY(u.act([&] { u.click("CmdHome"); }, "s17.home"));
         QVERIFY(u.act([&] { u.click("CmdTextChecker"); }, "s17.done"));
+        // The size boxes show the module: its width and its height in bytes of 8 dots.
+        QVERIFY(u.shown().contains(QStringLiteral("OK\n%1 X %2 a test pattern")
+                                       .arg(main.encoder().moduleDotX())
+                                       .arg(main.encoder().moduleDotY())));
         QVERIFY(u.next(18));
         QVERIFY(u.act([&] {
             u.pick("File1", PictureName);
@@ -420,7 +428,11 @@ private slots:
         // User Window
         QVERIFY(u.next(19));
         QVERIFY(u.act([&] { u.click("UserWindowRegistCheck_0"); }, "s19.defined"));
+        QVERIFY(u.shown().contains("User 1 will be enabled."));
         QVERIFY(u.act([&] { u.click("WindowSelectOption_1"); }, "s19.selected"));
+        // Disabling the current window cancels it and makes the base window current:
+        // two commands, the tutorial answers the last.
+        QVERIFY(u.act([&] { u.click("UserWindowRegistCheck_0"); }, "s19.base"));
 
         // Screen Actions
         QVERIFY(u.next(20));
