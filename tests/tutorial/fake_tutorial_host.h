@@ -33,7 +33,7 @@ public:
             {QStringLiteral("cmdBtn1#11"), QStringLiteral("Write")},
             {QStringLiteral("InitializeCommandButton"), QStringLiteral("Initialize")},
             {QStringLiteral("Label2"), QStringLiteral("Cursor X-Y")},
-            {QStringLiteral("CmdAsiaFont_ON"), QStringLiteral("Asian Font ON")},
+            {QStringLiteral("CmdAsiaFont_ON"), QStringLiteral("Set up")},
             {QStringLiteral("WindowModeFrame"), QStringLiteral("Windows Action Selection")},
             {QStringLiteral("WindowModeCommandButton#0"), QStringLiteral("Over")},
             {QStringLiteral("WindowModeCommandButton#1"), QStringLiteral("V Scroll")},
