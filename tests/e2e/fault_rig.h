@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/link.h"
+#include "link/serial_port_io.h"
 #include "link/vx5200.h"
 #include "shell/command_log.h"
 #include "shell/panel_context.h"
