@@ -12,8 +12,12 @@
 #include "support/test_main.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+
+#include <sys/resource.h>
 
 using namespace kvx;
 using namespace kvx::test;
@@ -216,6 +220,39 @@ private slots:
         QCOMPARE(rig.encoder.InitializeDisplay(), SendResult::Sent);
         QVERIFY(next.waitForBytes(2));
         QCOMPARE(next.received(), hexBytes("1B 40"));
+    }
+
+    // The module vanishes while nothing is sent: the program idles on (no loop spins
+    // on the hung-up port), and the next command fails at once with the message.
+    void moduleVanishedBetweenSendsFailsTheNextOneAtOnce()
+    {
+        PtyModule module;
+        auto port = std::make_unique<QtSerialPort>();
+        QtSerialPort *qtPort = port.get();
+        QCOMPARE(port->open(module.slavePath(), QStringLiteral("38400,n,8,1")), QString());
+        SendRig rig(std::move(port), nullptr);
+        QCOMPARE(rig.encoder.InitializeDisplay(), SendResult::Sent);
+        module.closeMaster();
+
+        const auto cpuSeconds = [] {
+            rusage u{};
+            getrusage(RUSAGE_SELF, &u);
+            return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+        };
+        const double before = cpuSeconds();
+        QEventLoop idle;
+        QTimer::singleShot(300, &idle, &QEventLoop::quit);
+        idle.exec();
+        QVERIFY2(cpuSeconds() - before < 0.15, "the event loop spins on the hung-up port");
+        // What the receive monitor asks of the port does not block either.
+        QElapsedTimer took;
+        took.start();
+        QCOMPARE(qtPort->inBufferCount(), 0);
+        QVERIFY(qtPort->readAll().isEmpty());
+        QCOMPARE(rig.encoder.InitializeDisplay(), SendResult::Failed);
+        QVERIFY(took.elapsed() < 1000);
+        QCOMPARE(rig.dialogs.shown, QStringList{PortErrorMessage});
+        QVERIFY(!rig.link.serialOpen());
     }
 
     // The port closing under a waiting byte is an error unless the program released
