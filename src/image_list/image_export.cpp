@@ -288,6 +288,13 @@ qint64 ImageExporter::writeExportFile(const QString &path, const ExportContext &
         file.cancelWriting();
         return 0;
     }
+    // QSaveFile commits even when the last buffered bytes could not be written (a full
+    // disk), replacing the old file by a cut one: the flush says so first.
+    if (!file.flush()) {
+        file.cancelWriting();
+        m_notifier.notify(image_msg::fileWriteError);
+        return 0;
+    }
     if (!file.commit()) {
         m_notifier.notify(image_msg::fileWriteError);
         return 0;

@@ -34,6 +34,8 @@ void Link::setSerialPort(std::unique_ptr<SerialPortIo> port)
 
 void Link::releaseSerialPort()
 {
+    if (m_sending)
+        m_releasedWhileSending = true;
     if (m_serial)
         m_serial->close();
     m_serial.reset();
@@ -60,6 +62,19 @@ void Link::notify(const QString &message)
 {
     if (m_notifier)
         m_notifier->notify(message);
+}
+
+SendResult Link::portLost()
+{
+    // A port that failed once holds the refused byte in its queue and would make
+    // every later byte wait the whole ready time: it is closed instead, and the user
+    // goes on-line again once the module is back.
+    if (m_serial)
+        m_serial->close();
+    m_busyCount = -1;
+    emit serialPortLost();
+    notify(QStringLiteral("Error has been detected.[AQ235]"));
+    return SendResult::Failed;
 }
 
 Link::Wait Link::waitUntilReady()
@@ -101,6 +116,7 @@ SendResult Link::portOut(const QByteArray &bytes)
         bool &flag;
         ~Reset() { flag = false; }
     } reset{m_sending};
+    m_releasedWhileSending = false;
 
     emit sendStarted();
     if (bytes.isEmpty())
@@ -116,16 +132,17 @@ SendResult Link::portOut(const QByteArray &bytes)
                 return SendResult::NotReady;
             }
             if (w == Wait::Closed) {
-                // The port went away while this byte waited (off-line, or the
-                // device vanished): the command is incomplete.
-                m_busyCount = -1;
-                return SendResult::Failed;
+                // The port went away while this byte waited: the command is
+                // incomplete. Said only when the program did not close it itself
+                // (shut-down releases the port under a waiting send).
+                if (m_releasedWhileSending) {
+                    m_busyCount = -1;
+                    return SendResult::Failed;
+                }
+                return portLost();
             }
-            if (!m_serial->writeByte(quint8(bytes.at(i)))) {
-                m_busyCount = -1;
-                notify(QStringLiteral("Error has been detected.[AQ235]"));
-                return SendResult::Failed;
-            }
+            if (!m_serial->writeByte(quint8(bytes.at(i))))
+                return portLost();
             m_busyCount = -1;
         } else if (usbOpen()) {
             const qsizetype n = qMin<qsizetype>(8, bytes.size() - i);

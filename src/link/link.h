@@ -40,7 +40,8 @@ public:
     // Takes the serial port (open or not); the link owns it from now on.
     void setSerialPort(std::unique_ptr<SerialPortIo> port);
     SerialPortIo *serialPort() const { return m_serial.get(); }
-    // Closes and drops the serial port (going off-line).
+    // Closes and drops the serial port (going off-line). A send waiting meanwhile ends
+    // without a message: the program closed the port on purpose.
     void releaseSerialPort();
 
     bool serialOpen() const;
@@ -65,11 +66,15 @@ signals:
     // A command completed (sent, or logged with no link open): once per command.
     void commandSent(const QByteArray &bytes, const QString &text);
     void busyCountChanged(int ticksLeft);
+    // The serial port failed under a send (the device refused a byte or went away)
+    // and is closed now: the program is off-line until it goes on-line again.
+    void serialPortLost();
 
 private:
     enum class Wait { Ready, TimedOut, Closed };
     Wait waitUntilReady();
     void notify(const QString &message);
+    SendResult portLost();
 
     std::unique_ptr<SerialPortIo> m_serial;
     UsbLink *m_usb = nullptr;
@@ -77,6 +82,7 @@ private:
     SteadyClock m_steadyClock;
     Clock *m_clock = &m_steadyClock;
     bool m_sending = false;
+    bool m_releasedWhileSending = false;
     int m_busyCount = -1;
     QByteArray m_lastBytes;
     QString m_lastText;

@@ -45,7 +45,9 @@ QString MacroFileOperations::text(const char *english, const char *japanese) con
 bool MacroFileOperations::writeFile(const QString &path, const QByteArray &content)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit())
+    // The flush before the commit: QSaveFile commits even when the last buffered bytes
+    // could not be written (a full disk), replacing the old file by a cut one.
+    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush() && file.commit())
         return true;
     const QString why = file.errorString();
     file.cancelWriting();

@@ -18,6 +18,11 @@ Connection::Connection(Link &link, ShellState &state, UserDialogs &dialogs, Port
     , m_factory(std::move(factory))
     , m_settingsItems(SerialSettingsChoices())
 {
+    // A port that failed under a send has been closed by the link: off-line.
+    connect(&m_link, &Link::serialPortLost, this, [this] {
+        m_indicator = false;
+        emit changed();
+    });
 }
 
 QStringList Connection::portItems()

@@ -25,6 +25,13 @@ FileWriteResult writeFileSafely(const QString &path, const QByteArray &bytes)
         file.cancelWriting();
         return result;
     }
+    // QSaveFile commits even when the last buffered bytes could not be written (a full
+    // disk): the old file would be replaced by a cut one. The flush says so first.
+    if (!file.flush()) {
+        result.error = file.errorString();
+        file.cancelWriting();
+        return result;
+    }
     if (!file.commit()) {
         result.error = file.errorString();
         return result;

@@ -66,11 +66,14 @@ bool save(const QString &path, const TopicCounts &counts, QString *error)
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
         const QByteArray bytes = format(counts);
-        if (file.write(bytes) == bytes.size() && file.commit())
+        // Flushed before the commit: QSaveFile commits even when the last buffered
+        // bytes could not be written (a full disk), replacing the record by a cut one.
+        if (file.write(bytes) == bytes.size() && file.flush() && file.commit())
             return true;
     }
     if (error)
         *error = file.errorString();
+    file.cancelWriting();
     return false;
 }
 

@@ -117,4 +117,20 @@ bool PtyModule::write(const QByteArray &bytes)
     return true;
 }
 
+void PtyModule::closeMaster()
+{
+    if (m_master < 0)
+        return;
+    // Bytes written on the slave reach the master a moment later: collect until the
+    // line has been quiet for a while, so received() holds all that was sent.
+    for (;;) {
+        readAvailable();
+        pollfd p{m_master, POLLIN, 0};
+        if (::poll(&p, 1, 20) <= 0 || !(p.revents & POLLIN))
+            break;
+    }
+    ::close(m_master);
+    m_master = -1;
+}
+
 } // namespace kvx::test

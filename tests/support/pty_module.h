@@ -36,6 +36,10 @@ public:
     // The module answers: the bytes go to whoever reads the slave.
     bool write(const QByteArray &bytes);
 
+    // The module vanishes: whatever has arrived is collected, then the master side
+    // closes, so every later write on the slave fails (as when a cable is pulled).
+    void closeMaster();
+
 private:
     int m_master = -1;
     int m_slave = -1; // held open so the pair lives while the program opens and closes it

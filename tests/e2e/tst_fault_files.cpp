@@ -1,0 +1,275 @@
+#include "image_list/image_export.h"
+#include "image_list/image_list.h"
+#include "image_list/list_files.h"
+#include "image_list/memory_map.h"
+#include "link/app_paths.h"
+#include "macro_editor/macro_files.h"
+#include "support/started_window.h"
+#include "support/test_main.h"
+#include "tutorial/ui/tutorial_window.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace kvx;
+using namespace kvx::test;
+
+namespace {
+
+// While it lives no file of this process can grow, as on a full disk: every write
+// of a byte fails. (Tests run as root, whom no folder permission stops.)
+class FullDisk
+{
+public:
+    FullDisk()
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit none = m_old;
+        none.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &none);
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FullDisk(const FullDisk &) = delete;
+    FullDisk &operator=(const FullDisk &) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = SIG_DFL;
+};
+
+const QByteArray OldBytes = "old bytes that must stay\r\n";
+const QByteArray Blocker = "a file where the folder should be";
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+bool put(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Replaces the folder by a file of the same name.
+bool blockFolder(const QString &folder)
+{
+    QDir(folder).removeRecursively();
+    QFile::remove(folder);
+    return put(folder, Blocker);
+}
+
+ImageListEntry vramEntry()
+{
+    ImageListEntry e;
+    e.imgLabel = QStringLiteral("V");
+    e.imgX = 40;
+    e.imgY = 16;
+    e.imgCheck = 2;
+    e.imgMemory = QStringLiteral("VRAM");
+    e.imgAddress = 300;
+    return e;
+}
+
+// One file the program writes: its name, whether it lives in the program's own folder
+// (else the user picks the place), and the write itself; true when it was written.
+struct Writer
+{
+    QString fileName;
+    bool ownFolder = false;
+    std::function<bool(const QString &path, StartedWindow &s)> write;
+};
+
+Writer writer(const QString &name)
+{
+    const auto macro = [](const QString &file, int filter) {
+        return Writer{file, false, [filter](const QString &path, StartedWindow &s) {
+                          MacroFileOperations files(s.dialogs);
+                          s.dialogs.chooseFile(path, filter);
+                          QString folder;
+                          return files.save(QStringLiteral("*** m ***\r\nPRT 1bh 40h;"), false, folder);
+                      }};
+    };
+    if (name == "macro text")
+        return macro(QStringLiteral("m.txt"), 0);
+    if (name == "macro command sequence")
+        return macro(QStringLiteral("m.sei"), 1);
+    if (name == "macro Intel HEX")
+        return macro(QStringLiteral("m.hex"), 2);
+    if (name == "macro assembler")
+        return macro(QStringLiteral("m.asm"), 3);
+    if (name == "macro C")
+        return macro(QStringLiteral("m.c"), 4);
+    const auto list = [](StartedWindow &s) {
+        auto *l = new ImageList(s.dialogs, &s.window);
+        l->setSeriesOption(3);
+        l->replaceEntries({vramEntry()});
+        return l;
+    };
+    if (name == "image list")
+        return {QStringLiteral("list.iml"), false, [list](const QString &path, StartedWindow &s) {
+                    ImageListFiles files(*list(s), s.dialogs);
+                    s.dialogs.chooseFile(path, 1);
+                    return files.saveImageListAs();
+                }};
+    if (name == "image listing")
+        return {QStringLiteral("listing.txt"), false, [list](const QString &path, StartedWindow &s) {
+                    ImageListFiles files(*list(s), s.dialogs);
+                    s.dialogs.chooseFile(path, 0);
+                    return files.outputList();
+                }};
+    if (name == "temp.iml")
+        return {QStringLiteral("temp.iml"), true, [list](const QString &, StartedWindow &s) {
+                    return ImageListFiles(*list(s), s.dialogs).saveTempImageList();
+                }};
+    if (name == "Imgpath.tmp")
+        return {QStringLiteral("Imgpath.tmp"), true, [list](const QString &, StartedWindow &s) {
+                    return ImageListFiles(*list(s), s.dialogs).saveImgPathFile();
+                }};
+    if (name == "image export")
+        return {QStringLiteral("export.txt"), false, [](const QString &path, StartedWindow &s) {
+                    ExportContext c;
+                    QList<ImageListEntry> none;
+                    c.map = assignImageAddresses(none, 0, 1, QStringLiteral("2100"));
+                    c.seriesOption = 1;
+                    c.language = QStringLiteral("English");
+                    return ImageExporter(s.dialogs).writeExportFile(path, c) > 0;
+                }};
+    if (name == "enma.tmp")
+        return {QStringLiteral("enma.tmp"), true, [](const QString &path, StartedWindow &s) {
+                    TutorialWindow *tutor = s.window.tutorWindow();
+                    tutor->setRecordPath(path);
+                    tutor->showTutorial();
+                    s.dialogs.shown.clear();
+                    const qsizetype before = s.dialogs.shown.size();
+                    tutor->unloadTutorial();
+                    return s.dialogs.shown.size() == before;
+                }};
+    qFatal("no writer %s", qPrintable(name));
+}
+
+} // namespace
+
+class TestFaultFiles : public QObject
+{
+    Q_OBJECT
+private:
+    void writers()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"macro text", "macro command sequence", "macro Intel HEX", "macro assembler", "macro C",
+                                 "image list", "image listing", "temp.iml", "Imgpath.tmp", "image export", "enma.tmp"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+private slots:
+    void init() { forgetProgramFiles(); }
+    void cleanup()
+    {
+        QFile::remove(programFolder()); // a file left standing in its place
+        forgetProgramFiles();
+    }
+
+    // Each writer works where it can write (so the failures below are the folder's).
+    void writesWhereTheFolderIsThere_data() { writers(); }
+    void writesWhereTheFolderIsThere()
+    {
+        QFETCH(QString, name);
+        const Writer w = writer(name);
+        QTemporaryDir dir;
+        const QString path = QDir(w.ownFolder ? programFolder() : dir.path()).filePath(w.fileName);
+        StartedWindow s;
+        QVERIFY(w.write(path, s));
+        QVERIFY(QFile::exists(path));
+        QVERIFY2(s.dialogs.shown.isEmpty(), qPrintable(s.dialogs.shown.join(" | ")));
+    }
+
+    // A file stands where the folder should be: the write fails with a message that
+    // names the file, and the file in the folder's place is left alone.
+    void writeIntoAFolderThatIsAFileShowsAMessage_data() { writers(); }
+    void writeIntoAFolderThatIsAFileShowsAMessage()
+    {
+        QFETCH(QString, name);
+        const Writer w = writer(name);
+        QTemporaryDir dir;
+        StartedWindow s;
+        const QString folder = w.ownFolder ? programFolder() : dir.filePath(QStringLiteral("sub"));
+        QVERIFY(blockFolder(folder));
+        QVERIFY(!w.write(folder + QLatin1Char('/') + w.fileName, s));
+        QCOMPARE(s.dialogs.shown.size(), 1);
+        QCOMPARE(contents(folder), Blocker);
+    }
+
+    // The disk refuses every byte: the write fails with a message and the old file
+    // keeps every byte it had; no half-written file is left beside it.
+    void failedWriteLeavesTheOldFileWhole_data() { writers(); }
+    void failedWriteLeavesTheOldFileWhole()
+    {
+        QFETCH(QString, name);
+        const Writer w = writer(name);
+        QTemporaryDir dir;
+        StartedWindow s;
+        const QString folder = w.ownFolder ? programFolder() : dir.path();
+        const QString path = QDir(folder).filePath(w.fileName);
+        QVERIFY(put(path, OldBytes));
+        const QStringList before = QDir(folder).entryList(QDir::Files);
+        bool written = true;
+        {
+            FullDisk full;
+            written = w.write(path, s);
+        }
+        QVERIFY(!written);
+        QCOMPARE(s.dialogs.shown.size(), 1);
+        QCOMPARE(contents(path), OldBytes);
+        QCOMPARE(QDir(folder).entryList(QDir::Files), before);
+    }
+
+    // The window's shut-down writes Config.dat and Tmp.sei: a message for each, and
+    // with a full disk the old files stay whole.
+    void shutDownThatCannotWriteItsFilesSaysSo_data()
+    {
+        QTest::addColumn<bool>("folderIsAFile");
+        QTest::newRow("folder is a file") << true;
+        QTest::newRow("disk full") << false;
+    }
+    void shutDownThatCannotWriteItsFilesSaysSo()
+    {
+        QFETCH(bool, folderIsAFile);
+        StartedWindow s;
+        const QString config = programFile(QStringLiteral("Config.dat"));
+        const QString memo = programFile(QStringLiteral("Tmp.sei"));
+        s.window.state().MacroText = QStringLiteral("PRT 1bh 40h;");
+        if (folderIsAFile) {
+            QVERIFY(blockFolder(programFolder()));
+            s.window.close();
+            QCOMPARE(contents(programFolder()), Blocker);
+        } else {
+            QVERIFY(put(config, OldBytes));
+            QVERIFY(put(memo, OldBytes + "memo"));
+            FullDisk full;
+            s.window.close();
+        }
+        QCOMPARE(s.dialogs.shown.size(), 2);
+        QVERIFY(s.dialogs.shown[0].contains(QDir::toNativeSeparators(config)));
+        QVERIFY(s.dialogs.shown[1].contains(QDir::toNativeSeparators(memo)));
+        if (!folderIsAFile) {
+            QCOMPARE(contents(config), OldBytes);
+            QCOMPARE(contents(memo), OldBytes + "memo");
+            QCOMPARE(QDir(programFolder()).entryList(QDir::Files), (QStringList{"Config.dat", "Tmp.sei"}));
+        }
+    }
+};
+
+KVX_TEST_MAIN(TestFaultFiles)
+#include "tst_fault_files.moc"

@@ -1,0 +1,167 @@
+#include "e2e/fault_rig.h"
+#include "macro_editor/ui/edit_form.h"
+#include "support/recording_sink.h"
+#include "support/started_window.h"
+#include "support/test_main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTemporaryDir>
+
+using namespace kvx;
+using namespace kvx::test;
+using Answer = UserDialogs::Answer;
+
+namespace {
+
+QString macroText(int lines)
+{
+    QStringList text;
+    for (int i = 0; i < lines; ++i)
+        text << QStringLiteral("PRT 1bh 40h 41h 42h %1h 44h 45h 46h;").arg(i % 200 + 32, 2, 16, QLatin1Char('0'));
+    return text.join(QStringLiteral("\r\n"));
+}
+
+QString userFontText()
+{
+    QStringList values{"1Fh", "28h", "65h", "13h", "01h"};
+    for (int i = 0; i < 768; ++i)
+        values << QStringLiteral("%1h").arg(i % 256, 2, 16, QLatin1Char('0'));
+    QString text;
+    for (int i = 0; i < values.size(); i += 16)
+        text += QStringLiteral("PRT ") + values.mid(i, 16).join(QLatin1Char(' ')) + QStringLiteral(";\r\n");
+    return text;
+}
+
+bool stoppedCaption(StartedWindow &s)
+{
+    return s.child<QAbstractButton>(QStringLiteral("Command1"))->text() == QStringLiteral("Diplay Character Set");
+}
+
+// Starts a long send of the window the way the user does; `finished` tells when it
+// is over (a send the user stops is stopped once `enough` bytes have come).
+void start(const QString &name, WindowWithModule &m, const QTemporaryDir &dir)
+{
+    StartedWindow &s = m.started;
+    if (name == "player") {
+        s.window.state().MacroText = macroText(40);
+        s.click(QStringLiteral("PlayCommandButton"));
+    } else if (name == "macro upload") {
+        s.click(QStringLiteral("EditCommandButton"));
+        auto *editor = s.window.findChild<EditForm *>();
+        editor->setEditorText(macroText(60));
+        s.dialogs.answers << Answer::No << Answer::Cancel << Answer::Cancel;
+        editor->findChild<QAction *>(QStringLiteral("Macro"))->trigger();
+    } else if (name == "user font") {
+        const QString path = dir.filePath(QStringLiteral("font.txt"));
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(userFontText().toLatin1()) < 0)
+            qFatal("cannot write the font file");
+        f.close();
+        s.dialogs.chooseFile(path);
+        s.click(QStringLiteral("CmdUDF"));
+    } else if (name == "character set test") {
+        s.click(QStringLiteral("Command1"));
+    } else {
+        qFatal("no operation %s", qPrintable(name));
+    }
+}
+
+bool finished(const QString &name, WindowWithModule &m, qsizetype enough)
+{
+    StartedWindow &s = m.started;
+    if (name == "player")
+        return !s.window.player().running();
+    if (name == "character set test") {
+        m.module.readAvailable();
+        if (!stoppedCaption(s) && m.module.received().size() >= enough)
+            s.click(QStringLiteral("Command1"));
+        return stoppedCaption(s);
+    }
+    return true; // the upload and the font load run to their end inside the click
+}
+
+WindowWithModule *freshWindow()
+{
+    auto *m = new WindowWithModule;
+    MainWindow &w = m->started.window;
+    m->started.child<QComboBox>(QStringLiteral("HinmeiList"))->setCurrentText(QStringLiteral("VX256x64_21K"));
+    w.HinmeiList_Click();
+    m->module.waitForBytes(1, 50);
+    m->module.clearReceived();
+    m->started.dialogs.shown.clear();
+    return m;
+}
+
+} // namespace
+
+class TestFaultWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { forgetProgramFiles(); }
+
+    // The module vanishes in the middle of a long send started from the window: the
+    // send stops at once with the link's message, the window shows off-line, no
+    // progress window stays up, and after going on-line to a module that is there
+    // the next command arrives.
+    void windowGoesOnAfterTheModuleVanishesUnderALongSend_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"player", "macro upload", "user font", "character set test"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void windowGoesOnAfterTheModuleVanishesUnderALongSend()
+    {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        constexpr qsizetype Cut = 150;
+
+        QByteArray reference;
+        {
+            std::unique_ptr<WindowWithModule> m(freshWindow());
+            start(name, *m, dir);
+            QTRY_VERIFY_WITH_TIMEOUT(finished(name, *m, 2 * Cut), 20000);
+            QVERIFY(m->module.waitForBytes(2 * Cut));
+            reference = m->module.received();
+            QVERIFY2(m->started.dialogs.shown.filter(QStringLiteral("Error")).isEmpty(),
+                     qPrintable(m->started.dialogs.shown.join(" | ")));
+        }
+
+        std::unique_ptr<WindowWithModule> m(freshWindow());
+        StartedWindow &s = m->started;
+        int attempts = 0;
+        vanishBeforeByte(s.window.link(), m->module, Cut, &attempts);
+        QElapsedTimer took;
+        took.start();
+        start(name, *m, dir);
+        QTRY_VERIFY_WITH_TIMEOUT(finished(name, *m, 2 * Cut), 5000);
+        QVERIFY(took.elapsed() < 5000);
+        QCOMPARE(m->module.received().toHex(' '), reference.left(Cut).toHex(' '));
+        QCOMPARE(attempts, Cut + 1);
+        QCOMPARE(s.dialogs.shown.count(PortErrorMessage), 1);
+        QVERIFY(!s.window.link().isSending());
+        QVERIFY(!s.window.link().serialOpen());
+        QVERIFY(!s.child<QLabel>(QStringLiteral("imgOnLine"))->isVisible());
+        QCoreApplication::processEvents();
+        QVERIFY(!QApplication::activeModalWidget());
+
+        // Back on-line to a module that is there.
+        PtyModule next;
+        s.child<QComboBox>(QStringLiteral("CommPortList"))->setCurrentText(next.slavePath());
+        s.click(QStringLiteral("cmdOnLine"));
+        QVERIFY(s.child<QLabel>(QStringLiteral("imgOnLine"))->isVisible());
+        s.window.state().MacroText = QStringLiteral("PRT 1bh 40h;");
+        if (auto *editor = s.window.findChild<EditForm *>(); editor && editor->isVisible())
+            editor->setEditorText(s.window.state().MacroText); // the player plays what the editor shows
+        s.click(QStringLiteral("PlayCommandButton"));
+        QTRY_VERIFY(!s.window.player().running());
+        QVERIFY(next.waitForBytes(2));
+        QCOMPARE(next.received(), hexBytes("1B 40"));
+    }
+};
+
+KVX_TEST_MAIN(TestFaultWindow)
+#include "tst_fault_window.moc"
