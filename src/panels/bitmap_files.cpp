@@ -83,13 +83,6 @@ BmpDrawPlan bmpDrawPlan(const QString &moduleSeri, int action, bool tutorialShow
     return plan;
 }
 
-std::array<bool, 4> actionsEnabled(const QString &moduleSeri)
-{
-    if (moduleSeri.startsWith(QLatin1String("2100")))
-        return {true, true, true, true};
-    return {true, true, false, false};
-}
-
 // ---------------------------------------------------------------- browser
 
 QStringList bmpRootFolders()

@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <functional>
 
 namespace kvx {
@@ -47,10 +46,6 @@ struct BmpDrawPlan
 // tutorial is shown the action is "None". An action outside 0..3 draws nothing.
 BmpDrawPlan bmpDrawPlan(const QString &moduleSeri, int action, bool tutorialShown, int dotX, int dotY,
                         int scrollSpeed, const QString &path);
-
-// Which OptAction buttons a series offers: all four on the older series, "None" and
-// "Scroll" on the newer one.
-std::array<bool, 4> actionsEnabled(const QString &moduleSeri);
 
 // ---- the folder browser ----
 

@@ -90,13 +90,6 @@ QString DownloadCharacterPanel::defineHelp(int width)
                                  "&h20<=c1<=c2<=&hff)(d:BmpData)");
 }
 
-QList<int> DownloadCharacterPanel::sizeOptionsShown(bool newerSeries)
-{
-    if (newerSeries)
-        return {Size5x7, Size7x8};
-    return {Size6x8, Size8x16, Size16x32, Size12x24};
-}
-
 int DownloadCharacterPanel::FontSizeOption_Click(int index)
 {
     if (index >= Size8x16) {

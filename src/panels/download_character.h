@@ -55,9 +55,6 @@ public:
     // x followed by the x column bytes.
     static QByteArray characterData(const DotGrid &grid, int option);
     static QString defineHelp(int width);
-    // The size options the series layout shows, and the one it selects.
-    static QList<int> sizeOptionsShown(bool newerSeries);
-    static int startSizeOption(bool newerSeries) { return newerSeries ? Size5x7 : Size6x8; }
 
     void FontCommandButton_Click(int index) { m_grid.toggle(index); }
     void FontClearCommandButton_Click() { m_grid.clear(); }

@@ -25,60 +25,11 @@ const QStringList &FontPanel::InternationalItems()
     return items;
 }
 
-QStringList FontPanel::CodeTableItems(bool olderSeries)
-{
-    QStringList items = {QStringLiteral("PC437(USA Euro std)"),
-                         QStringLiteral("Katakana -Japanese"),
-                         QStringLiteral("PC850 (Multilingual)"),
-                         QStringLiteral("PC860 (Portuguese)"),
-                         QStringLiteral("PC863 (Canadian - French)"),
-                         QStringLiteral("PC865 (Nordic)"),
-                         QStringLiteral("WPC1252"),
-                         QStringLiteral("PC866(Cyrillic #2)"),
-                         QStringLiteral("PC852(Latin 2)"),
-                         QStringLiteral("PC858")};
-    if (olderSeries)
-        items << QStringLiteral("UserFont");
-    return items;
-}
-
-QStringList FontPanel::FontSizeItems(const QString &moduleSeri, int dotHeight)
-{
-    QStringList items = {QStringLiteral("6x8"), QStringLiteral("8x16")};
-    if (isOlderSeries(moduleSeri)) {
-        if (moduleSeri.endsWith(QLatin1Char('B')))
-            items << QStringLiteral("12x24");
-        if (dotHeight >= 32)
-            items << QStringLiteral("16x32");
-    }
-    return items;
-}
-
 int FontPanel::fontSizeCode(const QString &text)
 {
     static const QStringList sizes = {QStringLiteral("6x8"), QStringLiteral("8x16"), QStringLiteral("12x24"),
                                       QStringLiteral("16x32")};
     return int(sizes.indexOf(text)) + 1;
-}
-
-FontPanel::ModuleLists FontPanel::listsForModule(const QString &moduleSeri, int dotHeight,
-                                                 const QString &magnificationText, const QString &codeTableText)
-{
-    const bool older = isOlderSeries(moduleSeri);
-    ModuleLists lists;
-    lists.sizes.items = FontSizeItems(moduleSeri, dotHeight);
-    lists.sizes.index = 0;
-    lists.magnification = FillMagnificationList(moduleSeri, dotHeight, magnificationText);
-    if (!older)
-        lists.magnification.index = 0; // "X1 Y1"
-    lists.codeTables.items = CodeTableItems(older);
-    QString table = codeTableText;
-    if (!older && table == QLatin1String("UserFont"))
-        table = lists.codeTables.items.first();
-    lists.codeTables.index = qMax(0, int(lists.codeTables.items.indexOf(table)));
-    lists.gapList = !older;
-    lists.extensionFont = moduleSeri == QLatin1String("2100B") || moduleSeri == QLatin1String("5200B");
-    return lists;
 }
 
 ListFill FontPanel::magnificationFill(const QString &currentText) const

@@ -24,25 +24,8 @@ public:
     // ---- list contents ----
     static const QStringList &GapItems();
     static const QStringList &InternationalItems();
-    // The code tables: ten, and "UserFont" as the eleventh on the older series.
-    static QStringList CodeTableItems(bool olderSeries);
-    // Font sizes: "6x8", "8x16"; on the older series also "12x24" for a revision-B
-    // module and "16x32" for a module at least 32 dots high.
-    static QStringList FontSizeItems(const QString &moduleSeri, int dotHeight);
     // The size code of a font-size text: 1..4, 0 for any other text.
     static int fontSizeCode(const QString &text);
-
-    // What a series layout does to the panel's lists and controls (sends nothing).
-    struct ModuleLists
-    {
-        ListFill sizes;         // ListSize, "6x8" shown
-        ListFill magnification; // MagunifiedList
-        ListFill codeTables;    // CharacterCodeList
-        bool gapList = false;   // GapList and its label Label10
-        bool extensionFont = false; // CmdFontExtension (revision-B modules)
-    };
-    static ModuleLists listsForModule(const QString &moduleSeri, int dotHeight, const QString &magnificationText,
-                                      const QString &codeTableText);
 
     // The magnification list refilled for the encoder's module, the given text kept
     // when the list still holds it.

@@ -79,20 +79,6 @@ QString waitActionLogName(int wait)
     return QStringLiteral("WaitAction : %1X 14mS=%2mSec").arg(wait).arg(wait * 14);
 }
 
-LedSeriesLayout ledSeriesLayout(bool olderSeries)
-{
-    LedSeriesLayout l;
-    l.waveButton = olderSeries;
-    l.wipeButtons = false;
-    l.blockButtons = olderSeries;
-    l.dutyAdjust = olderSeries;
-    l.clearDutyAdjust = !olderSeries;
-    l.singleColourOptions = !olderSeries;
-    l.chooseRgb = olderSeries;
-    l.ledCount = olderSeries ? QStringLiteral("8") : QStringLiteral("1");
-    return l;
-}
-
 SendResult LedBacklightPanel::Command12_Click()
 {
     return m_ctx.run([](VX5200 &e) { return e.LedOnOff(1); },

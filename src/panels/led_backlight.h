@@ -58,20 +58,6 @@ QString waitActionLogName(int wait);
 // Which colour "All" sends on the newer series (OptR, OptG, OptB, OptRGB).
 enum class LedColourOption { Red, Green, Blue, RGB };
 
-// What the series layouts do to the panel's controls (nothing is sent).
-struct LedSeriesLayout
-{
-    bool waveButton = false;         // CmdBL(1)
-    bool wipeButtons = false;        // CmdBL(3), CmdBL(4)
-    bool blockButtons = false;       // CmdLedBlk(0..3)
-    bool dutyAdjust = false;         // chkDutyAdjust(0), (1) enabled
-    bool clearDutyAdjust = false;    // ... and cleared
-    bool singleColourOptions = false; // OptR, OptG, OptB enabled
-    bool chooseRgb = false;          // OptRGB chosen (otherwise left as it is)
-    QString ledCount;                // TxtNoOfLED
-};
-LedSeriesLayout ledSeriesLayout(bool olderSeries);
-
 // The LEDs and backlight panel: LEDs on, one colour for all LEDs or a quarter of them,
 // and the wave animation over the LED row.
 class LedBacklightPanel

@@ -108,12 +108,6 @@ qint64 offsetFromText(const QString &text3)
     return std::isfinite(v) && std::fabs(v) <= 2147483647.0 ? qint64(v) : 0;
 }
 
-ImageRevisionControls imageRevisionControls(const QString &moduleSeri)
-{
-    const bool b = moduleSeri == QLatin1String("2100B") || moduleSeri == QLatin1String("5200B");
-    return {b, b};
-}
-
 bool drawMemoryImageEnabled(int seriesOption, bool validEntry)
 {
     const auto controls = seriesOptionControls(seriesOption);

@@ -35,15 +35,6 @@ std::optional<QString> offsetAddressText(const QString &text1, const QString &te
 // counts as the number it begins with, and a text that is not a number as 0.
 qint64 offsetFromText(const QString &text3);
 
-// What the module's revision decides on the image panels: "Draw by Dot" and the
-// dot-unit drawing ("Y:1Dot" with its position boxes) are for revision-B modules.
-struct ImageRevisionControls
-{
-    bool drawFileByDot = false; // CmdDrawFileByDot
-    bool oneDotUnit = false;    // OpYByte(1), Label52, Text6, Text7, Label51
-};
-ImageRevisionControls imageRevisionControls(const QString &moduleSeri);
-
 // "Draw Memory Image" is offered when the series option allows it and an entry of
 // the list is chosen.
 bool drawMemoryImageEnabled(int seriesOption, bool validEntry);

@@ -11,16 +11,6 @@ const QString SaverHelp = QStringLiteral(
     "-----OpCode-----  p  (p:Mode 0-DisplayPowerOff,1-DisplayPowerOn,2-FullOn,3-FullOff,4-Reverse4sec)");
 } // namespace
 
-PowerControlsSeries PowerPanel::seriesRules(const QString &moduleSeri)
-{
-    PowerControlsSeries r;
-    const bool older = moduleSeri.startsWith(QLatin1String("2100"));
-    r.brightMinimum = older ? 0 : 1;
-    r.saverButtons = !older;
-    r.powerOffTimer = moduleSeri == QLatin1String("2100B");
-    return r;
-}
-
 QStringList PowerPanel::powerOffTimerItems(bool japanese)
 {
     QStringList items{japanese ? QStringLiteral("なし") : QStringLiteral("None")};

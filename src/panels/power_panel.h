@@ -9,14 +9,6 @@ namespace kvx {
 
 class PanelContext;
 
-// What the brightness and screen-saver controls allow on a module series.
-struct PowerControlsSeries
-{
-    int brightMinimum = 1;        // the brightness slider's lower end
-    bool saverButtons = true;     // "All On", "All Off", "Reverse "
-    bool powerOffTimer = false;   // the power-off time list and its label
-};
-
 // Brightness, the screen-saver modes and the display power with its power-off
 // timer. The display power is a small state machine kept here; the power button's
 // colour only shows it.
@@ -32,7 +24,6 @@ public:
     {
     }
 
-    static PowerControlsSeries seriesRules(const QString &moduleSeri);
     // The power-off time list in the interface language, "None" first.
     static QStringList powerOffTimerItems(bool japanese);
 

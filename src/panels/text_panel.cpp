@@ -172,16 +172,6 @@ int TextPanel::charsetOf(const QString &comboText)
     return language ? language->charset : 0;
 }
 
-bool TextPanel::dotTextEnabled(const QString &moduleSeri)
-{
-    return moduleSeri == QLatin1String("2100B") || moduleSeri == QLatin1String("5200B");
-}
-
-bool TextPanel::command7Enabled(const QString &moduleSeri)
-{
-    return isOlderSeries(moduleSeri);
-}
-
 QByteArray TextPanel::RTF2DBText(const QString &rtf, int lcid)
 {
     const auto fail = [this](const QString &english, const QString &inJapanese) {

@@ -79,11 +79,6 @@ public:
     // The font character set of a Combo1 text; 0 for a text naming no language.
     static int charsetOf(const QString &comboText);
 
-    // Per-series rules: the dot-position tab and its "Write" need a revision-B module;
-    // the "Check" button belongs to the older series.
-    static bool dotTextEnabled(const QString &moduleSeri);
-    static bool command7Enabled(const QString &moduleSeri);
-
     // The plain text of an RTF string as bytes in the code page of `lcid`; an empty
     // result (after a message) for a string that is not RTF as the rich text box writes it.
     QByteArray RTF2DBText(const QString &rtf, int lcid);

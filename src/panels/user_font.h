@@ -68,9 +68,6 @@ public:
     // The load of a chosen file (after the dialog).
     bool loadFile(const QString &path);
 
-    // The button shows for the older series only.
-    static bool buttonShown(bool newerSeries) { return !newerSeries; }
-
 private:
     void notLoaded();
     void say(const QString &english, const QString &inJapanese);

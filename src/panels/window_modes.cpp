@@ -13,11 +13,6 @@ QString WindowModesPanel::mark(int index)
     return index >= 0 && index < 4 ? QString::fromLatin1(marks[index]) : QString();
 }
 
-bool WindowModesPanel::horizontalScrollReadyEnabled(const QString &moduleSeri)
-{
-    return moduleSeri == QLatin1String("2100B");
-}
-
 SendResult WindowModesPanel::WindowModeCommandButton_Click(int index)
 {
     static const char *const modes[4] = {"Over-write", "Vertical scroll", "Horizontal scroll",

@@ -25,8 +25,6 @@ public:
 
     // The mark a window-mode button leaves on the current window's preview label.
     static QString mark(int index);
-    // "H Scrl Ready" exists only on revision-B modules of the older series.
-    static bool horizontalScrollReadyEnabled(const QString &moduleSeri);
 
     SendResult WindowModeCommandButton_Click(int index);
     // caption: the option's caption, which the log repeats.

@@ -84,7 +84,7 @@ SeriesLayoutPlan commonLayout(const LayoutInputs &in, bool older)
 
     p.windowTitle = layoutWindowTitle(in.windowTitle, older, in.uiLanguage);
     p.tutorCaption = older ? QStringLiteral("2100 Tutor") : QStringLiteral("5200 Tutor");
-    p.tutorTopics = {{4, !older}, {6, !older}, {12, !older}};
+    p.tutorTopics = tutorTopics(older);
 
     p.fontSizes = ListFill{fontSizeItems(in.moduleSeri, in.dotHeight), 0};
     return p;
@@ -135,6 +135,11 @@ QStringList fontSizeItems(const QString &moduleSeri, int dotHeight)
             items << QStringLiteral("16x32");
     }
     return items;
+}
+
+QList<std::pair<int, bool>> tutorTopics(bool olderSeries)
+{
+    return {{4, !olderSeries}, {6, !olderSeries}, {12, !olderSeries}};
 }
 
 QString layoutWindowTitle(const QString &currentTitle, bool olderSeries, const QString &uiLanguage)

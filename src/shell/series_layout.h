@@ -72,6 +72,9 @@ struct SeriesLayoutPlan
 QStringList codeTableItems(bool olderSeries);
 // The font sizes of ListSize.
 QStringList fontSizeItems(const QString &moduleSeri, int dotHeight);
+// The tutorial topics the series decides, with whether they are offered: the older
+// series lacks proportional fonts (4), font modification (6) and the screen saver (12).
+QList<std::pair<int, bool>> tutorTopics(bool olderSeries);
 // The caption keeps its first 14 characters ("KVX35P V3.30.3") and takes the
 // series suffix in the interface language; a suffix already there is replaced.
 QString layoutWindowTitle(const QString &currentTitle, bool olderSeries, const QString &uiLanguage);

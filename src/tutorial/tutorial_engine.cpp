@@ -49,13 +49,6 @@ bool TutorialEngine::topicEnabled(int topic) const
     return topic >= 0 && topic < TopicCount && m_enabled[topic];
 }
 
-void TutorialEngine::setOlderSeries(bool older)
-{
-    for (int t = 0; t < TopicCount; ++t)
-        if (topicMissingOnOlderSeries(t))
-            m_enabled[t] = !older;
-}
-
 void TutorialEngine::setCurrentStepForTest(int step, bool introShown)
 {
     m_step = step;

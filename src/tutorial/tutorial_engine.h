@@ -59,9 +59,6 @@ public:
 
     void setTopicEnabled(int topic, bool enabled);
     bool topicEnabled(int topic) const;
-    // The older series lacks proportional fonts, font modification and the screen
-    // saver; the newer series has every topic.
-    void setOlderSeries(bool older);
 
     int currentStep() const { return m_step; }
     bool introShown() const { return m_introShown; }

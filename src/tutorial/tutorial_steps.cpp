@@ -45,11 +45,6 @@ int firstStepOfTopic(int topic)
     return topic >= 0 && topic < TopicCount ? FirstSteps[topic] : -1;
 }
 
-bool topicMissingOnOlderSeries(int topic)
-{
-    return topic == 4 || topic == 6 || topic == 12;
-}
-
 } // namespace tutorial
 
 StepCheck StepCheck::sentEquals(const QString &text)

@@ -17,8 +17,6 @@ int stepTopic(int step);
 int topicCheckpoints(int topic);
 // The step a topic button leads to (-1 out of range).
 int firstStepOfTopic(int topic);
-// Topics the older module series does not have (their buttons are disabled).
-bool topicMissingOnOlderSeries(int topic);
 
 } // namespace tutorial
 

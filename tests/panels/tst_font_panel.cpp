@@ -135,37 +135,6 @@ private slots:
         QVERIFY(f.sink.commands.isEmpty() && f.logged.isEmpty());
         QCOMPARE(f.dialogs.shown, QStringList(2, QStringLiteral("Value out of range.")));
     }
-
-    void listsFollowTheModule_data()
-    {
-        QTest::addColumn<QString>("series");
-        QTest::addColumn<int>("dotHeight");
-        QTest::addColumn<QString>("magnification");
-        QTest::addColumn<QString>("codeTable");
-        QTest::addColumn<QStringList>("sizes");
-        QTest::addColumn<QString>("magnificationShown");
-        QTest::addColumn<QString>("codeTableShown");
-        QTest::newRow("2100B 64 high") << "2100B" << 64 << "X3 Y3" << "UserFont"
-                                       << QStringList{"6x8", "8x16", "12x24", "16x32"} << "X3 Y3" << "UserFont";
-        QTest::newRow("2100 16 high") << "2100" << 16 << "X2 Y2" << "PC858" << QStringList{"6x8", "8x16"} << "X1 Y1"
-                                      << "PC858";
-        QTest::newRow("5200 drops UserFont") << "5200" << 32 << "X2 Y2" << "UserFont" << QStringList{"6x8", "8x16"}
-                                             << "X1 Y1" << "PC437(USA Euro std)";
-        QTest::newRow("5200B keeps another table") << "5200B" << 128 << "X2 Y1" << "WPC1252"
-                                                   << QStringList{"6x8", "8x16"} << "X1 Y1" << "WPC1252";
-    }
-    void listsFollowTheModule()
-    {
-        QFETCH(QString, series);
-        QFETCH(int, dotHeight);
-        QFETCH(QString, magnification);
-        QFETCH(QString, codeTable);
-        const FontPanel::ModuleLists lists = FontPanel::listsForModule(series, dotHeight, magnification, codeTable);
-        QTEST(lists.sizes.items, "sizes");
-        QCOMPARE(lists.sizes.text(), QStringLiteral("6x8"));
-        QTEST(lists.magnification.text(), "magnificationShown");
-        QTEST(lists.codeTables.text(), "codeTableShown");
-    }
 };
 
 KVX_TEST_MAIN(TestFontPanel)

@@ -425,32 +425,6 @@ private slots:
         QCOMPARE(b.sink.commands.size(), 1); // stopped after the timer command
         QVERIFY(b.names.isEmpty());
     }
-
-    void controlsBySeries_data()
-    {
-        QTest::addColumn<QString>("series");
-        QTest::addColumn<int>("brightMinimum");
-        QTest::addColumn<bool>("saverButtons");
-        QTest::addColumn<bool>("offTimer");
-        QTest::addColumn<bool>("hScrollReady");
-        QTest::newRow("5200") << "5200" << 1 << true << false << false;
-        QTest::newRow("5200B") << "5200B" << 1 << true << false << false;
-        QTest::newRow("2100") << "2100" << 0 << false << false << false;
-        QTest::newRow("2100B") << "2100B" << 0 << false << true << true;
-    }
-    void controlsBySeries()
-    {
-        QFETCH(QString, series);
-        const PowerControlsSeries r = PowerPanel::seriesRules(series);
-        QFETCH(int, brightMinimum);
-        QCOMPARE(r.brightMinimum, brightMinimum);
-        QFETCH(bool, saverButtons);
-        QCOMPARE(r.saverButtons, saverButtons);
-        QFETCH(bool, offTimer);
-        QCOMPARE(r.powerOffTimer, offTimer);
-        QFETCH(bool, hScrollReady);
-        QCOMPARE(WindowModesPanel::horizontalScrollReadyEnabled(series), hScrollReady);
-    }
 };
 
 KVX_TEST_MAIN(WindowPanelsTest)

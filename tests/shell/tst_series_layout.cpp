@@ -44,10 +44,13 @@ const FlagRow LayoutFlags[] = {
     {"OptR", false, true},
     {"OptAction_1", true, true},
     {"OptAction_2", true, false},
+    {"FullOnCommandButton", false, true},
     {"FullOffCommandButton", false, true},
+    {"Reverse4CommandButton", false, true},
     {"FontSizeOption_1", false, true},
     {"FontSizeOption_5", true, false},
     {"Command7", true, false},
+    {"Label10", false, true},
     {"GapList", false, true},
     {"CmdUDF", true, false},
 };

@@ -1,3 +1,4 @@
+#include "shell/series_layout.h"
 #include "support/test_main.h"
 #include "tutorial/fake_tutorial_host.h"
 #include "tutorial/tutorial_engine.h"
@@ -15,6 +16,13 @@ Q_DECLARE_METATYPE(HostAction)
 Q_DECLARE_METATYPE(kvx::StepCheck)
 
 namespace {
+
+// The topics the main window's series layout switches for the series.
+void layOutForSeries(TutorialEngine &engine, bool older)
+{
+    for (const auto &[topic, on] : tutorTopics(older))
+        engine.setTopicEnabled(topic, on);
+}
 
 TopicCounts fullCounts()
 {
@@ -81,7 +89,7 @@ private slots:
         QFETCH(int, expected);
         FakeTutorialHost host;
         TutorialEngine engine(&host);
-        engine.setOlderSeries(older);
+        layOutForSeries(engine, older);
         engine.setCurrentStepForTest(from, true);
         if (action == "next")
             engine.next();
@@ -98,7 +106,7 @@ private slots:
         for (bool older : {false, true}) {
             FakeTutorialHost host;
             TutorialEngine engine(&host);
-            engine.setOlderSeries(older);
+            layOutForSeries(engine, older);
             for (int i = 0; i < 60; ++i) {
                 engine.back();
                 QVERIFY(engine.currentStep() != 0);
@@ -139,7 +147,7 @@ private slots:
         QCOMPARE(engine.progress().topics[4], TutorialEngine::TopicState::Complete);
         QCOMPARE(engine.progress().topics[1], TutorialEngine::TopicState::Open);
 
-        engine.setOlderSeries(true);
+        layOutForSeries(engine, true);
         engine.setCurrentStepForTest(0, false); // the welcome colours no topic red
         engine.refreshProgress();
         QCOMPARE(engine.progress().maximum, 25);
@@ -506,10 +514,10 @@ private slots:
         TopicCounts c = fullCounts();
         c[4] = c[6] = c[12] = 0;
         engine.load(c);
-        engine.setOlderSeries(true);
+        layOutForSeries(engine, true);
         engine.run();
         QCOMPARE(engine.text(), engine.buildText("graduation"));
-        engine.setOlderSeries(false);
+        layOutForSeries(engine, false);
         engine.run();
         QCOMPARE(engine.text(), engine.buildText("welcome.back"));
     }
@@ -518,7 +526,7 @@ private slots:
     {
         FakeTutorialHost host;
         TutorialEngine engine(&host);
-        engine.setOlderSeries(true);
+        layOutForSeries(engine, true);
         engine.setCurrentStepForTest(9, true);
         TopicCounts c{};
         c[0] = 9;

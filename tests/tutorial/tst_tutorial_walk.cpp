@@ -1,3 +1,4 @@
+#include "shell/series_layout.h"
 #include "support/test_main.h"
 #include "tutorial/achievement_record.h"
 #include "tutorial/fake_tutorial_host.h"
@@ -13,6 +14,13 @@ using namespace kvx;
 using kvx::test::FakeTutorialHost;
 
 namespace {
+
+// The topics the main window's series layout switches for the series.
+void layOutForSeries(TutorialEngine &engine, bool older)
+{
+    for (const auto &[topic, on] : tutorTopics(older))
+        engine.setTopicEnabled(topic, on);
+}
 
 using Command = std::function<SendResult(VX5200 &)>;
 
@@ -101,7 +109,7 @@ private slots:
         host.encoder.moduleName(model);
         const bool older = host.moduleSeri().startsWith("2100");
         TutorialEngine engine(&host);
-        engine.setOlderSeries(older);
+        layOutForSeries(engine, older);
         engine.load(TopicCounts{});
         Walker w(host, engine);
 

@@ -43,8 +43,7 @@ BitmapFilesPanelUi::BitmapFilesPanelUi(MainWindow &window)
     m_path->setObjectName(QStringLiteral("BmpPathBox"));
     auto *browse = button(QStringLiteral("cmdBrowse"), QStringLiteral("Browse"));
     m_draw = button(QStringLiteral("BmpDrawButton"), QStringLiteral("Draw"));
-    m_byDot = button(QStringLiteral("CmdDrawFileByDot"), QStringLiteral("Draw by Dot"));
-    m_byDot->setEnabled(false);
+    auto *byDot = button(QStringLiteral("CmdDrawFileByDot"), QStringLiteral("Draw by Dot"));
 
     auto *actions = new QGroupBox(QStringLiteral("Action"));
     actions->setObjectName(QStringLiteral("FrmAction"));
@@ -68,7 +67,7 @@ BitmapFilesPanelUi::BitmapFilesPanelUi(MainWindow &window)
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(browse);
     buttons->addWidget(m_draw);
-    buttons->addWidget(m_byDot);
+    buttons->addWidget(byDot);
     grid->addLayout(buttons, 3, 0, 1, 2);
     grid->addWidget(actions, 4, 0, 1, 2);
 
@@ -90,7 +89,7 @@ BitmapFilesPanelUi::BitmapFilesPanelUi(MainWindow &window)
     connect(m_path, &QLineEdit::textEdited, this, [this](const QString &text) { m_path->setToolTip(text); });
     connect(browse, &QPushButton::clicked, this, &BitmapFilesPanelUi::cmdBrowse_Click);
     connect(m_draw, &QPushButton::clicked, this, &BitmapFilesPanelUi::BmpDrawButton_Click);
-    connect(m_byDot, &QPushButton::clicked, this, [this] { m_logic.CmdDrawFileByDot_Click(); });
+    connect(byDot, &QPushButton::clicked, this, [this] { m_logic.CmdDrawFileByDot_Click(); });
 
     // The folder kept in Config.dat, or the program's folder when it is gone.
     connect(&window, &MainWindow::settingsRestored, this, [this] {
@@ -200,15 +199,6 @@ void BitmapFilesPanelUi::chooseAction(int index)
 {
     const QSignalBlocker block(m_action[index]);
     m_action[index]->setChecked(true);
-}
-
-void BitmapFilesPanelUi::applyModule()
-{
-    const auto enabled = actionsEnabled(m_window.encoder().moduleSeri());
-    for (int i = 0; i < 4; ++i)
-        m_action[i]->setEnabled(enabled[i]);
-    chooseAction(0);
-    m_byDot->setEnabled(imageRevisionControls(m_window.encoder().moduleSeri()).drawFileByDot);
 }
 
 void BitmapFilesPanelUi::resetControls()

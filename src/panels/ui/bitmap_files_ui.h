@@ -25,9 +25,6 @@ public:
     // Shows `folder` in the lists (the working folder follows); false when it is no
     // readable folder.
     bool showFolder(const QString &folder);
-    // The action buttons the module's series offers, "None" chosen; "Draw by Dot"
-    // for revision-B modules.
-    void applyModule();
     // Back to the start values, sending nothing: action "None".
     void resetControls();
 
@@ -49,7 +46,6 @@ private:
     QListWidget *m_file = nullptr;
     QLineEdit *m_path = nullptr;
     QPushButton *m_draw = nullptr;
-    QPushButton *m_byDot = nullptr;
     QRadioButton *m_action[4] = {};
 };
 

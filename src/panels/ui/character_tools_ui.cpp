@@ -150,8 +150,8 @@ CharacterToolsUi::CharacterToolsUi(MainWindow &window)
     auto *tools = new QWidget;
     auto *toolRow = new QHBoxLayout(tools);
     toolRow->setContentsMargins(0, 0, 0, 0);
-    m_udf = namedButton(QStringLiteral("CmdUDF"), QStringLiteral("UDF"));
-    connect(m_udf, &QPushButton::clicked, this, &CharacterToolsUi::CmdUDF_Click);
+    auto *udf = namedButton(QStringLiteral("CmdUDF"), QStringLiteral("UDF"));
+    connect(udf, &QPushButton::clicked, this, &CharacterToolsUi::CmdUDF_Click);
     m_command1 = namedButton(QStringLiteral("Command1"), m_test.caption());
     connect(m_command1, &QPushButton::clicked, this, &CharacterToolsUi::Command1_Click);
     m_testCode = new QLineEdit(m_test.testCode());
@@ -162,7 +162,7 @@ CharacterToolsUi::CharacterToolsUi(MainWindow &window)
     m_testTimer->setObjectName(QStringLiteral("TxtTimer"));
     m_testTimer->setReadOnly(true);
     m_testTimer->setMaximumWidth(40);
-    toolRow->addWidget(m_udf);
+    toolRow->addWidget(udf);
     toolRow->addWidget(m_command1);
     toolRow->addWidget(m_testCode);
     toolRow->addWidget(m_testTimer);
@@ -175,18 +175,6 @@ CharacterToolsUi::CharacterToolsUi(MainWindow &window)
 
     m_sizes[0]->setChecked(true);
     showSize();
-}
-
-void CharacterToolsUi::setSeries(bool newerSeries)
-{
-    const QList<int> shown = DownloadCharacterPanel::sizeOptionsShown(newerSeries);
-    for (int i = 0; i < DownloadCharacterPanel::SizeOptionCount; ++i)
-        m_sizes[std::size_t(i)]->setVisible(shown.contains(i));
-    const int start = DownloadCharacterPanel::startSizeOption(newerSeries);
-    m_sizes[std::size_t(start)]->setChecked(true);
-    m_download.FontSizeOption_Click(start);
-    showSize();
-    m_udf->setVisible(UserFontLoader::buttonShown(newerSeries));
 }
 
 void CharacterToolsUi::showDot(int index)

@@ -50,10 +50,6 @@ public:
     CharacterSetTest &characterSetTest() { return m_test; }
     QTimer &testTimer() { return m_timer; }
 
-    // The series layout: the size options of the series (the first selected) and the
-    // user-font button for the older series only.
-    void setSeries(bool newerSeries);
-
 public slots:
     // The "Initialize" button: 1B 40, then every panel resets its controls.
     void InitializeCommandButton_Click();
@@ -77,7 +73,6 @@ private:
     std::array<QPushButton *, DotGrid::Count> m_dots{};
     std::array<QRadioButton *, DownloadCharacterPanel::SizeOptionCount> m_sizes{};
     QLineEdit *m_code = nullptr;
-    QPushButton *m_udf = nullptr;
     QPushButton *m_command1 = nullptr;
     QLineEdit *m_testCode = nullptr;
     QLineEdit *m_testTimer = nullptr;

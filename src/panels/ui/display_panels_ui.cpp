@@ -108,7 +108,6 @@ DisplayPanelsUi::DisplayPanelsUi(MainWindow &window)
 
     m_windows.DrawWindowLayout = [this] { showUserWindows(); };
     setPowerOffTimer();
-    setSeries(QStringLiteral("5200"));
     showUserWindows();
     showModes();
     showPower();
@@ -311,13 +310,12 @@ QWidget *DisplayPanelsUi::buildScreenSaver()
     auto *fullOn = button(QStringLiteral("FullOnCommandButton"), QStringLiteral("All On"));
     auto *fullOff = button(QStringLiteral("FullOffCommandButton"), QStringLiteral("All Off"));
     auto *reverse4 = button(QStringLiteral("Reverse4CommandButton"), QStringLiteral("Reverse "));
-    m_saverButtons = {fullOn, fullOff, reverse4};
     m_dispPower = button(QStringLiteral("DispPowerCommandButton"), QStringLiteral("Power"));
     QFont f = m_dispPower->font();
     f.setPointSize(7);
     m_dispPower->setFont(f);
     auto *cancel = button(QStringLiteral("ScreenSaverCancelCommandButton"), QStringLiteral("Cancel"));
-    m_timerLabel = label(QStringLiteral("Label39"), QStringLiteral("Timer"));
+    auto *timerLabel = label(QStringLiteral("Label39"), QStringLiteral("Timer"));
     m_offTimer = new QComboBox;
     m_offTimer->setObjectName(QStringLiteral("ListOffTimer"));
     grid->addWidget(fullOn, 0, 0);
@@ -326,7 +324,7 @@ QWidget *DisplayPanelsUi::buildScreenSaver()
     grid->addWidget(m_dispPower, 1, 0);
     grid->addWidget(cancel, 1, 1);
     auto *timer = new QHBoxLayout;
-    timer->addWidget(m_timerLabel);
+    timer->addWidget(timerLabel);
     timer->addWidget(m_offTimer, 1);
     grid->addLayout(timer, 1, 2);
     connect(fullOn, &QPushButton::clicked, this, [this] { m_power.FullOnCommandButton_Click(); });
@@ -504,20 +502,6 @@ void DisplayPanelsUi::setPowerOffTimer()
     m_offTimer->clear();
     m_offTimer->addItems(PowerPanel::powerOffTimerItems(m_window.state().japanese()));
     m_offTimer->setCurrentIndex(0);
-}
-
-void DisplayPanelsUi::setSeries(const QString &moduleSeri)
-{
-    const PowerControlsSeries rules = PowerPanel::seriesRules(moduleSeri);
-    {
-        const QSignalBlocker block(m_bright);
-        m_bright->setMinimum(rules.brightMinimum);
-    }
-    for (QPushButton *b : m_saverButtons)
-        b->setEnabled(rules.saverButtons);
-    m_offTimer->setEnabled(rules.powerOffTimer);
-    m_timerLabel->setEnabled(rules.powerOffTimer);
-    m_windowMode[3]->setEnabled(WindowModesPanel::horizontalScrollReadyEnabled(moduleSeri));
 }
 
 void DisplayPanelsUi::resetControls()

@@ -53,9 +53,6 @@ public:
     void DrawWindowLayout();
     // Refills the power-off time list in the interface language, "None" chosen.
     void setPowerOffTimer();
-    // Enables the controls the module series offers and sets the brightness
-    // slider's lower end.
-    void setSeries(const QString &moduleSeri);
     // The controls' start values, without sending (module initialisation).
     void resetControls();
 
@@ -111,10 +108,8 @@ private:
     QLineEdit *m_blinkRepetition = nullptr;
 
     QSlider *m_bright = nullptr;
-    std::array<QPushButton *, 3> m_saverButtons{};
     QPushButton *m_dispPower = nullptr;
     QComboBox *m_offTimer = nullptr;
-    QLabel *m_timerLabel = nullptr;
 };
 
 } // namespace kvx

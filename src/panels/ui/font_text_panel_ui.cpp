@@ -1,6 +1,7 @@
 #include "panels/ui/font_text_panel_ui.h"
 #include "shell/ui/named_widgets.h"
 
+#include "shell/series_layout.h"
 #include "shell/ui/main_window.h"
 
 #include <QCheckBox>
@@ -14,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QTabWidget>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -78,13 +78,12 @@ FontTextPanelUi::FontTextPanelUi(MainWindow &window)
     buildDotTextPage(window.tabPage(QStringLiteral("SSTab4"), 1));
     buildAsianPage(window.tabPage(QStringLiteral("SSTab4"), 2));
     window.column(0)->addWidget(buildFontFrame());
-    // Until the window's model choice sets them up, the lists stand for its default
+    // Until the window's model choice lays them out, the lists stand for its default
     // module, a 32-dot-high newer-series module.
-    const FontPanel::ModuleLists lists = FontPanel::listsForModule(
-        QStringLiteral("5200"), 32, QStringLiteral("X1 Y1"), QStringLiteral("PC437(USA Euro std)"));
-    fill(m_size, lists.sizes);
-    fill(m_magnification, lists.magnification);
-    fill(m_codeTable, lists.codeTables);
+    const QString series = QStringLiteral("5200");
+    fill(m_size, ListFill{fontSizeItems(series, 32), 0});
+    fill(m_magnification, FillMagnificationList(series, 32, QStringLiteral("X1 Y1")));
+    fill(m_codeTable, ListFill{codeTableItems(false), 0});
     SetupAsianFontList(QStringLiteral("5200"), window.state().UILanguage);
 }
 
@@ -97,7 +96,7 @@ QGroupBox *FontTextPanelUi::buildFontFrame()
     auto *grid = new QGridLayout(g);
     m_size = list(QStringLiteral("ListSize"));
     m_magnification = list(QStringLiteral("MagunifiedList"));
-    m_gapLabel = label(QStringLiteral("Label10"), QStringLiteral("Fixed/Proportional: "));
+    auto *gapLabel = label(QStringLiteral("Label10"), QStringLiteral("Fixed/Proportional: "));
     m_gap = list(QStringLiteral("GapList"), FontPanel::GapItems());
     m_gap->setCurrentIndex(1); // "Fixed width 2"
     m_international = list(QStringLiteral("InterNationalFontList"), FontPanel::InternationalItems());
@@ -106,14 +105,14 @@ QGroupBox *FontTextPanelUi::buildFontFrame()
     m_download->setObjectName(QStringLiteral("DownloadFontCheck"));
     m_text8 = new QLineEdit(QStringLiteral("2"));
     m_text8->setObjectName(QStringLiteral("Text8"));
-    m_extension = button(QStringLiteral("CmdFontExtension"), QStringLiteral("Extension Font"));
+    auto *extensionFont = button(QStringLiteral("CmdFontExtension"), QStringLiteral("Extension Font"));
 
     grid->addWidget(label(QStringLiteral("labelSize"), QStringLiteral("Size")), 0, 0);
     grid->addWidget(m_size, 0, 1);
     grid->addWidget(label(QStringLiteral("Label11"), QStringLiteral("Font Aspect: ")), 1, 0);
     grid->addWidget(m_magnification, 1, 1);
     grid->addWidget(label(QStringLiteral("Label36"), QStringLiteral("x = Width  y = Hight")), 1, 2);
-    grid->addWidget(m_gapLabel, 2, 0);
+    grid->addWidget(gapLabel, 2, 0);
     grid->addWidget(m_gap, 2, 1);
     grid->addWidget(label(QStringLiteral("Label8"), QStringLiteral("International Font:")), 3, 0);
     grid->addWidget(m_international, 3, 1);
@@ -122,7 +121,7 @@ QGroupBox *FontTextPanelUi::buildFontFrame()
     grid->addWidget(m_download, 5, 0, 1, 2);
     auto *extension = new QHBoxLayout;
     extension->addWidget(m_text8);
-    extension->addWidget(m_extension);
+    extension->addWidget(extensionFont);
     grid->addLayout(extension, 6, 0, 1, 2);
 
     connect(m_size, &QComboBox::activated, this, [this] {
@@ -137,7 +136,7 @@ QGroupBox *FontTextPanelUi::buildFontFrame()
     connect(m_codeTable, &QComboBox::activated, this,
             [this](int i) { m_font.CharacterCodeList_Click(i, m_codeTable->itemText(i)); });
     connect(m_download, &QCheckBox::clicked, this, [this](bool ticked) { m_font.DownloadFontCheck_Click(ticked); });
-    connect(m_extension, &QPushButton::clicked, this, [this] { m_font.CmdFontExtension_Click(m_text8->text()); });
+    connect(extensionFont, &QPushButton::clicked, this, [this] { m_font.CmdFontExtension_Click(m_text8->text()); });
     return g;
 }
 
@@ -165,7 +164,7 @@ void FontTextPanelUi::buildDotTextPage(QWidget *page)
     m_y = new QLineEdit(QStringLiteral("0"));
     m_y->setObjectName(QStringLiteral("Text10"));
     auto *continued = button(QStringLiteral("Command8"), QStringLiteral("con'd"));
-    m_command9 = button(QStringLiteral("Command9"), QStringLiteral("Write"));
+    auto *write = button(QStringLiteral("Command9"), QStringLiteral("Write"));
     auto *reverse = button(QStringLiteral("Command10"), QStringLiteral("Reverse"));
     auto *normal = button(QStringLiteral("Command11"), QStringLiteral("Normal"));
     grid->addWidget(label(QStringLiteral("Label53"), QStringLiteral("Character")), 0, 0);
@@ -177,13 +176,13 @@ void FontTextPanelUi::buildDotTextPage(QWidget *page)
     grid->addWidget(continued, 1, 4);
     grid->addWidget(reverse, 2, 1);
     grid->addWidget(normal, 2, 2);
-    grid->addWidget(m_command9, 2, 4);
+    grid->addWidget(write, 2, 4);
     static_cast<QBoxLayout *>(page->layout())->addLayout(grid);
 
     connect(continued, &QPushButton::clicked, this, [this] { m_x->setText(TextPanel::continuedX()); });
     connect(reverse, &QPushButton::clicked, this, [this] { setReverseMark(true); });
     connect(normal, &QPushButton::clicked, this, [this] { setReverseMark(false); });
-    connect(m_command9, &QPushButton::clicked, this, [this] {
+    connect(write, &QPushButton::clicked, this, [this] {
         m_text.Command9_Click(richChars(*m_rich->document()), m_x->text(), m_y->text(), m_languages->currentText());
     });
 }
@@ -202,8 +201,8 @@ void FontTextPanelUi::buildAsianPage(QWidget *page)
     auto *download = new QGroupBox(QStringLiteral("CJK Font Download"));
     download->setObjectName(QStringLiteral("DlFontDefineFrame2"));
     auto *downloadRow = new QHBoxLayout(download);
-    m_command7 = button(QStringLiteral("Command7"), QStringLiteral("Check"));
-    downloadRow->addWidget(m_command7);
+    auto *check = button(QStringLiteral("Command7"), QStringLiteral("Check"));
+    downloadRow->addWidget(check);
     downloadRow->addStretch(1);
     page->layout()->addWidget(m_asiaFrame);
     page->layout()->addWidget(download);
@@ -214,7 +213,7 @@ void FontTextPanelUi::buildAsianPage(QWidget *page)
             showText(m_size, QStringLiteral("8x16"));
     });
     connect(m_asiaOff, &QPushButton::clicked, this, [this] { m_text.CmdAsiaFont_OFF_Click(); });
-    connect(m_command7, &QPushButton::clicked, this, [this] { m_text.Command7_Click(); });
+    connect(check, &QPushButton::clicked, this, [this] { m_text.Command7_Click(); });
 }
 
 // ---------------------------------------------------------------- text
@@ -291,46 +290,6 @@ void FontTextPanelUi::Combo1_Click()
 }
 
 // ---------------------------------------------------------------- module and language
-
-void FontTextPanelUi::applyModule()
-{
-    applySeriesLayout();
-    applyRevisionB();
-    SetupAsianFontList();
-}
-
-void FontTextPanelUi::applySeriesLayout()
-{
-    const VX5200 &e = m_window.encoder();
-    const FontPanel::ModuleLists lists = FontPanel::listsForModule(
-        e.moduleSeri(), e.moduleDotY(), m_magnification->currentText(), m_codeTable->currentText());
-    fill(m_size, lists.sizes);
-    fill(m_magnification, lists.magnification);
-    fill(m_codeTable, lists.codeTables);
-    m_gapLabel->setEnabled(lists.gapList);
-    m_gap->setEnabled(lists.gapList);
-    m_command7->setEnabled(TextPanel::command7Enabled(e.moduleSeri()));
-}
-
-void FontTextPanelUi::applyRevisionB()
-{
-    const QString series = m_window.encoder().moduleSeri();
-    const bool on = TextPanel::dotTextEnabled(series);
-    m_extension->setEnabled(on);
-    m_command9->setEnabled(on);
-    if (auto *tabs = m_window.findChild<QTabWidget *>(QStringLiteral("SSTab4")))
-        tabs->setTabEnabled(1, on);
-}
-
-void FontTextPanelUi::refillFontSizes(const QString &moduleSeri, int dotHeight)
-{
-    fill(m_size, ListFill{FontPanel::FontSizeItems(moduleSeri, dotHeight), 0});
-}
-
-void FontTextPanelUi::refillMagnification(const QString &moduleSeri, int dotHeight)
-{
-    fill(m_magnification, FillMagnificationList(moduleSeri, dotHeight, m_magnification->currentText()));
-}
 
 void FontTextPanelUi::SetupAsianFontList()
 {

@@ -35,18 +35,9 @@ public:
     // is CR LF.
     static QList<RichChar> richChars(const QTextDocument &document);
 
-    // ---- for the model change, the series layouts and the language switch ----
-    // Everything below reads the module from the main window's encoder and sends nothing.
-    void applyModule();
-    // The series layout's part: ListSize ("6x8" shown), MagunifiedList,
-    // CharacterCodeList, GapList and its label, the "Check" button.
-    void applySeriesLayout();
-    // The revision-B part: the dot-position tab, its "Write", "Extension Font".
-    void applyRevisionB();
-    // ListSize refilled for a series and dot height, "6x8" shown.
-    void refillFontSizes(const QString &moduleSeri, int dotHeight);
-    // MagunifiedList refilled for a series and dot height, its text kept when it can be.
-    void refillMagnification(const QString &moduleSeri, int dotHeight);
+    // ---- for the model change and the language switch ----
+    // The series layouts set the lists and the enabling of these controls; what is
+    // left here reads the module from the main window's encoder and sends nothing.
     // Combo1 and FrmASIA for the series and the interface language (the selected
     // language stays, shown in that language).
     void SetupAsianFontList();
@@ -72,24 +63,20 @@ private:
 
     QComboBox *m_size = nullptr;
     QComboBox *m_magnification = nullptr;
-    QLabel *m_gapLabel = nullptr;
     QComboBox *m_gap = nullptr;
     QComboBox *m_international = nullptr;
     QComboBox *m_codeTable = nullptr;
     QCheckBox *m_download = nullptr;
     QLineEdit *m_text8 = nullptr;
-    QPushButton *m_extension = nullptr;
 
     QPlainTextEdit *m_textBox = nullptr;
     QTextEdit *m_rich = nullptr;
     QLineEdit *m_x = nullptr;
     QLineEdit *m_y = nullptr;
-    QPushButton *m_command9 = nullptr;
     QGroupBox *m_asiaFrame = nullptr;
     QComboBox *m_languages = nullptr;
     QPushButton *m_asiaOn = nullptr;
     QPushButton *m_asiaOff = nullptr;
-    QPushButton *m_command7 = nullptr;
 };
 
 } // namespace kvx

@@ -20,6 +20,8 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include <optional>
+
 namespace kvx {
 
 namespace {
@@ -262,39 +264,13 @@ void LedTouchPanelsUi::buildTouchPage(QWidget *page)
 
 // ---------------------------------------------------------------- outside calls
 
-void LedTouchPanelsUi::applySeriesLayout(bool olderSeries)
+void LedTouchPanelsUi::fillSwitchList()
 {
-    const LedSeriesLayout l = ledSeriesLayout(olderSeries);
-    m_wave->setEnabled(l.waveButton);
-    m_wipeBoth->setEnabled(l.wipeButtons);
-    m_wipeOne->setEnabled(l.wipeButtons);
-    for (QPushButton *b : m_blocks)
-        b->setEnabled(l.blockButtons);
-    for (QCheckBox *c : m_duty) {
-        if (l.clearDutyAdjust)
-            c->setChecked(false);
-        c->setEnabled(l.dutyAdjust);
-    }
-    for (QRadioButton *o : {m_optR, m_optG, m_optB})
-        o->setEnabled(l.singleColourOptions);
-    if (l.chooseRgb)
-        m_optRGB->setChecked(true);
-    m_ledCount->setText(l.ledCount);
-}
-
-void LedTouchPanelsUi::applyModelChoice(const std::optional<QString> &ledCount, const ListFill &switches)
-{
-    if (ledCount)
-        m_ledCount->setText(*ledCount);
+    const ListFill switches = FillSwitchList(m_switches->currentIndex(), m_window.encoder().NumberOfSW());
     const QSignalBlocker block(m_switches);
     m_switches->clear();
     m_switches->addItems(switches.items);
     m_switches->setCurrentIndex(switches.index);
-}
-
-void LedTouchPanelsUi::fillSwitchList()
-{
-    applyModelChoice(std::nullopt, FillSwitchList(m_switches->currentIndex(), m_window.encoder().NumberOfSW()));
 }
 
 void LedTouchPanelsUi::languageChanged()

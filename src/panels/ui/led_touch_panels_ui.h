@@ -6,8 +6,6 @@
 
 #include <QObject>
 
-#include <optional>
-
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
@@ -33,13 +31,8 @@ class LedTouchPanelsUi : public QObject
 public:
     explicit LedTouchPanelsUi(MainWindow &window);
 
-    // After a series layout: enables the panel's controls for the series and sets the
-    // LED count. Nothing is sent.
-    void applySeriesLayout(bool olderSeries);
-    // After a model choice: the model's LED count (when it has one) and the refilled
-    // switch list. Nothing is sent.
-    void applyModelChoice(const std::optional<QString> &ledCount, const ListFill &switches);
-    // Refills the switch list ComboTSW(0) for the encoder's module (FillSwitchList).
+    // Refills the switch list ComboTSW(0) for the encoder's module (FillSwitchList);
+    // nothing is sent. The series layouts set the rest of the panel for a model.
     void fillSwitchList();
     // After a language change: the transmit-mode list in the new language (keeping
     // its choice) and the touch-parameter window's texts.

@@ -49,8 +49,8 @@ MemoryImagesPanelUi::MemoryImagesPanelUi(MainWindow &window)
         yGroup->addButton(m_yUnit[i], i);
     }
     m_yUnit[0]->setChecked(true);
-    m_position = label(QStringLiteral("Label52"), QStringLiteral("Display Position"));
-    m_positionUnit = label(QStringLiteral("Label51"), QStringLiteral("Dots"));
+    auto *position = label(QStringLiteral("Label52"), QStringLiteral("Display Position"));
+    auto *positionUnit = label(QStringLiteral("Label51"), QStringLiteral("Dots"));
     m_scroll = new QCheckBox(QStringLiteral("Scroll"));
     m_scroll->setObjectName(QStringLiteral("ChkScroll"));
     m_speedLabel = label(QStringLiteral("Label50"), QStringLiteral("Speed"));
@@ -81,10 +81,10 @@ MemoryImagesPanelUi::MemoryImagesPanelUi(MainWindow &window)
     grid->addWidget(m_yUnit[0], row, 0);
     grid->addWidget(m_yUnit[1], row, 1);
     ++row;
-    grid->addWidget(m_position, row, 0);
+    grid->addWidget(position, row, 0);
     grid->addWidget(m_text[6], row, 1);
     grid->addWidget(m_text[7], row, 2);
-    grid->addWidget(m_positionUnit, row, 3);
+    grid->addWidget(positionUnit, row, 3);
     ++row;
     grid->addWidget(m_scroll, row, 0);
     grid->addWidget(m_speedLabel, row, 1);
@@ -201,22 +201,6 @@ void MemoryImagesPanelUi::applyYUnit(int index)
     m_speedLabel->setEnabled(c->Label50);
     m_speed->setEnabled(c->CmbSpeed);
     m_text[3]->setEnabled(c->Text3);
-}
-
-void MemoryImagesPanelUi::applyModule()
-{
-    const ModuleIdentityView identity = moduleIdentityView(m_window.encoder());
-    m_text[4]->setText(identity.dotWidth);
-    m_text[5]->setText(identity.dotHeight);
-    const ImageRevisionControls rev = imageRevisionControls(m_window.encoder().moduleSeri());
-    m_yUnit[1]->setEnabled(rev.oneDotUnit);
-    m_position->setEnabled(rev.oneDotUnit);
-    m_text[6]->setEnabled(rev.oneDotUnit);
-    m_text[7]->setEnabled(rev.oneDotUnit);
-    m_positionUnit->setEnabled(rev.oneDotUnit);
-    // A module without dot-unit drawing goes back to the 8-dot unit.
-    if (!rev.oneDotUnit && !m_yUnit[0]->isChecked())
-        m_window.OpYByte_Click(0);
 }
 
 void MemoryImagesPanelUi::resetControls()

@@ -29,8 +29,6 @@ public:
     // The series option's and the y unit's effect on the panel's controls.
     void applySeriesOption(int index);
     void applyYUnit(int index);
-    // The module's dot size in Text4/Text5 and its revision-B controls.
-    void applyModule();
     // Back to the start values, sending nothing: offsets 0, scroll off at speed 2.
     void resetControls();
 
@@ -49,8 +47,6 @@ private:
     QLabel *m_size = nullptr;
     QLineEdit *m_text[8] = {}; // Text1..Text7 at their numbers
     QRadioButton *m_yUnit[2] = {};
-    QLabel *m_position = nullptr;
-    QLabel *m_positionUnit = nullptr;
     QCheckBox *m_scroll = nullptr;
     QLabel *m_speedLabel = nullptr;
     QComboBox *m_speed = nullptr;

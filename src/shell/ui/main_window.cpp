@@ -752,12 +752,7 @@ void MainWindow::applyLayout(const SeriesLayoutPlan &plan)
     fillList(qobject_cast<QComboBox *>(ownControl(QStringLiteral("CharacterCodeList"))), plan.codeTables);
     fillList(qobject_cast<QComboBox *>(ownControl(QStringLiteral("ListSize"))), plan.fontSizes);
 
-    TutorialWindow *tutor = tutorWindow();
-    tutor->setOlderSeriesLayout(plan.olderSeries);
-    tutor->setWindowTitle(plan.tutorCaption);
-    for (const auto &[topic, on] : plan.tutorTopics)
-        if (auto *b = tutor->findChild<QWidget *>(member(QStringLiteral("IndexCommandButton"), topic)))
-            b->setEnabled(on);
+    tutorWindow()->setSeriesLayout(plan.tutorCaption, plan.tutorTopics);
 }
 
 void MainWindow::applyRevisionB(const RevisionBPlan &plan)

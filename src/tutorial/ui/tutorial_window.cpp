@@ -253,10 +253,11 @@ void TutorialWindow::abort()
     hide();
 }
 
-void TutorialWindow::setOlderSeriesLayout(bool older)
+void TutorialWindow::setSeriesLayout(const QString &caption, const QList<std::pair<int, bool>> &topics)
 {
-    m_engine.setOlderSeries(older);
-    setWindowTitle(older ? QStringLiteral("2100 Tutor") : QStringLiteral("5200 Tutor"));
+    for (const auto &[topic, on] : topics)
+        m_engine.setTopicEnabled(topic, on);
+    setWindowTitle(caption);
     for (int t = 0; t < m_topicButtons.size(); ++t)
         m_topicButtons[t]->setEnabled(m_engine.topicEnabled(t));
 }

@@ -2,9 +2,12 @@
 
 #include "tutorial/tutorial_engine.h"
 
+#include <QList>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+
+#include <utility>
 
 class QLabel;
 class QPlainTextEdit;
@@ -29,7 +32,7 @@ class UserDialogs;
 //   the flags go after); otherwise hide() and clear both flags;
 // - each completed command while TutorialWaiting: stop toviTimer, showTutorial();
 // - a toviTimer tick while TutorialShown: showTutorial();
-// - its series layouts: setOlderSeriesLayout();
+// - its series layouts: setSeriesLayout();
 // - a change of the interface language: retranslate();
 // - its shut-down, before anything else: unloadTutorial().
 class TutorialWindow : public QWidget
@@ -48,9 +51,9 @@ public:
     void unloadTutorial();
     bool isLoaded() const { return m_loaded; }
 
-    // The older series has no proportional font, font modification or screen saver:
-    // their topic buttons are disabled, and stay so across a close and reopen.
-    void setOlderSeriesLayout(bool older);
+    // A series layout's caption and topic enablement (a topic switched off stays off
+    // across a close and reopen, and the steps skip it).
+    void setSeriesLayout(const QString &caption, const QList<std::pair<int, bool>> &topics);
     // Captions in the main window's current language.
     void retranslate();
 

@@ -50,7 +50,6 @@ struct Module : WindowWithModule
         auto *b = child<QCheckBox>(QStringLiteral("Chk_B"));
         b->setChecked(revB);
         choose(child<QComboBox>(QStringLiteral("HinmeiList")), model);
-        panel()->applyModule();
     }
     // Whatever arrived by now, cleared for the next step.
     QByteArray take(qsizetype expected)

@@ -87,7 +87,9 @@ private slots:
     void timedPowerOffOnARevisionBOlderModule()
     {
         StartedWindow s;
-        panels(s)->setSeries("2100B");
+        s.child<QComboBox>("HinmeiList")->setCurrentText("VX256X128_21K");
+        s.child<QCheckBox>("Chk_B")->setChecked(true);
+        s.window.HinmeiList_Click();
         auto *list = s.child<QComboBox>("ListOffTimer");
         QVERIFY(list->isEnabled());
         QVERIFY(!s.child<QPushButton>("FullOnCommandButton")->isEnabled());

@@ -182,6 +182,22 @@ private slots:
         QCOMPARE(s.window.windowTitle(), QStringLiteral("KVX35P V3.30.3 /5200 Mode"));
     }
 
+    void newerSeriesClearsDutyAdjustmentAndKeepsTheColourOption()
+    {
+        StartedWindow s;
+        chooseModel(s, "VX256X32_21K", false);
+        s.click("chkDutyAdjust_0");
+        QVERIFY(s.child<QCheckBox>("chkDutyAdjust_1")->isChecked());
+        s.child<QRadioButton>("OptR")->setChecked(true);
+        chooseModel(s, "VX140X32_52K", false);
+        QVERIFY(!s.child<QCheckBox>("chkDutyAdjust_0")->isChecked());
+        QVERIFY(!s.child<QCheckBox>("chkDutyAdjust_1")->isChecked());
+        QVERIFY(s.child<QRadioButton>("OptR")->isChecked());
+        chooseModel(s, "VX256X32_21K", false);
+        QVERIFY(s.child<QRadioButton>("OptRGB")->isChecked());
+        QVERIFY(!s.child<QCheckBox>("chkDutyAdjust_0")->isChecked()); // not ticked again
+    }
+
     void modelsWithTheirOwnLedCountSetItAfterTheLayout()
     {
         StartedWindow s;

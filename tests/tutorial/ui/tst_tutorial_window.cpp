@@ -1,3 +1,4 @@
+#include "shell/series_layout.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_main.h"
 #include "tutorial/achievement_record.h"
@@ -193,7 +194,7 @@ private slots:
     void closeSavesClearsTheFlagsAndReopensAfresh()
     {
         Fixture f;
-        f.window->setOlderSeriesLayout(true);
+        f.window->setSeriesLayout(QStringLiteral("2100 Tutor"), tutorTopics(true));
         QCOMPARE(f.window->windowTitle(), QString("2100 Tutor"));
         f.openFromPicture();
         f.window->engine().setCurrentStepForTest(2, true);
