@@ -69,6 +69,17 @@ bool ImageExporter::loadImage(const ExportContext &context, int index, GreyImage
         m_notifier.notify(load.message);
         return false;
     }
+    // Its place in memory was counted from the size in the list: a bitmap that has
+    // grown or shrunk since would overwrite or leave a gap before the next image.
+    if (load.image.width != e.imgX || load.image.height != e.imgY) {
+        m_notifier.notify(imageText(ImageText::SizeChanged, context.language)
+                              .arg(e.imgFileName)
+                              .arg(e.imgX)
+                              .arg(e.imgY)
+                              .arg(load.image.width)
+                              .arg(load.image.height));
+        return false;
+    }
     image = std::move(load.image);
     if (imageWritten)
         imageWritten();

@@ -43,6 +43,10 @@ const TextPair kTexts[] = {
     {ImageText::ModuleWriteStopped, "The module write stopped after %1 of %2 bytes.",
      "モジュールへの書込みを %2 バイト中 %1 バイトで中止しました。"},
     {ImageText::PortNotOpen, "Fail to open port.", "Fail to open port."},
+    {ImageText::SizeChanged,
+     "%1 is %4 x %5 dots now, not %2 x %3 as in the list. Add it to the list again. The export was stopped.",
+     "%1 の大きさが %4 x %5 ドットに変わっています（リストでは %2 x %3）。リストに登録し直してください。"
+     "出力を中止しました。"},
 };
 
 } // namespace

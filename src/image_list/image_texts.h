@@ -25,6 +25,7 @@ enum class ImageText {
     FileNotWritten,       // %1 file, %2 reason
     ModuleWriteStopped,   // %1 bytes sent, %2 bytes in all
     PortNotOpen,          // the module write finds no open link
+    SizeChanged,          // %1 file, %2 x %3 in the list, %4 x %5 now
 };
 
 QString imageText(ImageText id, const QString &language);

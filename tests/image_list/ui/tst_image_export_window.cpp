@@ -177,7 +177,9 @@ private slots:
             << "missing" << QStringList{"Image No.1 is not accecible.", " File convert error."};
         QTest::newRow("bitmap changed since the list was made")
             << "changed"
-            << QStringList{"No image starts at page 0, address 8. The export was stopped.", " File convert error."};
+            << QStringList{"a.bmp is 8 x 8 dots now, not 16 x 8 as in the list. Add it to the list again. The export "
+                           "was stopped.",
+                           " File convert error."};
         QTest::newRow("module not ready")
             << "notReady" << QStringList{"Display is not ready.", "The module write stopped after 0 of %1 bytes."};
     }
