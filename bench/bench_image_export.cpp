@@ -52,16 +52,16 @@ QList<ImageListEntry> writeBitmaps(const QString &folder)
 {
     QList<ImageListEntry> entries;
     for (int i = 0; i < kEntries; ++i) {
-        test::BmpSpec spec;
-        spec.width = kSide;
-        spec.height = kSide;
-        spec.bitCount = i % 2 == 0 ? 1 : 24;
-        if (spec.bitCount == 1)
-            spec.palette = {0x000000, 0xffffff};
+        test::BmpLayout layout;
+        layout.width = kSide;
+        layout.height = kSide;
+        layout.bitCount = i % 2 == 0 ? 1 : 24;
+        if (layout.bitCount == 1)
+            layout.palette = {0x000000, 0xffffff};
         // A different pattern per image: diagonal stripes shifted by the index.
-        const QByteArray bytes = test::buildBmp(spec, [&](int x, int y) -> quint32 {
+        const QByteArray bytes = test::buildBmp(layout, [&](int x, int y) -> quint32 {
             const bool lit = (x + y + i) % 5 < 2;
-            return spec.bitCount == 1 ? (lit ? 1u : 0u) : (lit ? 0x000000u : 0xffffffu);
+            return layout.bitCount == 1 ? (lit ? 1u : 0u) : (lit ? 0x000000u : 0xffffffu);
         });
         ImageListEntry e;
         e.imgFileName = QStringLiteral("img%1.bmp").arg(i, 4, 10, QLatin1Char('0'));

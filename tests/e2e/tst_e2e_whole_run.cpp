@@ -299,12 +299,12 @@ class TestE2eWholeRun : public QObject
     {
         const QString pics = m_work + QStringLiteral("/pics");
         QDir().mkpath(pics);
-        BmpSpec logo;
+        BmpLayout logo;
         logo.width = 16;
         logo.height = 16;
         QVERIFY(writeFile(pics + QStringLiteral("/logo.bmp"),
                           buildBmp(logo, [](int x, int y) { return logoDot(x, y) ? 0xffffffu : 0u; })));
-        BmpSpec mark;
+        BmpLayout mark;
         mark.width = 8;
         mark.height = 8;
         mark.bitCount = 1;

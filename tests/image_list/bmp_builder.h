@@ -11,7 +11,7 @@ namespace kvx::test {
 
 // Describes a bitmap file to build. Pixels are colour indexes (1, 4, 8 bits) or
 // 0xRRGGBB values (24 bits), x from the left and y from the top.
-struct BmpSpec
+struct BmpLayout
 {
     int width = 8;
     int height = 8;
@@ -29,7 +29,7 @@ inline void put32(QByteArray &b, int at, quint32 v)
         b[at + i] = char(v >> (8 * i));
 }
 
-inline QByteArray buildBmp(const BmpSpec &s, const std::function<quint32(int, int)> &pixel)
+inline QByteArray buildBmp(const BmpLayout &s, const std::function<quint32(int, int)> &pixel)
 {
     const int rowBytes = ((s.width * s.bitCount + 31) / 32) * 4;
     const int paletteOffset = 14 + int(s.headerSize);

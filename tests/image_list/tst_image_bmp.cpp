@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 using namespace kvx;
-using kvx::test::BmpSpec;
+using kvx::test::BmpLayout;
 using kvx::test::buildBmp;
 
 namespace {
@@ -39,9 +39,9 @@ GreyImage image(int width, int height, const std::function<int(int, int)> &grey)
 
 const QString kEnglish = QStringLiteral("English");
 
-BmpSpec bmp(int width, int height, int bitCount, const QList<quint32> &palette = {})
+BmpLayout bmp(int width, int height, int bitCount, const QList<quint32> &palette = {})
 {
-    BmpSpec s;
+    BmpLayout s;
     s.width = width;
     s.height = height;
     s.bitCount = bitCount;
@@ -63,18 +63,18 @@ private slots:
         QTest::addColumn<QByteArray>("grey");
 
         auto set1 = [](int x, int y) { return (x * 7 + y) % 3 == 0; };
-        BmpSpec one = bmp(10, 3, 1, {0xffffff, 0x000000});
+        BmpLayout one = bmp(10, 3, 1, {0xffffff, 0x000000});
         QTest::newRow("1 bit, 10 wide: padding skipped, a set bit is 255 whatever the colours")
             << buildBmp(one, [&](int x, int y) { return quint32(set1(x, y)); }) << 10 << 3
             << expected(10, 3, [&](int x, int y) { return set1(x, y) ? 255 : 0; });
 
-        BmpSpec four = bmp(5, 2, 4, {0x000000, 0xffffff, 0x030303});
+        BmpLayout four = bmp(5, 2, 4, {0x000000, 0xffffff, 0x030303});
         auto idx4 = [](int x, int y) { return quint32((x + y) % 3); };
         QTest::newRow("4 bit: 255 minus the colour's grey, odd width")
             << buildBmp(four, idx4) << 5 << 2
             << expected(5, 2, [&](int x, int y) { return QList<int>{255, 0, 252}[idx4(x, y)]; });
 
-        BmpSpec four16 = bmp(9, 2, 4, {});
+        BmpLayout four16 = bmp(9, 2, 4, {});
         for (int i = 0; i < 16; ++i)
             four16.palette.append(quint32(i * 3) * 0x010101);
         four16.clrUsed = 0;
@@ -82,32 +82,32 @@ private slots:
             << buildBmp(four16, [](int x, int y) { return quint32((x + 5 * y) % 16); }) << 9 << 2
             << expected(9, 2, [](int x, int y) { return 255 - 3 * ((x + 5 * y) % 16); });
 
-        BmpSpec eightRaw = bmp(6, 3, 8, {0x000000});
+        BmpLayout eightRaw = bmp(6, 3, 8, {0x000000});
         eightRaw.clrUsed = 0;
         QTest::newRow("8 bit without a colour count: the index is the grey")
             << buildBmp(eightRaw, [](int x, int y) { return quint32(x * 40 + y); }) << 6 << 3
             << expected(6, 3, [](int x, int y) { return x * 40 + y; });
 
-        BmpSpec eight = bmp(3, 2, 8, {0x000000, 0xffffff, 0x030303});
+        BmpLayout eight = bmp(3, 2, 8, {0x000000, 0xffffff, 0x030303});
         QTest::newRow("8 bit with a colour table, black index 0 is unlit")
             << buildBmp(eight, [](int x, int) { return quint32(x); }) << 3 << 2
             << expected(3, 2, [](int x, int) { return QList<int>{255, 0, 252}[x]; });
 
         const QList<quint32> colours{0xffffff, 0x000000, 0x808080, 0x818181, 0x02fd84, 0x84fd02};
         const QList<int> colourGrey{255, 0, 128, 129, 128, 129};
-        BmpSpec rgb = bmp(5, 2, 24);
+        BmpLayout rgb = bmp(5, 2, 24);
         auto pick = [&](int x, int y) { return (x + 3 * y) % 6; };
         QTest::newRow("24 bit, 5 wide: one byte of padding; thirds added in double arithmetic")
             << buildBmp(rgb, [&](int x, int y) { return colours[pick(x, y)]; }) << 5 << 2
             << expected(5, 2, [&](int x, int y) { return colourGrey[pick(x, y)]; });
 
-        BmpSpec topDown = bmp(5, 3, 24);
+        BmpLayout topDown = bmp(5, 3, 24);
         topDown.topDown = true;
         QTest::newRow("24 bit stored top row first")
             << buildBmp(topDown, [](int x, int y) { return quint32(y * 50 + x) * 0x010101; }) << 5 << 3
             << expected(5, 3, [](int x, int y) { return y * 50 + x; });
 
-        BmpSpec topDown1 = bmp(3, 4, 1);
+        BmpLayout topDown1 = bmp(3, 4, 1);
         topDown1.topDown = true;
         QTest::newRow("1 bit stored top row first")
             << buildBmp(topDown1, [](int x, int y) { return quint32(x == y); }) << 3 << 4
@@ -136,14 +136,14 @@ private slots:
                                 << "This Color Depth is not supported Yet. 16";
         QTest::newRow("32 bit") << buildBmp(bmp(4, 4, 32), zero) << refused
                                 << "This Color Depth is not supported Yet. 32";
-        BmpSpec rle = bmp(4, 4, 8, {0});
+        BmpLayout rle = bmp(4, 4, 8, {0});
         rle.compression = 1;
         QTest::newRow("compressed") << buildBmp(rle, zero) << refused << "Compressed BMP files are not supported.";
-        BmpSpec big4 = bmp(4, 4, 4, {0});
+        BmpLayout big4 = bmp(4, 4, 4, {0});
         big4.clrUsed = 17;
         QTest::newRow("4 bit colour count above 16") << buildBmp(big4, zero) << refused
                                                      << "Color table size is larger than 16.";
-        BmpSpec big8 = bmp(4, 4, 8, {0});
+        BmpLayout big8 = bmp(4, 4, 8, {0});
         big8.clrUsed = 257;
         QTest::newRow("8 bit colour count above 256") << buildBmp(big8, zero) << refused
                                                       << "Color table size is larger than expected.";
@@ -182,7 +182,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString good = dir.filePath(QStringLiteral("good.bmp"));
-        BmpSpec topDown = bmp(12, 20, 24);
+        BmpLayout topDown = bmp(12, 20, 24);
         topDown.topDown = true;
         QVERIFY(kvx::test::writeFile(good, buildBmp(topDown, [](int, int) { return 0u; })));
         QVERIFY(isBmpFile(good));

@@ -16,12 +16,12 @@ namespace {
 QString makeBmp(const QTemporaryDir &dir, const QString &name, int width, int height, bool black,
                 int bitCount = 24)
 {
-    kvx::test::BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitCount = bitCount;
+    kvx::test::BmpLayout layout;
+    layout.width = width;
+    layout.height = height;
+    layout.bitCount = bitCount;
     const QString path = dir.filePath(name);
-    kvx::test::writeFile(path, kvx::test::buildBmp(spec, [&](int, int) { return black ? 0u : 0xffffffu; }));
+    kvx::test::writeFile(path, kvx::test::buildBmp(layout, [&](int, int) { return black ? 0u : 0xffffffu; }));
     return path;
 }
 

@@ -60,12 +60,12 @@ private:
     QTemporaryDir m_dir;
     QString bmp(const QString &name, int width = 16, int height = 8, bool topDown = false)
     {
-        kvx::test::BmpSpec spec;
-        spec.width = width;
-        spec.height = height;
-        spec.topDown = topDown;
+        kvx::test::BmpLayout layout;
+        layout.width = width;
+        layout.height = height;
+        layout.topDown = topDown;
         const QString path = m_dir.filePath(name);
-        kvx::test::writeFile(path, kvx::test::buildBmp(spec, [](int, int) { return 0u; }));
+        kvx::test::writeFile(path, kvx::test::buildBmp(layout, [](int, int) { return 0u; }));
         return path;
     }
 

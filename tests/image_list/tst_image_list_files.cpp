@@ -57,10 +57,10 @@ QStringList kept(const QList<ImageListEntry> &entries)
 
 void makeBmp(const QString &path, int width = 8, int height = 8, quint32 colour = 0)
 {
-    kvx::test::BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    QVERIFY(kvx::test::writeFile(path, kvx::test::buildBmp(spec, [&](int, int) { return colour; })));
+    kvx::test::BmpLayout layout;
+    layout.width = width;
+    layout.height = height;
+    QVERIFY(kvx::test::writeFile(path, kvx::test::buildBmp(layout, [&](int, int) { return colour; })));
 }
 
 } // namespace

@@ -7,12 +7,12 @@ using namespace kvx;
 namespace {
 
 // "RAM 64x64,F 0 13x8" -> entries (memory text, then width x height).
-QList<ImageListEntry> entriesFrom(const QString &spec)
+QList<ImageListEntry> entriesFrom(const QString &layout)
 {
     QList<ImageListEntry> list;
-    if (spec.isEmpty())
+    if (layout.isEmpty())
         return list;
-    for (const QString &item : spec.split(QLatin1Char(','))) {
+    for (const QString &item : layout.split(QLatin1Char(','))) {
         const qsizetype cut = item.lastIndexOf(QLatin1Char(' '));
         ImageListEntry e;
         e.imgMemory = item.left(cut);

@@ -49,12 +49,12 @@ struct ImagePanelRig
 inline bool writeMonoBmp(const QString &path, int width, int height,
                          const std::function<bool(int, int)> &lit)
 {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitCount = 1;
-    spec.palette = {0x000000, 0xFFFFFF};
-    return writeFile(path, buildBmp(spec, [&](int x, int y) { return lit(x, y) ? 1u : 0u; }));
+    BmpLayout layout;
+    layout.width = width;
+    layout.height = height;
+    layout.bitCount = 1;
+    layout.palette = {0x000000, 0xFFFFFF};
+    return writeFile(path, buildBmp(layout, [&](int x, int y) { return lit(x, y) ? 1u : 0u; }));
 }
 
 } // namespace kvx::test

@@ -21,11 +21,11 @@ inline ImageListWindow *imageWindow(MainWindow &w)
 // A bitmap of the given size, all white, in dir.
 inline QString makeBitmap(const QTemporaryDir &dir, const QString &name, int width, int height)
 {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
+    BmpLayout layout;
+    layout.width = width;
+    layout.height = height;
     const QString path = dir.filePath(name);
-    writeFile(path, buildBmp(spec, [](int, int) { return 0xffffffu; }));
+    writeFile(path, buildBmp(layout, [](int, int) { return 0xffffffu; }));
     return path;
 }
 
