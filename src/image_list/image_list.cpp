@@ -174,11 +174,11 @@ void ImageList::addImageToEnd()
     refresh();
 }
 
-void ImageList::insertImage(int index)
+bool ImageList::openSlot(int &index, const QString &memory)
 {
     if (m_count >= imgMax - 1) {
         m_dialogs.message(image_msg::listFull(imgMax));
-        return;
+        return false;
     }
     index = std::clamp(index, 0, m_count);
     ++m_count;
@@ -189,9 +189,16 @@ void ImageList::insertImage(int index)
     e.imgPath.clear();
     e.imgPage = 0;
     e.imgCheck = 1;
-    e.imgMemory = kFrom;
+    e.imgMemory = memory;
     e.imgAddress = 0;
     m_selected = index;
+    return true;
+}
+
+void ImageList::insertImage(int index)
+{
+    if (!openSlot(index, kFrom))
+        return;
     if (m_selected - m_top > 7)
         ++m_top;
     if (chooseBmpForImage())
@@ -203,23 +210,9 @@ void ImageList::insertImage(int index)
 
 void ImageList::insertBlankImage(int index)
 {
-    if (m_count >= imgMax - 1) {
-        m_dialogs.message(image_msg::listFull(imgMax));
-        return;
-    }
-    index = std::clamp(index, 0, m_count);
-    ++m_count;
-    shiftDown(index);
-    ImageListEntry &e = m_entries[index];
     // The size stays that of the entry pushed down: the dialog offers it.
-    e.imgLabel = uniqueImageLabel();
-    e.imgFileName.clear();
-    e.imgPath.clear();
-    e.imgPage = 0;
-    e.imgCheck = 1;
-    e.imgMemory = kVram;
-    e.imgAddress = 0;
-    m_selected = index;
+    if (!openSlot(index, kVram))
+        return;
     if (m_editor && m_editor->editEntry(index)) {
         const bool wasLow = m_selected - m_top > 6;
         ++m_selected;

@@ -99,6 +99,9 @@ private:
     bool readSize(const QString &path, int &x, int &y);
     void showEnd();
     void shiftDown(int from);
+    // Opens a new entry at index (clamped) with a fresh label and the given memory,
+    // and selects it; false after the list-full message.
+    bool openSlot(int &index, const QString &memory);
     void removeAt(int index);
 
     UserDialogs &m_dialogs;

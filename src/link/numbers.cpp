@@ -10,6 +10,18 @@ EncodeError::EncodeError(const QString &what)
 {
 }
 
+int hexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    return -1;
+}
+
 namespace {
 
 bool isSkipped(QChar c)
@@ -19,15 +31,8 @@ bool isSkipped(QChar c)
 
 int digitValue(QChar c, int radix)
 {
-    int d = -1;
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        d = u - '0';
-    else if (u >= 'a' && u <= 'f')
-        d = u - 'a' + 10;
-    else if (u >= 'A' && u <= 'F')
-        d = u - 'A' + 10;
-    return (d >= 0 && d < radix) ? d : -1;
+    const int d = hexDigit(c);
+    return d < radix ? d : -1;
 }
 
 double radixValue(const QString &s, qsizetype pos, int radix)

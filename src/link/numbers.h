@@ -25,6 +25,9 @@ enum class IntWidth { Int16, Int32 };
 // number. A text that does not begin with a number reads as 0.
 double numericValue(const QString &text);
 
+// The value of a hexadecimal digit (either case), -1 for any other character.
+int hexDigit(QChar c);
+
 // Rounds to the nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 double roundHalfEven(double value);
 

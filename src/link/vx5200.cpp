@@ -86,15 +86,8 @@ int hexPairValue(const QString &pair)
 {
     int v = 0;
     for (QChar c : pair) {
-        const char16_t u = c.unicode();
-        int d;
-        if (u >= '0' && u <= '9')
-            d = u - '0';
-        else if (u >= 'a' && u <= 'f')
-            d = u - 'a' + 10;
-        else if (u >= 'A' && u <= 'F')
-            d = u - 'A' + 10;
-        else
+        const int d = hexDigit(c);
+        if (d < 0)
             break;
         v = v * 16 + d;
     }

@@ -21,18 +21,6 @@ QString signedNumber(int n)
     return n < 0 ? QString::number(n) : QLatin1Char(' ') + QString::number(n);
 }
 
-int hexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
-}
-
 bool startsWithHexMark(const QString &t)
 {
     return t.startsWith(QLatin1String("&H"), Qt::CaseInsensitive);

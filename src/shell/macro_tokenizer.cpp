@@ -1,20 +1,9 @@
 #include "shell/macro_tokenizer.h"
+#include "link/numbers.h"
 
 namespace kvx {
 
 namespace {
-
-int hexDigit(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= '0' && u <= '9')
-        return u - '0';
-    if (u >= 'a' && u <= 'f')
-        return u - 'a' + 10;
-    if (u >= 'A' && u <= 'F')
-        return u - 'A' + 10;
-    return -1;
-}
 
 // The value of one byte word; above 0xFF when it gives no byte.
 int wordValue(const QString &word, SystemCodePage page)
