@@ -424,6 +424,29 @@ std::span<const ControlText> captionTable()
     return CaptionTable;
 }
 
+namespace {
+const ControlText OwnCaptionTable[] = {
+    {"BasicCodeFrame", -1, P::Caption, -1, "Basic Codes", "基本コード"},
+    {"ModelFrame", -1, P::Caption, -1, "Module", "モジュール"},
+    {"Label49", -1, P::Caption, -1, "Command", "コマンド"},
+    {"LogHelpLabel", -1, P::Caption, -1, "OpCode", "オペコード"},
+    {"LogSentLabel", -1, P::Caption, -1, "Sent", "送信データ"},
+    {"RecCommandButton", -1, P::Caption, -1, "Rec", "記録"},
+    {"PlayCommandButton", -1, P::Caption, -1, "Play", "再生"},
+    {"PauseCommandButton", -1, P::Caption, -1, "Pause", "一時停止"},
+    {"StopCommandButton", -1, P::Caption, -1, "Stop", "停止"},
+    {"EditCommandButton", -1, P::Caption, -1, "Edit", "編集"},
+    {"Command4", -1, P::Caption, -1, "Save", "保存"},
+    {"toviImage", -1, P::Caption, -1, "Tutor", "チュートリアル"},
+    {"HintCommandButton", -1, P::Caption, -1, "Tool Tips", "ツールチップ"},
+};
+} // namespace
+
+std::span<const ControlText> ownCaptionTable()
+{
+    return OwnCaptionTable;
+}
+
 std::span<const ControlRange> captionFontControls()
 {
     return FontControls;

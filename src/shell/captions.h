@@ -79,6 +79,9 @@ QString toggledLanguage(const QString &uiLanguage);
 
 // The caption table, in the order the language run applies it.
 std::span<const ControlText> captionTable();
+// The captions of controls this program adds around the table's (the log, the model
+// frame, the recorder's buttons, the tool-tip button), applied after the table.
+std::span<const ControlText> ownCaptionTable();
 // The controls whose font family follows the language.
 std::span<const ControlRange> captionFontControls();
 std::span<const FontSizeSetting> captionFontSizes();

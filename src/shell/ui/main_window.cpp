@@ -427,9 +427,9 @@ QWidget *MainWindow::buildLogArea()
     commandLabel->setObjectName(QStringLiteral("Label49"));
     grid->addWidget(commandLabel, 0, 0);
     grid->addWidget(m_sendCommandBox, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("OpCode")), 1, 0);
+    grid->addWidget(label(QStringLiteral("LogHelpLabel"), QStringLiteral("OpCode")), 1, 0);
     grid->addWidget(m_sendHelpBox, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Sent")), 2, 0);
+    grid->addWidget(label(QStringLiteral("LogSentLabel"), QStringLiteral("Sent")), 2, 0);
     grid->addWidget(m_sendTextBox, 2, 1);
     connect(&m_log, &CommandLog::logged, this, [this](const QString &name, const QString &help) {
         m_sendCommandBox->setText(name);
@@ -1076,6 +1076,8 @@ void MainWindow::changeLamguage()
         m_ledTouch->languageChanged();
     }
     for (const ControlText &entry : captionTable())
+        applyControlText(*this, entry, japanese);
+    for (const ControlText &entry : ownCaptionTable())
         applyControlText(*this, entry, japanese);
     SetToolTips();
     emit languageChanged();

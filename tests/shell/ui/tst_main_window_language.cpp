@@ -75,6 +75,9 @@ private slots:
             if (!pendingWidgets.contains(name) && !applyControlText(s.window, e, false))
                 missing << name;
         }
+        for (const ControlText &e : ownCaptionTable())
+            if (!applyControlText(s.window, e, false))
+                missing << QString::fromLatin1(e.name);
         QList<ControlRef> controls = controlObjects(captionFontControls());
         controls += toolTipOnList();
         controls += toolTipOffList();
