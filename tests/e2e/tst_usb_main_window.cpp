@@ -54,6 +54,35 @@ private slots:
         s.window.close();
     }
 
+    void aBridgeThatGoesAwayDuringAPlayStopsIt()
+    {
+        UsbSocketChip chip;
+        setDeviceName(chip.path());
+        StartedWindow s(QStringLiteral("USB"));
+        QVERIFY(s.window.usbLink().IsUsbOpen());
+        QString macro;
+        for (int i = 0; i < 50; ++i)
+            macro += QStringLiteral("PRT 0ch 41h 42h;\r\n");
+        s.window.state().MacroText = macro;
+        s.click("PlayCommandButton");
+        // A few lines go through, then the bridge is pulled out.
+        for (int i = 0; i < 5; ++i)
+            s.window.player().tick();
+        chip.vanish();
+        for (int i = 0; i < 100 && s.window.player().running(); ++i)
+            s.window.player().tick();
+        QVERIFY(!s.window.player().running());
+        QVERIFY(s.dialogs.shown.contains("Error has been detected.[AQ235]"));
+        const QByteArray received = chip.with([](UsbChip &c) { return c.moduleBytes; });
+        QVERIFY(received.size() >= 15 && received.size() < 150);
+        // The watch notices the bridge is gone; the window goes on.
+        s.window.connection().Timer_USB_Timer();
+        QVERIFY(!s.window.usbLink().IsUsbOpen());
+        s.click("cmdBtn1_1");
+        QCOMPARE(s.window.link().lastText(), QStringLiteral("[0c]"));
+        s.window.close();
+    }
+
     void withoutADevicePathTheLinkStaysClosed()
     {
         setDeviceName(QString());
