@@ -16,25 +16,6 @@ using Answer = UserDialogs::Answer;
 
 namespace {
 
-QString macroText(int lines)
-{
-    QStringList text;
-    for (int i = 0; i < lines; ++i)
-        text << QStringLiteral("PRT 1bh 40h 41h 42h %1h 44h 45h 46h;").arg(i % 200 + 32, 2, 16, QLatin1Char('0'));
-    return text.join(QStringLiteral("\r\n"));
-}
-
-QString userFontText()
-{
-    QStringList values{"1Fh", "28h", "65h", "13h", "01h"};
-    for (int i = 0; i < 768; ++i)
-        values << QStringLiteral("%1h").arg(i % 256, 2, 16, QLatin1Char('0'));
-    QString text;
-    for (int i = 0; i < values.size(); i += 16)
-        text += QStringLiteral("PRT ") + values.mid(i, 16).join(QLatin1Char(' ')) + QStringLiteral(";\r\n");
-    return text;
-}
-
 bool stoppedCaption(StartedWindow &s)
 {
     return s.child<QAbstractButton>(QStringLiteral("Command1"))->text() == QStringLiteral("Diplay Character Set");
