@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 namespace kvx {
 
@@ -71,9 +70,7 @@ BitmapFilesPanelUi::BitmapFilesPanelUi(MainWindow &window)
     grid->addLayout(buttons, 3, 0, 1, 2);
     grid->addWidget(actions, 4, 0, 1, 2);
 
-    // Above the cursor "Home" button that already stands on the page.
-    if (auto *page = qobject_cast<QVBoxLayout *>(window.tabPage(QStringLiteral("SSTab1"), 0)->layout()))
-        page->insertWidget(0, frame);
+    m_frame = frame;
 
     {
         const QSignalBlocker block(m_drive);

@@ -28,6 +28,9 @@ public:
     // Back to the start values, sending nothing: action "None".
     void resetControls();
 
+    // The panel's frame, for the main window's layout to place.
+    QWidget *frame() const { return m_frame; }
+
 private:
     void fillLists();
     void Drive1_Change(int index);
@@ -40,6 +43,7 @@ private:
 
     MainWindow &m_window;
     BitmapFilesPanel m_logic;
+    QWidget *m_frame = nullptr;
     QComboBox *m_drive = nullptr;
     QLineEdit *m_folderBox = nullptr;
     QListWidget *m_dir = nullptr;

@@ -144,7 +144,7 @@ CharacterToolsUi::CharacterToolsUi(MainWindow &window)
         for (int i = 0; i < DotGrid::Count; ++i)
             showDot(i);
     });
-    window.column(0)->addWidget(frame);
+    m_frames.downloadCharacter = frame;
 
     // ---- user font and character-set test ----
     auto *tools = new QWidget;
@@ -167,7 +167,7 @@ CharacterToolsUi::CharacterToolsUi(MainWindow &window)
     toolRow->addWidget(m_testCode);
     toolRow->addWidget(m_testTimer);
     toolRow->addStretch(1);
-    window.column(0)->addWidget(tools);
+    m_frames.toolRow = tools;
 
     m_timer.setObjectName(QStringLiteral("TimerTestMode"));
     m_timer.setInterval(CharacterSetTest::DesignInterval);

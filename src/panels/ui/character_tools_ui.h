@@ -50,6 +50,15 @@ public:
     CharacterSetTest &characterSetTest() { return m_test; }
     QTimer &testTimer() { return m_timer; }
 
+    // What the panel builds, for the main window's layout to place: the
+    // download-character frame and the row of the user-font and test buttons.
+    struct Frames
+    {
+        QWidget *downloadCharacter;
+        QWidget *toolRow;
+    };
+    const Frames &frames() const { return m_frames; }
+
 public slots:
     // The "Initialize" button: 1B 40, then every panel resets its controls.
     void InitializeCommandButton_Click();
@@ -69,6 +78,7 @@ private:
     UserFontLoader m_userFont;
     CharacterSetTest m_test;
     QTimer m_timer;
+    Frames m_frames{};
 
     std::array<QPushButton *, DotGrid::Count> m_dots{};
     std::array<QRadioButton *, DownloadCharacterPanel::SizeOptionCount> m_sizes{};

@@ -96,15 +96,8 @@ DisplayPanelsUi::DisplayPanelsUi(MainWindow &window)
     , m_power(window.panelContext())
 {
     setObjectName(QStringLiteral("DisplayPanelsUi"));
-    buildScreenActions(window.tabPage(QStringLiteral("SSTab3"), 0));
-    window.column(2)->addWidget(buildUserWindows());
-    window.column(2)->addWidget(buildWindowModes());
-    auto *modes = new QHBoxLayout;
-    modes->addWidget(buildDrawModes());
-    modes->addWidget(buildWriteModes());
-    window.column(2)->addLayout(modes);
-    window.column(2)->addWidget(buildControls());
-    window.column(2)->addWidget(buildScreenSaver());
+    m_frames = {buildScreenActions(), buildUserWindows(), buildWindowModes(), buildDrawModes(),
+                buildWriteModes(),    buildControls(),    buildScreenSaver()};
 
     m_windows.DrawWindowLayout = [this] { showUserWindows(); };
     setPowerOffTimer();
@@ -341,8 +334,9 @@ QWidget *DisplayPanelsUi::buildScreenSaver()
     return g;
 }
 
-void DisplayPanelsUi::buildScreenActions(QWidget *page)
+QWidget *DisplayPanelsUi::buildScreenActions()
 {
+    QWidget *page = tabPage();
     auto *wait = frame(QStringLiteral("WaitFrame"), QStringLiteral("Delay"));
     auto *wl = new QGridLayout(wait);
     m_waitSlider = new QSlider(Qt::Horizontal);
@@ -415,6 +409,7 @@ void DisplayPanelsUi::buildScreenActions(QWidget *page)
     page->layout()->addWidget(wait);
     page->layout()->addWidget(scroll);
     page->layout()->addWidget(blink);
+    return page;
 }
 
 // ---------------------------------------------------------------- behaviour

@@ -62,6 +62,19 @@ public:
     // The resize dialog, once a box of a defined window was clicked.
     UserWinDialog *userWinDialog() const { return m_dialog; }
 
+    // What the panel builds, for the main window's layout to place.
+    struct Frames
+    {
+        QWidget *screenActionsPage;
+        QWidget *userWindows;
+        QWidget *windowModes;
+        QWidget *drawModes;
+        QWidget *writeModes;
+        QWidget *controls;
+        QWidget *screenSaver;
+    };
+    const Frames &frames() const { return m_frames; }
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -72,7 +85,7 @@ private:
     QWidget *buildWriteModes();
     QWidget *buildControls();
     QWidget *buildScreenSaver();
-    void buildScreenActions(QWidget *page);
+    QWidget *buildScreenActions();
     void openUserWin(int index);
     void showUserWindows();
     void showModes();
@@ -84,6 +97,7 @@ private:
     WindowModesPanel m_modes;
     ScreenActionsPanel m_actions;
     PowerPanel m_power;
+    Frames m_frames{};
 
     std::array<QCheckBox *, 4> m_regist{};
     std::array<std::array<QLineEdit *, 4>, 4> m_boxes{};

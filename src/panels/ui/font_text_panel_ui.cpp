@@ -74,10 +74,7 @@ FontTextPanelUi::FontTextPanelUi(MainWindow &window)
     , m_text(window.panelContext())
 {
     setObjectName(QStringLiteral("FontTextPanelUi"));
-    buildTextEntryPage(window.tabPage(QStringLiteral("SSTab4"), 0));
-    buildDotTextPage(window.tabPage(QStringLiteral("SSTab4"), 1));
-    buildAsianPage(window.tabPage(QStringLiteral("SSTab4"), 2));
-    window.column(0)->addWidget(buildFontFrame());
+    m_frames = {buildTextEntryPage(), buildDotTextPage(), buildAsianPage(), buildFontFrame()};
     // Until the window's model choice lays them out, the lists stand for its default
     // module, a 32-dot-high newer-series module.
     const QString series = QStringLiteral("5200");
@@ -140,8 +137,9 @@ QGroupBox *FontTextPanelUi::buildFontFrame()
     return g;
 }
 
-void FontTextPanelUi::buildTextEntryPage(QWidget *page)
+QWidget *FontTextPanelUi::buildTextEntryPage()
 {
+    QWidget *page = tabPage();
     m_textBox = new QPlainTextEdit;
     m_textBox->setObjectName(QStringLiteral("TextBox"));
     m_textBox->setMaximumHeight(64);
@@ -150,10 +148,12 @@ void FontTextPanelUi::buildTextEntryPage(QWidget *page)
     page->layout()->addWidget(write);
     connect(write, &QPushButton::clicked, this,
             [this] { m_text.SendTextAction(textBoxText(), m_languages->currentText()); });
+    return page;
 }
 
-void FontTextPanelUi::buildDotTextPage(QWidget *page)
+QWidget *FontTextPanelUi::buildDotTextPage()
 {
+    QWidget *page = tabPage();
     auto *grid = new QGridLayout;
     m_rich = new QTextEdit;
     m_rich->setObjectName(QStringLiteral("RichTextBox1"));
@@ -185,10 +185,12 @@ void FontTextPanelUi::buildDotTextPage(QWidget *page)
     connect(write, &QPushButton::clicked, this, [this] {
         m_text.Command9_Click(richChars(*m_rich->document()), m_x->text(), m_y->text(), m_languages->currentText());
     });
+    return page;
 }
 
-void FontTextPanelUi::buildAsianPage(QWidget *page)
+QWidget *FontTextPanelUi::buildAsianPage()
 {
+    QWidget *page = tabPage();
     m_asiaFrame = new QGroupBox(QStringLiteral("Asian Font (521x, 529x Only)"));
     m_asiaFrame->setObjectName(QStringLiteral("FrmASIA"));
     auto *row = new QHBoxLayout(m_asiaFrame);
@@ -214,6 +216,7 @@ void FontTextPanelUi::buildAsianPage(QWidget *page)
     });
     connect(m_asiaOff, &QPushButton::clicked, this, [this] { m_text.CmdAsiaFont_OFF_Click(); });
     connect(check, &QPushButton::clicked, this, [this] { m_text.Command7_Click(); });
+    return page;
 }
 
 // ---------------------------------------------------------------- text

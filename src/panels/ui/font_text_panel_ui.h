@@ -48,11 +48,21 @@ public:
     FontPanel &fontPanel() { return m_font; }
     TextPanel &textPanel() { return m_text; }
 
+    // What the panel builds, for the main window's layout to place.
+    struct Frames
+    {
+        QWidget *textEntryPage;
+        QWidget *dotTextPage;
+        QWidget *asianPage;
+        QGroupBox *fontFrame;
+    };
+    const Frames &frames() const { return m_frames; }
+
 private:
     QGroupBox *buildFontFrame();
-    void buildTextEntryPage(QWidget *page);
-    void buildDotTextPage(QWidget *page);
-    void buildAsianPage(QWidget *page);
+    QWidget *buildTextEntryPage();
+    QWidget *buildDotTextPage();
+    QWidget *buildAsianPage();
     void Combo1_Click();
     void setReverseMark(bool reversed);
     QString textBoxText() const;
@@ -60,6 +70,7 @@ private:
     MainWindow &m_window;
     FontPanel m_font;
     TextPanel m_text;
+    Frames m_frames{};
 
     QComboBox *m_size = nullptr;
     QComboBox *m_magnification = nullptr;

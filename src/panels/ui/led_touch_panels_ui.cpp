@@ -58,9 +58,7 @@ LedTouchPanelsUi::LedTouchPanelsUi(MainWindow &window)
     , m_touch(window.panelContext())
 {
     setObjectName(QStringLiteral("LedTouchPanels"));
-    buildBackLightPage(window.tabPage(QStringLiteral("SSTab3"), 1));
-    buildAnimationPage(window.tabPage(QStringLiteral("SSTab3"), 2));
-    buildTouchPage(window.tabPage(QStringLiteral("SSTab3"), 3));
+    m_frames = {buildBackLightPage(), buildAnimationPage(), buildTouchPage()};
 
     // Created now, hidden, so that it is there for every language change.
     m_touchPara = new TouchParaWindow(window.panelContext(), &window);
@@ -71,8 +69,9 @@ LedTouchPanelsUi::LedTouchPanelsUi(MainWindow &window)
 
 // ---------------------------------------------------------------- building
 
-void LedTouchPanelsUi::buildBackLightPage(QWidget *page)
+QWidget *LedTouchPanelsUi::buildBackLightPage()
 {
+    QWidget *page = tabPage();
     auto *top = new QHBoxLayout;
     m_ledOn = button(QStringLiteral("Command12"), QStringLiteral("LED ON"));
     m_ledCount = new QLineEdit(QStringLiteral("1"));
@@ -133,10 +132,12 @@ void LedTouchPanelsUi::buildBackLightPage(QWidget *page)
     static_cast<QVBoxLayout *>(layout)->addLayout(box);
 
     connect(m_ledOn, &QPushButton::clicked, this, [this] { m_led.Command12_Click(); });
+    return page;
 }
 
-void LedTouchPanelsUi::buildAnimationPage(QWidget *page)
+QWidget *LedTouchPanelsUi::buildAnimationPage()
 {
+    QWidget *page = tabPage();
     auto *frame = new QGroupBox(QStringLiteral("Animation"));
     frame->setObjectName(QStringLiteral("FrmLEDAnime"));
     auto *grid = new QGridLayout(frame);
@@ -207,10 +208,12 @@ void LedTouchPanelsUi::buildAnimationPage(QWidget *page)
                 other->setChecked(on);
         });
     }
+    return page;
 }
 
-void LedTouchPanelsUi::buildTouchPage(QWidget *page)
+QWidget *LedTouchPanelsUi::buildTouchPage()
 {
+    QWidget *page = tabPage();
     const QString captions[7] = {QStringLiteral("Read All switch"), QStringLiteral("Read one SW"),
                                  QStringLiteral("Read All sence level"), QStringLiteral("Cancell"),
                                  QStringLiteral("Set Parameters"), QStringLiteral("All Switch"),
@@ -260,6 +263,7 @@ void LedTouchPanelsUi::buildTouchPage(QWidget *page)
         connect(c, &QComboBox::currentIndexChanged, this, &LedTouchPanelsUi::UpdateTouchControls);
         connect(c, &QComboBox::activated, this, &LedTouchPanelsUi::UpdateTouchControls);
     }
+    return page;
 }
 
 // ---------------------------------------------------------------- outside calls

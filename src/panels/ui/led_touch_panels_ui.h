@@ -47,10 +47,19 @@ public:
     // The touch-switch panel's `UpdateTouchControls`.
     void UpdateTouchControls();
 
+    // What the panel builds, for the main window's layout to place.
+    struct Frames
+    {
+        QWidget *backLightPage;
+        QWidget *animationPage;
+        QWidget *touchPage;
+    };
+    const Frames &frames() const { return m_frames; }
+
 private:
-    void buildBackLightPage(QWidget *page);
-    void buildAnimationPage(QWidget *page);
-    void buildTouchPage(QWidget *page);
+    QWidget *buildBackLightPage();
+    QWidget *buildAnimationPage();
+    QWidget *buildTouchPage();
 
     void CmdLED_Click();
     void CmdLedBlk_Click(int index);
@@ -65,6 +74,7 @@ private:
     LedBacklightPanel m_led;
     TouchSwitchPanel m_touch;
     TouchParaWindow *m_touchPara = nullptr;
+    Frames m_frames{};
 
     // "Back Light"
     QPushButton *m_ledOn = nullptr;

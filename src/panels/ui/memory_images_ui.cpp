@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 
 namespace kvx {
 
@@ -91,8 +90,7 @@ MemoryImagesPanelUi::MemoryImagesPanelUi(MainWindow &window)
     grid->addWidget(m_speed, row, 2);
     grid->addWidget(m_draw, row, 3);
 
-    if (auto *page = qobject_cast<QVBoxLayout *>(window.tabPage(QStringLiteral("SSTab1"), 1)->layout()))
-        page->insertWidget(0, frame);
+    m_frame = frame;
 
     connect(m_names, &QComboBox::activated, this, &MemoryImagesPanelUi::CmbImageName_Click);
     connect(m_text[1], &QLineEdit::textChanged, this, &MemoryImagesPanelUi::recomputeOffset);

@@ -32,6 +32,9 @@ public:
     // Back to the start values, sending nothing: offsets 0, scroll off at speed 2.
     void resetControls();
 
+    // The panel's frame, for the main window's layout to place.
+    QWidget *frame() const { return m_frame; }
+
 private:
     void CmbImageName_Click(int index);
     void recomputeOffset();
@@ -42,6 +45,7 @@ private:
     MainWindow &m_window;
     MemoryImagesPanel m_logic;
     int m_seriesOption = 0;
+    QWidget *m_frame = nullptr;
 
     QComboBox *m_names = nullptr;
     QLabel *m_size = nullptr;

@@ -61,9 +61,7 @@ TestPatternPanelUi::TestPatternPanelUi(MainWindow &window)
     connect(ramp, &QPushButton::clicked, this,
             [this] { m_logic.TestPatternCommandButton_Click(m_x->text(), m_y->text()); });
 
-    // Above the "Home" button that already stands on the page.
-    if (auto *page = qobject_cast<QVBoxLayout *>(window.tabPage(QStringLiteral("SSTab1"), 2)->layout()))
-        page->insertWidget(0, outer);
+    m_frame = outer;
 }
 
 void TestPatternPanelUi::applyModuleSize()

@@ -22,11 +22,15 @@ public:
     // Back to the start values (the module's size), sending nothing.
     void resetControls() { applyModuleSize(); }
 
+    // The panel's frame, for the main window's layout to place.
+    QWidget *frame() const { return m_frame; }
+
 private:
     MainWindow &m_window;
     TestPatternPanel m_logic;
     QLineEdit *m_x = nullptr;
     QLineEdit *m_y = nullptr;
+    QWidget *m_frame = nullptr;
 };
 
 } // namespace kvx

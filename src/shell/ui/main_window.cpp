@@ -63,18 +63,34 @@ UsbIoTransport &chooseTransport(UsbIoTransport *given, std::unique_ptr<LinuxUsbI
 
 
 
-// A tab control whose pages are empty areas the panels fill.
-QTabWidget *tabs(const QString &name, const QStringList &captions)
+// A tab control of the given pages and captions; page i is named "<tab>_page<i>".
+QTabWidget *tabs(const QString &name, std::initializer_list<std::pair<QWidget *, QString>> pages)
 {
     auto *t = new QTabWidget;
     t->setObjectName(name);
-    for (int i = 0; i < captions.size(); ++i) {
-        auto *page = new QWidget;
-        page->setObjectName(QStringLiteral("%1_page%2").arg(name).arg(i));
-        new QVBoxLayout(page);
-        t->addTab(page, captions[i]);
+    for (const auto &[page, caption] : pages) {
+        page->setObjectName(QStringLiteral("%1_page%2").arg(name).arg(t->count()));
+        t->addTab(page, caption);
     }
     return t;
+}
+
+// A tab page holding the given frames, top to bottom.
+QWidget *page(std::initializer_list<QWidget *> frames)
+{
+    QWidget *p = tabPage();
+    for (QWidget *w : frames)
+        p->layout()->addWidget(w);
+    return p;
+}
+
+// A column of the window body.
+QVBoxLayout *column(QHBoxLayout *body)
+{
+    auto *c = new QVBoxLayout;
+    c->setSpacing(4);
+    body->addLayout(c);
+    return c;
 }
 
 // The main window's own tutorial window behind the tutorial seam.
@@ -179,17 +195,105 @@ void MainWindow::setMacroEditor(MacroEditorSeam *editor)
 
 // ---------------------------------------------------------------- building
 
+// The whole arrangement of the window, top-down as it reads: the row of settings
+// frames, the command log, then three columns of command frames and tab controls.
+// The command panels build their frames and pages; this is the one place that decides
+// where each of them stands.
 void MainWindow::buildUi()
 {
     auto *central = new QWidget;
+    setCentralWidget(central);
+    createPanels();
+    const FontTextPanelUi::Frames &fontText = m_fontText->frames();
+    const LedTouchPanelsUi::Frames &ledTouch = m_ledTouch->frames();
+    const DisplayPanelsUi::Frames &display = m_display->frames();
+    const CharacterToolsUi::Frames &tools = m_tools->frames();
+
     auto *root = new QVBoxLayout(central);
     root->setContentsMargins(6, 6, 6, 6);
     root->setSpacing(4);
 
+    // Top row: the settings frames and the pictures beside them.
     auto *top = new QHBoxLayout;
     top->addWidget(buildConnectionFrame());
     top->addWidget(buildModelFrame());
     top->addWidget(buildRecorderFrame());
+    top->addLayout(buildPictures());
+    root->addLayout(top);
+
+    root->addWidget(buildLogArea());
+
+    auto *body = new QHBoxLayout;
+    body->setSpacing(4);
+    root->addLayout(body, 1);
+
+    // Left column: basic codes, the text tabs, the font settings and the character tools.
+    QVBoxLayout *left = column(body);
+    left->addWidget(buildBasicCodesFrame());
+    m_tab4 = tabs(QStringLiteral("SSTab4"), {{fontText.textEntryPage, QStringLiteral("TEXT Entry")},
+                                             {fontText.dotTextPage, QStringLiteral("Text with Adrs")},
+                                             {fontText.asianPage, QStringLiteral("CJK Font")}});
+    left->addWidget(m_tab4);
+    left->addWidget(fontText.fontFrame);
+    left->addWidget(tools.downloadCharacter);
+    left->addWidget(tools.toolRow);
+    left->addStretch(1);
+
+    // Middle column: the picture tabs over the screen and LED tabs.
+    QVBoxLayout *middle = column(body);
+    // The two "Home" buttons that stand below the bitmap and test-pattern controls.
+    auto *cursorHome = button(QStringLiteral("CmdCursorHome"), QStringLiteral("Home"));
+    connect(cursorHome, &QPushButton::clicked, this, [this] { m_basic.CmdCursorHome_Click(); });
+    auto *home = button(QStringLiteral("CmdHome"), QStringLiteral("Home"));
+    connect(home, &QPushButton::clicked, this, [this] { m_basic.CmdHome_Click(); });
+    m_tab1 = tabs(QStringLiteral("SSTab1"),
+                  {{page({m_imagePanels->bitmapFiles->frame(), cursorHome}), QStringLiteral("File Image")},
+                   {page({m_imagePanels->memoryImages->frame()}), QStringLiteral("Memory")},
+                   {page({m_imagePanels->testPatterns->frame(), home}), QStringLiteral("Test")},
+                   {buildDrawPage(), QStringLiteral("Draw")}});
+    middle->addWidget(m_tab1);
+    m_tab3 = tabs(QStringLiteral("SSTab3"), {{display.screenActionsPage, QStringLiteral("Screen Action")},
+                                             {ledTouch.backLightPage, QStringLiteral("Back Light")},
+                                             {ledTouch.animationPage, QStringLiteral("LED Animation")},
+                                             {ledTouch.touchPage, QStringLiteral("Touch Switch")}});
+    middle->addWidget(m_tab3);
+    middle->addStretch(1);
+
+    // Right column: the user windows and the display's modes and power.
+    QVBoxLayout *right = column(body);
+    right->addWidget(display.userWindows);
+    right->addWidget(display.windowModes);
+    auto *modes = new QHBoxLayout;
+    modes->addWidget(display.drawModes);
+    modes->addWidget(display.writeModes);
+    right->addLayout(modes);
+    right->addWidget(display.controls);
+    right->addWidget(display.screenSaver);
+    right->addStretch(1);
+
+    if (auto *init = findChild<QPushButton *>(QStringLiteral("InitializeCommandButton")))
+        connect(init, &QPushButton::clicked, m_tools, &CharacterToolsUi::InitializeCommandButton_Click);
+}
+
+void MainWindow::createPanels()
+{
+    // The panels' per-series state is set by the series layouts (ApplyModuleIdentity,
+    // EnableRevisionBFeatures), which the model choice runs.
+    m_fontText = new FontTextPanelUi(*this);
+    connect(this, &MainWindow::resetControlsRequested, m_fontText, &FontTextPanelUi::resetControls);
+    m_ledTouch = new LedTouchPanelsUi(*this);
+    connect(this, &MainWindow::resetControlsRequested, m_ledTouch, &LedTouchPanelsUi::resetControls);
+    m_display = new DisplayPanelsUi(*this);
+    connect(this, &MainWindow::resetControlsRequested, m_display, &DisplayPanelsUi::resetControls);
+    setMacroEditor(new EditForm(*this));
+    m_tools = new CharacterToolsUi(*this);
+    m_imagePanels = new ImagePanelsUi(*this);
+    connect(this, &MainWindow::resetControlsRequested, m_imagePanels, &ImagePanelsUi::resetControls);
+    setImageList(new ImageListWindow(*this));
+}
+
+QVBoxLayout *MainWindow::buildPictures()
+{
     auto *pictures = new QVBoxLayout;
     auto *language = new ClickableLabel(QStringLiteral("EN / 日本語"));
     language->setObjectName(QStringLiteral("Image1"));
@@ -209,75 +313,20 @@ void MainWindow::buildUi()
     pictures->addWidget(language);
     pictures->addWidget(tutor);
     pictures->addWidget(m_hint);
-    top->addLayout(pictures);
-    root->addLayout(top);
+    return pictures;
+}
 
-    root->addWidget(buildLogArea());
-
-    auto *body = new QHBoxLayout;
-    body->setSpacing(4);
-    for (auto *&c : m_columns) {
-        c = new QVBoxLayout;
-        c->setSpacing(4);
-        body->addLayout(c);
-    }
-    m_tab4 = tabs(QStringLiteral("SSTab4"),
-                  {QStringLiteral("TEXT Entry"), QStringLiteral("Text with Adrs"), QStringLiteral("CJK Font")});
-    m_tab1 = tabs(QStringLiteral("SSTab1"), {QStringLiteral("File Image"), QStringLiteral("Memory"),
-                                             QStringLiteral("Test"), QStringLiteral("Draw")});
-    m_tab3 = tabs(QStringLiteral("SSTab3"), {QStringLiteral("Screen Action"), QStringLiteral("Back Light"),
-                                             QStringLiteral("LED Animation"), QStringLiteral("Touch Switch")});
-    m_columns[0]->addWidget(buildBasicCodesFrame());
-    m_columns[0]->addWidget(m_tab4);
-    m_columns[1]->addWidget(m_tab1);
-    m_columns[1]->addWidget(m_tab3);
-    root->addLayout(body, 1);
-
-    // The two "Home" buttons that stand beside the bitmap and test-pattern controls.
-    auto *cursorHome = button(QStringLiteral("CmdCursorHome"), QStringLiteral("Home"));
-    m_tab1->widget(0)->layout()->addWidget(cursorHome);
-    connect(cursorHome, &QPushButton::clicked, this, [this] { m_basic.CmdCursorHome_Click(); });
-    auto *home = button(QStringLiteral("CmdHome"), QStringLiteral("Home"));
-    m_tab1->widget(2)->layout()->addWidget(home);
-    connect(home, &QPushButton::clicked, this, [this] { m_basic.CmdHome_Click(); });
-    // The drawing tab only tells what the tool leaves out.
+// The drawing tab only tells what the tool leaves out.
+QWidget *MainWindow::buildDrawPage()
+{
     auto *draw = frame(QStringLiteral("DrawFrame"), QStringLiteral("Drawing"));
     auto *drawNote = new QLabel(QStringLiteral("Line and Box drawing are not supported by this tool."));
     drawNote->setObjectName(QStringLiteral("Label54"));
     drawNote->setWordWrap(true);
     (new QVBoxLayout(draw))->addWidget(drawNote);
-    m_tab1->widget(3)->layout()->addWidget(draw);
-    static_cast<QVBoxLayout *>(m_tab1->widget(3)->layout())->addStretch(1);
-
-    setCentralWidget(central);
-    installPanels();
-    for (auto *c : m_columns)
-        c->addStretch(1);
-}
-
-QWidget *MainWindow::tabPage(const QString &tab, int index) const
-{
-    QTabWidget *t = tab == QLatin1String("SSTab1") ? m_tab1 : tab == QLatin1String("SSTab3") ? m_tab3 : m_tab4;
-    return t->widget(index);
-}
-
-void MainWindow::installPanels()
-{
-    // The panels' per-series state is set by the series layouts (ApplyModuleIdentity,
-    // EnableRevisionBFeatures), which the model choice runs.
-    m_fontText = new FontTextPanelUi(*this);
-    connect(this, &MainWindow::resetControlsRequested, m_fontText, &FontTextPanelUi::resetControls);
-    m_ledTouch = new LedTouchPanelsUi(*this);
-    connect(this, &MainWindow::resetControlsRequested, m_ledTouch, &LedTouchPanelsUi::resetControls);
-    m_display = new DisplayPanelsUi(*this);
-    connect(this, &MainWindow::resetControlsRequested, m_display, &DisplayPanelsUi::resetControls);
-    setMacroEditor(new EditForm(*this));
-    auto *tools = new CharacterToolsUi(*this);
-    if (auto *init = findChild<QPushButton *>(QStringLiteral("InitializeCommandButton")))
-        connect(init, &QPushButton::clicked, tools, &CharacterToolsUi::InitializeCommandButton_Click);
-    auto *images = new ImagePanelsUi(*this);
-    connect(this, &MainWindow::resetControlsRequested, images, &ImagePanelsUi::resetControls);
-    setImageList(new ImageListWindow(*this));
+    QWidget *drawPage = page({draw});
+    static_cast<QVBoxLayout *>(drawPage->layout())->addStretch(1);
+    return drawPage;
 }
 
 QWidget *MainWindow::buildConnectionFrame()

@@ -34,9 +34,11 @@ class QVBoxLayout;
 
 namespace kvx {
 
+class CharacterToolsUi;
 class ClickableLabel;
 class DisplayPanelsUi;
 class FontTextPanelUi;
+class ImagePanelsUi;
 class LedTouchPanelsUi;
 class PortProber;
 class TutorialWindow;
@@ -135,12 +137,6 @@ public:
 
     ReceiveMonitor *receiveMonitor() const { return m_monitor.get(); }
 
-    // The places the command panels fill: page `index` of the tab control `tab`
-    // ("SSTab1", "SSTab3", "SSTab4"; each page has a QVBoxLayout), and the three
-    // columns of the window body (0 left, 1 middle, 2 right).
-    QWidget *tabPage(const QString &tab, int index) const;
-    QVBoxLayout *column(int index) const { return m_columns[index]; }
-
 signals:
     // A model (or the revision-B box) was chosen: the encoder holds the new identity.
     // Emitted while ListUpdating is true, so refilled lists send nothing.
@@ -191,8 +187,10 @@ protected:
 
 private:
     void buildUi();
-    // Creates the command panels; each installs its controls into tabPage()/column().
-    void installPanels();
+    // Creates the command panels; each builds its frames for buildUi() to place.
+    void createPanels();
+    QVBoxLayout *buildPictures();
+    QWidget *buildDrawPage();
     QWidget *buildConnectionFrame();
     QWidget *buildModelFrame();
     QWidget *buildRecorderFrame();
@@ -246,6 +244,8 @@ private:
     FontTextPanelUi *m_fontText = nullptr;
     LedTouchPanelsUi *m_ledTouch = nullptr;
     DisplayPanelsUi *m_display = nullptr;
+    CharacterToolsUi *m_tools = nullptr;
+    ImagePanelsUi *m_imagePanels = nullptr;
 
     std::unique_ptr<ReceiveMonitor> m_monitor;
     QTimer m_toviTimer;
@@ -271,7 +271,6 @@ private:
     QTabWidget *m_tab1 = nullptr;
     QTabWidget *m_tab3 = nullptr;
     QTabWidget *m_tab4 = nullptr;
-    QVBoxLayout *m_columns[3] = {};
     QPushButton *m_hint = nullptr;
 };
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <utility>
 
@@ -38,6 +39,15 @@ inline QLineEdit *box(const QString &name, const QString &text)
 inline QGroupBox *frame(const QString &name, const QString &caption)
 {
     return named<QGroupBox>(name, caption);
+}
+
+// A page for a tab control: an empty widget whose QVBoxLayout the panel fills; the
+// main window's layout puts it into its tab control.
+inline QWidget *tabPage()
+{
+    auto *page = new QWidget;
+    new QVBoxLayout(page);
+    return page;
 }
 
 } // namespace kvx
