@@ -7,6 +7,7 @@ cd "$(dirname "$0")"
 source scripts/common.sh
 
 kvx_install_packages
+scripts/check_includes.sh
 if [ "${1:-}" = "--sanitize" ]; then
   dir=build-sanitize
   kvx_build "$dir" -DKVX_SANITIZE=ON

@@ -1,4 +1,4 @@
-#include "shell/ui/main_window.h"
+#include "app/program_windows.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -49,7 +49,7 @@ int main(int argc, char *argv[])
     // Secondary windows may be the only ones shown (the image list hides the main
     // window); the program ends when the main window shuts down.
     QApplication::setQuitOnLastWindowClosed(false);
-    kvx::MainWindow window;
-    window.startUp();
+    kvx::ProgramWindows windows;
+    windows.mainWindow().startUp();
     return app.exec();
 }

@@ -2,7 +2,10 @@
 
 #include "shell/command_log.h"
 
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 namespace kvx {
 
@@ -40,6 +43,9 @@ public:
     virtual void hideTutorial() = 0;
     // Saves the progress record and drops the window (main window shut-down).
     virtual void unloadTutorial() = 0;
+    // The window caption and the topics (number, enabled) of the series layout that
+    // the main window applied.
+    virtual void setSeriesLayout(const QString &caption, const QList<std::pair<int, bool>> &topics) = 0;
 };
 
 } // namespace kvx

@@ -148,7 +148,7 @@ Writer writer(const QString &name)
                 }};
     if (name == "enma.tmp")
         return {QStringLiteral("enma.tmp"), true, [](const QString &path, StartedWindow &s) {
-                    TutorialWindow *tutor = s.window.tutorWindow();
+                    TutorialWindow *tutor = s.program.tutorWindow();
                     tutor->setRecordPath(path);
                     tutor->showTutorial();
                     s.dialogs.shown.clear();

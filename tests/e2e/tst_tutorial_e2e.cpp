@@ -64,7 +64,7 @@ public:
     {
     }
 
-    TutorialWindow *tutor() { return main.tutorWindow(); }
+    TutorialWindow *tutor() { return s.program.tutorWindow(); }
     TutorialEngine &engine() { return tutor()->engine(); }
     QString shown() { return tutor()->findChild<QPlainTextEdit *>(QStringLiteral("toviText"))->toPlainText(); }
 
@@ -260,7 +260,7 @@ private slots:
     void captionsTheTutorialQuotes()
     {
         StartedWindow s;
-        s.window.tutorWindow(); // its own "Label1" and "Label2" must not be taken for the main window's
+        s.program.tutorWindow(); // its own "Label1" and "Label2" must not be taken for the main window's
         const FakeTutorialHost parts;
         for (auto it = parts.captions.cbegin(); it != parts.captions.cend(); ++it) {
             const QStringList key = it.key().split(QLatin1Char('#'));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/app_paths.h"
-#include "shell/ui/main_window.h"
+#include "app/program_windows.h"
 #include "support/pty_module.h"
 #include "support/scripted_dialogs.h"
 
@@ -26,7 +26,8 @@ struct StartedWindow
 {
     explicit StartedWindow(const QString &port = QStringLiteral("/dev/kvx-no-such-port"),
                            std::function<void(MainWindow &)> beforeStart = {}, bool keepFiles = false)
-        : window((keepFiles ? void() : forgetProgramFiles(), options()))
+        : program((keepFiles ? void() : forgetProgramFiles(), options()))
+        , window(program.mainWindow())
     {
         window.findChild<QComboBox *>(QStringLiteral("CommPortList"))->setCurrentText(port);
         if (beforeStart)
@@ -51,7 +52,8 @@ struct StartedWindow
     void click(const QString &name) { child<QAbstractButton>(name)->click(); }
 
     ScriptedDialogs dialogs;
-    MainWindow window;
+    ProgramWindows program;
+    MainWindow &window;
 };
 
 // A started window whose port is a pseudo-terminal standing in for the module.

@@ -4,7 +4,10 @@
 #include "image_list/image_texts.h"
 #include "image_list/ui/image_slot_view.h"
 #include "image_list/ui/list_export_window.h"
-#include "shell/ui/main_window.h"
+#include "link/vx5200.h"
+#include "shell/shell_state.h"
+#include "shell/ui/panel_host.h"
+#include "shell/user_dialogs.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -89,8 +92,8 @@ void showBar(QProgressBar *bar, const UsageBar &usage)
 
 } // namespace
 
-ImageListWindow::ImageListWindow(MainWindow &main)
-    : QMainWindow(&main, Qt::Window)
+ImageListWindow::ImageListWindow(PanelHost &main)
+    : QMainWindow(main.hostWindow(), Qt::Window)
     , m_main(main)
     , m_list(main.imageList())
     , m_editor(main.imageList(), main.dialogs(), [&main] { return main.state().UILanguage; }, this)
@@ -137,8 +140,8 @@ ImageListWindow::ImageListWindow(MainWindow &main)
             showUsage();
         }
     };
-    connect(&main, &MainWindow::seriesOptionChanged, this, follow);
-    connect(&main, &MainWindow::moduleChanged, this, follow);
+    connect(&main, &PanelHost::seriesOptionChanged, this, follow);
+    connect(&main, &PanelHost::moduleChanged, this, follow);
     showUsage();
 }
 
@@ -331,7 +334,7 @@ void ImageListWindow::showWindow()
     show();
     raise();
     activateWindow();
-    m_main.hide();
+    m_main.hostWindow()->hide();
 }
 
 // Every way out: the list file folder is remembered, the main window comes back and
@@ -340,7 +343,7 @@ void ImageListWindow::leave()
 {
     m_files.saveImgPathFile();
     hide();
-    m_main.show();
+    m_main.hostWindow()->show();
     m_list.refresh();
 }
 

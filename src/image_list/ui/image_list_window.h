@@ -23,7 +23,7 @@ namespace kvx {
 class ImageList;
 class ImageSlotView;
 class ListExportWindow;
-class MainWindow;
+class PanelHost;
 
 // The image-list window: a page of eight slots over the main window's image list,
 // the menus and toolbar of every list operation, and the memory use of the series.
@@ -34,7 +34,7 @@ class ImageListWindow : public QMainWindow, public ImageListSeam
 {
     Q_OBJECT
 public:
-    explicit ImageListWindow(MainWindow &main);
+    explicit ImageListWindow(PanelHost &main);
     ~ImageListWindow() override;
 
     // ImageListSeam
@@ -70,7 +70,7 @@ private:
     void showCaption();
     void leave();
 
-    MainWindow &m_main;
+    PanelHost &m_main;
     ImageList &m_list;
     DialogEntryEditor m_editor;
     ImageListFiles m_files;

@@ -4,7 +4,12 @@
 #include "image_list/image_texts.h"
 #include "image_list/text_io.h"
 #include "link/app_paths.h"
-#include "shell/ui/main_window.h"
+#include "link/link.h"
+#include "link/vx5200.h"
+#include "shell/connection.h"
+#include "shell/shell_state.h"
+#include "shell/ui/panel_host.h"
+#include "shell/user_dialogs.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -48,7 +53,7 @@ private:
 
 } // namespace
 
-ListExportWindow::ListExportWindow(MainWindow &main, ImageList &list, QWidget *parent)
+ListExportWindow::ListExportWindow(PanelHost &main, ImageList &list, QWidget *parent)
     : QDialog(parent), m_main(main), m_list(list)
 {
     setObjectName(QStringLiteral("frmListExport"));

@@ -14,7 +14,7 @@ class QPushButton;
 namespace kvx {
 
 class ImageList;
-class MainWindow;
+class PanelHost;
 
 // The export window: the bytes each memory area of the image list uses, the areas
 // to export (an area can be ticked when its images fit it and the series has it),
@@ -24,7 +24,7 @@ class ListExportWindow : public QDialog
 {
     Q_OBJECT
 public:
-    ListExportWindow(MainWindow &main, ImageList &list, QWidget *parent = nullptr);
+    ListExportWindow(PanelHost &main, ImageList &list, QWidget *parent = nullptr);
 
     // What each showing does first: captions, enabled areas, all of them ticked.
     // False (after its message) when the list is empty: the window does not show.
@@ -47,7 +47,7 @@ private:
     void enableButtons(bool on);
     QString language() const;
 
-    MainWindow &m_main;
+    PanelHost &m_main;
     ImageList &m_list;
     QString m_exportFile; // where the save dialog starts after its first use
     QCheckBox *m_ram = nullptr;

@@ -1,9 +1,14 @@
 #include "macro_editor/ui/edit_form.h"
 
 #include "macro_editor/edit_form_texts.h"
+#include "link/link.h"
+#include "link/receive_monitor.h"
+#include "link/vx5200.h"
 #include "macro_editor/macro_upload.h"
 #include "macro_editor/ui/progress_dialog.h"
-#include "shell/ui/main_window.h"
+#include "shell/shell_state.h"
+#include "shell/ui/panel_host.h"
+#include "shell/user_dialogs.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -100,19 +105,19 @@ int twipsToPixels(const QWidget *w, int twips, bool horizontal)
 
 } // namespace
 
-EditForm::EditForm(MainWindow &mainWindow)
-    : QMainWindow(&mainWindow, Qt::Window)
-    , m_main(mainWindow)
-    , m_files(mainWindow.dialogs())
+EditForm::EditForm(PanelHost &host)
+    : QMainWindow(host.hostWindow(), Qt::Window)
+    , m_main(host)
+    , m_files(host.dialogs())
 {
     setObjectName(QStringLiteral("EditForm"));
     // Closing the editor never ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
     buildUi();
     Form_Load();
-    connect(&m_main, &MainWindow::receivedDataPanelNeeded, this, [this] { showSerialOut(true); });
-    connect(&m_main, &MainWindow::receivedDataChanged, this, &EditForm::receivedDataChanged);
-    connect(&m_main, &MainWindow::languageChanged, this, &EditForm::Form_Load);
+    connect(&m_main, &PanelHost::receivedDataPanelNeeded, this, [this] { showSerialOut(true); });
+    connect(&m_main, &PanelHost::receivedDataChanged, this, &EditForm::receivedDataChanged);
+    connect(&m_main, &PanelHost::languageChanged, this, &EditForm::Form_Load);
 }
 
 EditForm::~EditForm() = default;
@@ -398,7 +403,7 @@ void EditForm::ClearCommandButton_Click()
 void EditForm::Macro_Click()
 {
     ProgressDialog progress(japanese(), this);
-    const auto *revisionB = m_main.findChild<QCheckBox *>(QStringLiteral("Chk_B"));
+    const auto *revisionB = m_main.hostWindow()->findChild<QCheckBox *>(QStringLiteral("Chk_B"));
     MacroUpload upload(m_main.encoder(), m_main.dialogs(), &progress);
     upload.run(editorText(), revisionB && revisionB->isChecked(), japanese());
 }

@@ -17,7 +17,7 @@ class QPushButton;
 
 namespace kvx {
 
-class MainWindow;
+class PanelHost;
 
 // The command macro editor: the macro text with its step, play, pause, stop and
 // clear buttons, its file menu (open, save, macro upload, close) and the box that
@@ -31,7 +31,7 @@ class EditForm : public QMainWindow, public MacroEditorSeam
 {
     Q_OBJECT
 public:
-    explicit EditForm(MainWindow &mainWindow);
+    explicit EditForm(PanelHost &host);
     ~EditForm() override;
 
     // MacroEditorSeam
@@ -73,7 +73,7 @@ private:
     void receivedDataChanged(const QString &text);
     void hideEditor();
 
-    MainWindow &m_main;
+    PanelHost &m_main;
     MacroFileOperations m_files;
     // The step's own encoder: it only sends, and is made on the first step.
     std::unique_ptr<VX5200> m_stepEncoder;

@@ -3,7 +3,7 @@
 
 #include "link/app_paths.h"
 #include "panels/memory_images.h"
-#include "shell/ui/main_window.h"
+#include "shell/ui/panel_host.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -19,10 +19,10 @@
 
 namespace kvx {
 
-BitmapFilesPanelUi::BitmapFilesPanelUi(MainWindow &window)
-    : QObject(&window)
-    , m_window(window)
-    , m_logic(window.panelContext())
+BitmapFilesPanelUi::BitmapFilesPanelUi(PanelHost &host)
+    : QObject(host.hostWindow())
+    , m_host(host)
+    , m_logic(host.panelContext())
 {
     setObjectName(QStringLiteral("BitmapFilesPanelUi"));
     auto *frame = new QGroupBox(QStringLiteral("BMP File"));
@@ -76,7 +76,7 @@ BitmapFilesPanelUi::BitmapFilesPanelUi(MainWindow &window)
         const QSignalBlocker block(m_drive);
         m_drive->addItems(bmpRootFolders());
     }
-    m_logic.folderChanged = [this](const QString &folder) { m_window.setBitmapFolder(folder); };
+    m_logic.folderChanged = [this](const QString &folder) { m_host.setBitmapFolder(folder); };
     m_logic.runningChanged = [this](bool running) { m_draw->setEnabled(!running); };
 
     connect(m_drive, &QComboBox::activated, this, &BitmapFilesPanelUi::Drive1_Change);
@@ -89,11 +89,11 @@ BitmapFilesPanelUi::BitmapFilesPanelUi(MainWindow &window)
     connect(byDot, &QPushButton::clicked, this, [this] { m_logic.CmdDrawFileByDot_Click(); });
 
     // The folder kept in Config.dat, or the program's folder when it is gone.
-    connect(&window, &MainWindow::settingsRestored, this, [this] {
-        if (!showFolder(m_window.bitmapFolder()))
+    connect(&host, &PanelHost::settingsRestored, this, [this] {
+        if (!showFolder(m_host.bitmapFolder()))
             showFolder(programFolder());
     });
-    if (!showFolder(window.bitmapFolder()))
+    if (!showFolder(host.bitmapFolder()))
         showFolder(programFolder());
 }
 
@@ -186,7 +186,7 @@ void BitmapFilesPanelUi::BmpDrawButton_Click()
                 return i;
         return -1;
     }();
-    const int speed = m_window.controlValue(QStringLiteral("WindowScrollSlider"));
+    const int speed = m_host.controlValue(QStringLiteral("WindowScrollSlider"));
     m_logic.BmpDrawButton_Click(m_path->text(), action, speed);
     if (m_logic.lastPlan().actionForced)
         chooseAction(0);

@@ -12,7 +12,7 @@ class QRadioButton;
 
 namespace kvx {
 
-class MainWindow;
+class PanelHost;
 
 // The "File Image" page of SSTab1: a folder browser for bitmap files, the path box,
 // the draw button and the screen action that brings the picture in.
@@ -20,7 +20,7 @@ class BitmapFilesPanelUi : public QObject
 {
     Q_OBJECT
 public:
-    explicit BitmapFilesPanelUi(MainWindow &window);
+    explicit BitmapFilesPanelUi(PanelHost &host);
 
     // Shows `folder` in the lists (the working folder follows); false when it is no
     // readable folder.
@@ -41,7 +41,7 @@ private:
     void setPathBox(const QString &path);
     void chooseAction(int index);
 
-    MainWindow &m_window;
+    PanelHost &m_host;
     BitmapFilesPanel m_logic;
     QWidget *m_frame = nullptr;
     QComboBox *m_drive = nullptr;

@@ -1,6 +1,7 @@
 #include "panels/ui/character_tools_ui.h"
 
-#include "shell/ui/main_window.h"
+#include "shell/ui/panel_host.h"
+#include "link/link.h"
 
 #include <QAbstractSlider>
 #include <QApplication>
@@ -63,20 +64,21 @@ void ProgressWindow::end()
     m_dialog = nullptr;
 }
 
-CharacterToolsUi::CharacterToolsUi(MainWindow &window)
-    : QObject(&window)
-    , m_window(window)
-    , m_download(window.panelContext())
-    , m_init(window.panelContext(), [&window] { window.requestControlReset(); })
-    , m_progress(&window)
-    , m_userFont(window.panelContext(), [this] { InitializeCommandButton_Click(); }, &m_progress)
+CharacterToolsUi::CharacterToolsUi(PanelHost &host)
+    : QObject(host.hostWindow())
+    , m_host(host)
+    , m_download(host.panelContext())
+    , m_init(host.panelContext(), [&host] { host.requestControlReset(); })
+    , m_progress(host.hostWindow())
+    , m_userFont(host.panelContext(), [this] { InitializeCommandButton_Click(); }, &m_progress)
     , m_test(
-          window.panelContext(),
-          [&window] {
-              const auto *slider = window.findChild<QAbstractSlider *>(QStringLiteral("WindowScrollSlider"));
+          host.panelContext(),
+          [&host] {
+              const auto *slider =
+                  host.hostWindow()->findChild<QAbstractSlider *>(QStringLiteral("WindowScrollSlider"));
               return slider ? slider->value() : 1;
           },
-          [&window] { return window.link().isSending(); })
+          [&host] { return host.link().isSending(); })
 {
     // ---- download-character editor ----
     auto *frame = new QGroupBox(QStringLiteral("ASCII Font Download(upto 16)"));

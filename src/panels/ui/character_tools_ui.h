@@ -18,7 +18,7 @@ class QRadioButton;
 
 namespace kvx {
 
-class MainWindow;
+class PanelHost;
 
 // A modal progress window over the main window while a user font is sent.
 class ProgressWindow : public LoadProgress
@@ -44,7 +44,7 @@ class CharacterToolsUi : public QObject
 {
     Q_OBJECT
 public:
-    explicit CharacterToolsUi(MainWindow &window);
+    explicit CharacterToolsUi(PanelHost &host);
 
     DownloadCharacterPanel &downloadPanel() { return m_download; }
     CharacterSetTest &characterSetTest() { return m_test; }
@@ -71,7 +71,7 @@ private:
     void showSize();
     void showTest();
 
-    MainWindow &m_window;
+    PanelHost &m_host;
     DownloadCharacterPanel m_download;
     ModuleInitializer m_init;
     ProgressWindow m_progress;

@@ -6,7 +6,7 @@
 #include "shell/panel_context.h"
 #include "shell/shell_state.h"
 #include "shell/ui/clickable_label.h"
-#include "shell/ui/main_window.h"
+#include "shell/ui/panel_host.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -87,13 +87,13 @@ void WindowLayoutView::paintEvent(QPaintEvent *)
 
 // ---------------------------------------------------------------- building
 
-DisplayPanelsUi::DisplayPanelsUi(MainWindow &window)
-    : QObject(&window)
-    , m_window(window)
-    , m_windows(window.panelContext())
-    , m_modes(window.panelContext(), m_windows)
-    , m_actions(window.panelContext())
-    , m_power(window.panelContext())
+DisplayPanelsUi::DisplayPanelsUi(PanelHost &host)
+    : QObject(host.hostWindow())
+    , m_host(host)
+    , m_windows(host.panelContext())
+    , m_modes(host.panelContext(), m_windows)
+    , m_actions(host.panelContext())
+    , m_power(host.panelContext())
 {
     setObjectName(QStringLiteral("DisplayPanelsUi"));
     m_frames = {buildScreenActions(), buildUserWindows(), buildWindowModes(), buildDrawModes(),
@@ -182,7 +182,7 @@ QWidget *DisplayPanelsUi::buildUserWindows()
     auto *layoutFrame = frame(QStringLiteral("WindowLayoutFrame"), QStringLiteral("Window Layout"));
     auto *layoutBox = new QVBoxLayout(layoutFrame);
     layoutBox->setContentsMargins(2, 2, 2, 2);
-    m_preview = new WindowLayoutView(m_window.encoder(), m_windows);
+    m_preview = new WindowLayoutView(m_host.encoder(), m_windows);
     layoutBox->addWidget(m_preview);
     right->addWidget(layoutFrame, 1);
     outer->addLayout(right, 1);
@@ -431,7 +431,7 @@ void DisplayPanelsUi::openUserWin(int index)
         return;
     // Created on first use, in the interface language of that moment.
     if (!m_dialog) {
-        m_dialog = new UserWinDialog(m_window.state(), &m_window);
+        m_dialog = new UserWinDialog(m_host.state(), m_host.hostWindow());
         m_dialog->setWindowFlag(Qt::Tool);
         connect(m_dialog, &UserWinDialog::okClicked, this, [this](int i, const UserWindowBoxes &values) {
             m_windows.UserWin_OK(i, values);
@@ -495,7 +495,7 @@ void DisplayPanelsUi::setPowerOffTimer()
 {
     const QSignalBlocker block(m_offTimer);
     m_offTimer->clear();
-    m_offTimer->addItems(PowerPanel::powerOffTimerItems(m_window.state().japanese()));
+    m_offTimer->addItems(PowerPanel::powerOffTimerItems(m_host.state().japanese()));
     m_offTimer->setCurrentIndex(0);
 }
 

@@ -20,7 +20,7 @@ class QSlider;
 
 namespace kvx {
 
-class MainWindow;
+class PanelHost;
 class UserWinDialog;
 class VX5200;
 
@@ -46,7 +46,7 @@ class DisplayPanelsUi : public QObject
 {
     Q_OBJECT
 public:
-    explicit DisplayPanelsUi(MainWindow &window);
+    explicit DisplayPanelsUi(PanelHost &host);
     ~DisplayPanelsUi() override;
 
     // Redraws the user-window preview (after a change of model).
@@ -92,7 +92,7 @@ private:
     void showPower();
     void setWindowScrollSlider(int value);
 
-    MainWindow &m_window;
+    PanelHost &m_host;
     UserWindowsPanel m_windows;
     WindowModesPanel m_modes;
     ScreenActionsPanel m_actions;

@@ -2,7 +2,9 @@
 #include "shell/ui/named_widgets.h"
 
 #include "shell/series_layout.h"
-#include "shell/ui/main_window.h"
+#include "link/vx5200.h"
+#include "shell/shell_state.h"
+#include "shell/ui/panel_host.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -67,11 +69,11 @@ QStringList familiesForCharset(int charset)
 
 } // namespace
 
-FontTextPanelUi::FontTextPanelUi(MainWindow &window)
-    : QObject(&window)
-    , m_window(window)
-    , m_font(window.panelContext())
-    , m_text(window.panelContext())
+FontTextPanelUi::FontTextPanelUi(PanelHost &host)
+    : QObject(host.hostWindow())
+    , m_host(host)
+    , m_font(host.panelContext())
+    , m_text(host.panelContext())
 {
     setObjectName(QStringLiteral("FontTextPanelUi"));
     m_frames = {buildTextEntryPage(), buildDotTextPage(), buildAsianPage(), buildFontFrame()};
@@ -81,7 +83,7 @@ FontTextPanelUi::FontTextPanelUi(MainWindow &window)
     fill(m_size, ListFill{fontSizeItems(series, 32), 0});
     fill(m_magnification, FillMagnificationList(series, 32, QStringLiteral("X1 Y1")));
     fill(m_codeTable, ListFill{codeTableItems(false), 0});
-    SetupAsianFontList(QStringLiteral("5200"), window.state().UILanguage);
+    SetupAsianFontList(QStringLiteral("5200"), host.state().UILanguage);
 }
 
 // ---------------------------------------------------------------- building
@@ -296,7 +298,7 @@ void FontTextPanelUi::Combo1_Click()
 
 void FontTextPanelUi::SetupAsianFontList()
 {
-    SetupAsianFontList(m_window.encoder().moduleSeri(), m_window.state().UILanguage);
+    SetupAsianFontList(m_host.encoder().moduleSeri(), m_host.state().UILanguage);
 }
 
 void FontTextPanelUi::SetupAsianFontList(const QString &moduleSeri, const QString &uiLanguage)

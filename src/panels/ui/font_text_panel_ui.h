@@ -18,7 +18,7 @@ class QTextEdit;
 
 namespace kvx {
 
-class MainWindow;
+class PanelHost;
 
 // The font settings frame (DeviceContextFrame) below the text tabs, and the three
 // text tabs of SSTab4: typed text, rich text at a dot position, and the Asian font.
@@ -27,7 +27,7 @@ class FontTextPanelUi : public QObject
 {
     Q_OBJECT
 public:
-    explicit FontTextPanelUi(MainWindow &window);
+    explicit FontTextPanelUi(PanelHost &host);
 
     // The text property that marks a character of RichTextBox1 as reversed.
     static constexpr int ReverseMarkProperty = 0x100000 + 1; // QTextFormat::UserProperty + 1
@@ -67,7 +67,7 @@ private:
     void setReverseMark(bool reversed);
     QString textBoxText() const;
 
-    MainWindow &m_window;
+    PanelHost &m_host;
     FontPanel m_font;
     TextPanel m_text;
     Frames m_frames{};

@@ -1,14 +1,16 @@
 #include "panels/ui/image_panels_ui.h"
 
-#include "shell/ui/main_window.h"
+#include "shell/ui/panel_host.h"
+
+#include <QWidget>
 
 namespace kvx {
 
-ImagePanelsUi::ImagePanelsUi(MainWindow &window)
-    : QObject(&window)
-    , bitmapFiles(new BitmapFilesPanelUi(window))
-    , memoryImages(new MemoryImagesPanelUi(window))
-    , testPatterns(new TestPatternPanelUi(window))
+ImagePanelsUi::ImagePanelsUi(PanelHost &host)
+    : QObject(host.hostWindow())
+    , bitmapFiles(new BitmapFilesPanelUi(host))
+    , memoryImages(new MemoryImagesPanelUi(host))
+    , testPatterns(new TestPatternPanelUi(host))
 {
     setObjectName(QStringLiteral("ImagePanelsUi"));
 }

@@ -8,7 +8,7 @@
 
 namespace kvx {
 
-class MainWindow;
+class PanelHost;
 
 // The three pages of SSTab1 that draw pictures: bitmap files, memory images and test
 // patterns.
@@ -16,7 +16,7 @@ class ImagePanelsUi : public QObject
 {
     Q_OBJECT
 public:
-    explicit ImagePanelsUi(MainWindow &window);
+    explicit ImagePanelsUi(PanelHost &host);
 
     void resetControls();
 

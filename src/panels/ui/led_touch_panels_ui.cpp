@@ -3,7 +3,8 @@
 
 #include "link/vx5200.h"
 #include "panels/ui/touch_para_window.h"
-#include "shell/ui/main_window.h"
+#include "shell/shell_state.h"
+#include "shell/ui/panel_host.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -51,20 +52,20 @@ const char *const ColourSuffix[3] = {" R", " G", " B"};
 
 } // namespace
 
-LedTouchPanelsUi::LedTouchPanelsUi(MainWindow &window)
-    : QObject(&window)
-    , m_window(window)
-    , m_led(window.panelContext())
-    , m_touch(window.panelContext())
+LedTouchPanelsUi::LedTouchPanelsUi(PanelHost &host)
+    : QObject(host.hostWindow())
+    , m_host(host)
+    , m_led(host.panelContext())
+    , m_touch(host.panelContext())
 {
     setObjectName(QStringLiteral("LedTouchPanels"));
     m_frames = {buildBackLightPage(), buildAnimationPage(), buildTouchPage()};
 
     // Created now, hidden, so that it is there for every language change.
-    m_touchPara = new TouchParaWindow(window.panelContext(), &window);
+    m_touchPara = new TouchParaWindow(host.panelContext(), host.hostWindow());
     m_touchPara->hide();
 
-    connect(&window, &MainWindow::touchTextAppended, this, &LedTouchPanelsUi::appendTouchText);
+    connect(&host, &PanelHost::touchTextAppended, this, &LedTouchPanelsUi::appendTouchText);
 }
 
 // ---------------------------------------------------------------- building
@@ -226,7 +227,7 @@ QWidget *LedTouchPanelsUi::buildTouchPage()
     m_switches->setObjectName(QStringLiteral("ComboTSW_0"));
     m_modes = new QComboBox;
     m_modes->setObjectName(QStringLiteral("ComboTSW_1"));
-    m_modes->addItems(autoTransmitItems(m_window.state().japanese()));
+    m_modes->addItems(autoTransmitItems(m_host.state().japanese()));
     m_modes->setCurrentIndex(0);
     fillSwitchList();
 
@@ -246,7 +247,7 @@ QWidget *LedTouchPanelsUi::buildTouchPage()
     grid->addWidget(automatic, 2, 0, 1, 2);
     grid->addWidget(m_touchButtons[4], 3, 0);
 
-    m_note = new QLineEdit(touchNoteInitial(m_window.state().japanese()));
+    m_note = new QLineEdit(touchNoteInitial(m_host.state().japanese()));
     m_note->setObjectName(QStringLiteral("lblTouch"));
     m_note->setReadOnly(true);
     grid->addWidget(m_note, 4, 0, 1, 2);
@@ -270,7 +271,7 @@ QWidget *LedTouchPanelsUi::buildTouchPage()
 
 void LedTouchPanelsUi::fillSwitchList()
 {
-    const ListFill switches = FillSwitchList(m_switches->currentIndex(), m_window.encoder().NumberOfSW());
+    const ListFill switches = FillSwitchList(m_switches->currentIndex(), m_host.encoder().NumberOfSW());
     const QSignalBlocker block(m_switches);
     m_switches->clear();
     m_switches->addItems(switches.items);
@@ -283,7 +284,7 @@ void LedTouchPanelsUi::languageChanged()
     {
         const QSignalBlocker block(m_modes);
         m_modes->clear();
-        m_modes->addItems(autoTransmitItems(m_window.state().japanese()));
+        m_modes->addItems(autoTransmitItems(m_host.state().japanese()));
     }
     // Choosing the item again counts as a choice of the list.
     m_modes->setCurrentIndex(remembered);
@@ -369,7 +370,7 @@ void LedTouchPanelsUi::CmdBL_Click(int index)
 
 void LedTouchPanelsUi::UpdateTouchControls()
 {
-    const std::optional<TouchControls> c = updateTouchControls(m_modes->currentIndex(), m_window.state().japanese());
+    const std::optional<TouchControls> c = updateTouchControls(m_modes->currentIndex(), m_host.state().japanese());
     if (!c)
         return;
     for (int i = 0; i < 3; ++i)
@@ -394,7 +395,7 @@ void LedTouchPanelsUi::cmdTouch_Click(int index)
         return;
     UpdateTouchControls();
     if (index == 3)
-        m_note->setText(touchNoteCancelled(m_window.state().japanese()));
+        m_note->setText(touchNoteCancelled(m_host.state().japanese()));
     else
         m_answers->setPlainText(QStringLiteral(">"));
 }

@@ -19,7 +19,7 @@ class QWidget;
 
 namespace kvx {
 
-class MainWindow;
+class PanelHost;
 class TouchParaWindow;
 
 // The widgets of the LEDs and backlight panel (tabs "Back Light" and "LED Animation")
@@ -29,7 +29,7 @@ class LedTouchPanelsUi : public QObject
 {
     Q_OBJECT
 public:
-    explicit LedTouchPanelsUi(MainWindow &window);
+    explicit LedTouchPanelsUi(PanelHost &host);
 
     // Refills the switch list ComboTSW(0) for the encoder's module (FillSwitchList);
     // nothing is sent. The series layouts set the rest of the panel for a model.
@@ -70,7 +70,7 @@ private:
     LedColourOption colourOption() const;
     QList<QWidget *> ledSendControls() const;
 
-    MainWindow &m_window;
+    PanelHost &m_host;
     LedBacklightPanel m_led;
     TouchSwitchPanel m_touch;
     TouchParaWindow *m_touchPara = nullptr;

@@ -2,7 +2,9 @@
 #include "shell/ui/named_widgets.h"
 
 #include "shell/model_series.h"
-#include "shell/ui/main_window.h"
+#include "image_list/image_list.h"
+#include "link/vx5200.h"
+#include "shell/ui/panel_host.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -18,10 +20,10 @@
 
 namespace kvx {
 
-MemoryImagesPanelUi::MemoryImagesPanelUi(MainWindow &window)
-    : QObject(&window)
-    , m_window(window)
-    , m_logic(window.panelContext(), window.imageList())
+MemoryImagesPanelUi::MemoryImagesPanelUi(PanelHost &host)
+    : QObject(host.hostWindow())
+    , m_host(host)
+    , m_logic(host.panelContext(), host.imageList())
 {
     setObjectName(QStringLiteral("MemoryImagesPanelUi"));
     auto *frame = new QGroupBox(QStringLiteral("Memory Image"));
@@ -97,21 +99,21 @@ MemoryImagesPanelUi::MemoryImagesPanelUi(MainWindow &window)
     connect(m_text[2], &QLineEdit::textChanged, this, &MemoryImagesPanelUi::recomputeOffset);
     connect(offsetClear, &QPushButton::clicked, this, &MemoryImagesPanelUi::CmdOffsetClear_Click);
     connect(m_draw, &QPushButton::clicked, this, &MemoryImagesPanelUi::CmdIndicate_Click);
-    connect(m_edit, &QPushButton::clicked, &window, &MainWindow::showImageListWindow);
-    connect(yGroup, &QButtonGroup::idClicked, &window, &MainWindow::OpYByte_Click);
+    connect(m_edit, &QPushButton::clicked, &host, &PanelHost::showImageListWindow);
+    connect(yGroup, &QButtonGroup::idClicked, &host, &PanelHost::OpYByte_Click);
 
-    connect(&window.imageList(), &ImageList::changed, this, &MemoryImagesPanelUi::rebuildImageNames);
-    connect(&window, &MainWindow::seriesOptionChanged, this, &MemoryImagesPanelUi::applySeriesOption);
-    connect(&window, &MainWindow::yUnitChanged, this, &MemoryImagesPanelUi::applyYUnit);
+    connect(&host.imageList(), &ImageList::changed, this, &MemoryImagesPanelUi::rebuildImageNames);
+    connect(&host, &PanelHost::seriesOptionChanged, this, &MemoryImagesPanelUi::applySeriesOption);
+    connect(&host, &PanelHost::yUnitChanged, this, &MemoryImagesPanelUi::applyYUnit);
 
-    applySeriesOption(window.seriesOption());
+    applySeriesOption(host.seriesOption());
     rebuildImageNames();
 }
 
 void MemoryImagesPanelUi::rebuildImageNames()
 {
     const QString chosen = m_names->currentIndex() >= 0 ? m_names->currentText() : QString();
-    const QStringList items = m_window.imageList().comboItems();
+    const QStringList items = m_host.imageList().comboItems();
     {
         const QSignalBlocker block(m_names);
         m_names->clear();
@@ -127,7 +129,7 @@ void MemoryImagesPanelUi::rebuildImageNames()
 
 void MemoryImagesPanelUi::CmbImageName_Click(int index)
 {
-    const auto view = m_logic.CmbImageName_Click(index, m_window.encoder().moduleDotY());
+    const auto view = m_logic.CmbImageName_Click(index, m_host.encoder().moduleDotY());
     if (view) {
         m_size->setText(view->label48);
         m_text[4]->setText(view->text4);

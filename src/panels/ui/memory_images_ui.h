@@ -13,7 +13,7 @@ class QRadioButton;
 
 namespace kvx {
 
-class MainWindow;
+class PanelHost;
 
 // The "Memory" page of SSTab1: draws an image stored in the module, chosen from the
 // image list.
@@ -21,7 +21,7 @@ class MemoryImagesPanelUi : public QObject
 {
     Q_OBJECT
 public:
-    explicit MemoryImagesPanelUi(MainWindow &window);
+    explicit MemoryImagesPanelUi(PanelHost &host);
 
     // Rebuilds CmbImageName from the image list (item i = entry i), keeping the chosen
     // image when the list still holds it, else choosing the first.
@@ -42,7 +42,7 @@ private:
     void CmdIndicate_Click();
     void updateDrawButton();
 
-    MainWindow &m_window;
+    PanelHost &m_host;
     MemoryImagesPanel m_logic;
     int m_seriesOption = 0;
     QWidget *m_frame = nullptr;

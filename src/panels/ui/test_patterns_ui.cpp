@@ -1,7 +1,8 @@
 #include "panels/ui/test_patterns_ui.h"
 #include "shell/ui/named_widgets.h"
 
-#include "shell/ui/main_window.h"
+#include "shell/ui/panel_host.h"
+#include "link/vx5200.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -12,10 +13,10 @@
 
 namespace kvx {
 
-TestPatternPanelUi::TestPatternPanelUi(MainWindow &window)
-    : QObject(&window)
-    , m_window(window)
-    , m_logic(window.panelContext())
+TestPatternPanelUi::TestPatternPanelUi(PanelHost &host)
+    : QObject(host.hostWindow())
+    , m_host(host)
+    , m_logic(host.panelContext())
 {
     setObjectName(QStringLiteral("TestPatternPanelUi"));
     auto *outer = new QGroupBox(QStringLiteral("Test Pattern"));
@@ -66,7 +67,7 @@ TestPatternPanelUi::TestPatternPanelUi(MainWindow &window)
 
 void TestPatternPanelUi::applyModuleSize()
 {
-    const VX5200 &e = m_window.encoder();
+    const VX5200 &e = m_host.encoder();
     m_x->setText(QString::number(e.moduleDotX()));
     m_y->setText(QString::number(e.moduleDotY() / 8));
 }

@@ -8,14 +8,14 @@ class QLineEdit;
 
 namespace kvx {
 
-class MainWindow;
+class PanelHost;
 
 // The "Test" page of SSTab1: the size boxes and the test-pattern buttons.
 class TestPatternPanelUi : public QObject
 {
     Q_OBJECT
 public:
-    explicit TestPatternPanelUi(MainWindow &window);
+    explicit TestPatternPanelUi(PanelHost &host);
 
     // The size boxes show the whole module: its dot width and its height in bytes.
     void applyModuleSize();
@@ -26,7 +26,7 @@ public:
     QWidget *frame() const { return m_frame; }
 
 private:
-    MainWindow &m_window;
+    PanelHost &m_host;
     TestPatternPanel m_logic;
     QLineEdit *m_x = nullptr;
     QLineEdit *m_y = nullptr;

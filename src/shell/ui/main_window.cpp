@@ -1,14 +1,12 @@
 #include "shell/ui/main_window.h"
 #include "shell/ui/named_widgets.h"
 
-#include "image_list/ui/image_list_window.h"
 #include "link/app_paths.h"
 #include "link/qt_serial_port.h"
 #include "link/serial_port_io.h"
 #include "panels/ui/display_panels_ui.h"
 #include "panels/ui/font_text_panel_ui.h"
 #include "panels/ui/led_touch_panels_ui.h"
-#include "macro_editor/ui/edit_form.h"
 #include "panels/ui/character_tools_ui.h"
 #include "panels/ui/image_panels_ui.h"
 #include "shell/model_list.h"
@@ -21,7 +19,6 @@
 #include "shell/ui/clickable_label.h"
 #include "shell/ui/comm_scan.h"
 #include "shell/ui/splash_dialog.h"
-#include "tutorial/ui/tutorial_window.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -93,17 +90,29 @@ QVBoxLayout *column(QHBoxLayout *body)
     return c;
 }
 
-// The main window's own tutorial window behind the tutorial seam.
-class OwnTutorial : public TutorialSeam
+// The main window as the panels and the other windows see it.
+class MainWindowHost final : public PanelHost
 {
 public:
-    explicit OwnTutorial(MainWindow &window)
+    explicit MainWindowHost(MainWindow &window)
         : m_window(window)
     {
     }
-    void showTutorial() override { m_window.tutorWindow()->showTutorial(); }
-    void hideTutorial() override { m_window.tutorWindow()->hide(); }
-    void unloadTutorial() override { m_window.tutorWindow()->unloadTutorial(); }
+    QWidget *hostWindow() override { return &m_window; }
+    PanelContext &panelContext() override { return m_window.panelContext(); }
+    Link &link() override { return m_window.link(); }
+    Connection &connection() override { return m_window.connection(); }
+    ReceiveMonitor *receiveMonitor() const override { return m_window.receiveMonitor(); }
+    ImageList &imageList() override { return m_window.imageList(); }
+    int seriesOption() const override { return m_window.seriesOption(); }
+    QString bitmapFolder() const override { return m_window.bitmapFolder(); }
+    void setBitmapFolder(const QString &folder) override { m_window.setBitmapFolder(folder); }
+    int controlValue(const QString &name) const override { return m_window.controlValue(name); }
+    void PlayCommandButton_Click() override { m_window.PlayCommandButton_Click(); }
+    void PauseCommandButton_Click() override { m_window.PauseCommandButton_Click(); }
+    void StopCommandButton_Click() override { m_window.StopCommandButton_Click(); }
+    void OpYByte_Click(int index) override { m_window.OpYByte_Click(index); }
+    void showImageListWindow() override { m_window.showImageListWindow(); }
 
 private:
     MainWindow &m_window;
@@ -117,7 +126,8 @@ MainWindow::MainWindow()
 }
 
 MainWindow::MainWindow(Options options)
-    : m_dialogs(options.dialogs ? options.dialogs : &m_qtDialogs)
+    : m_host(std::make_unique<MainWindowHost>(*this))
+    , m_dialogs(options.dialogs ? options.dialogs : &m_qtDialogs)
     , m_encoder(&m_link, m_dialogs)
     , m_log(m_state)
     , m_usb(chooseTransport(options.usbTransport, m_ownTransport), *m_dialogs)
@@ -139,9 +149,9 @@ MainWindow::MainWindow(Options options)
     m_link.setUsbLink(&m_usb);
     m_log.attachLink(&m_link);
     m_connection.setUsb(&m_usb);
-    connect(this, &MainWindow::seriesOptionChanged, &m_images, &ImageList::setSeriesOption);
-    connect(this, &MainWindow::moduleChanged, this, [this] { m_images.setModuleSeri(m_encoder.moduleSeri()); });
-    connect(this, &MainWindow::settingsRestored, this, [this] {
+    connect(m_host.get(), &PanelHost::seriesOptionChanged, &m_images, &ImageList::setSeriesOption);
+    connect(m_host.get(), &PanelHost::moduleChanged, this, [this] { m_images.setModuleSeri(m_encoder.moduleSeri()); });
+    connect(m_host.get(), &PanelHost::settingsRestored, this, [this] {
         m_images.setLanguage(m_state.UILanguage);
         m_images.setWorkFolder(m_state.WorkFolder);
     });
@@ -151,13 +161,11 @@ MainWindow::MainWindow(Options options)
         scan.exec();
         return scan.SelectedPort();
     });
-    connect(this, &MainWindow::languageChanged, this, [this] {
+    connect(m_host.get(), &PanelHost::languageChanged, this, [this] {
         m_images.setLanguage(m_state.UILanguage);
         if (m_monitor)
             m_monitor->setLanguage(m_state.UILanguage);
     });
-    m_ownTutorial = std::make_unique<OwnTutorial>(*this);
-    m_tutorial = m_ownTutorial.get();
 
     m_toviTimer.setObjectName(QStringLiteral("toviTimer"));
     m_toviTimer.setInterval(5000);
@@ -177,15 +185,6 @@ MainWindow::MainWindow(Options options)
 }
 
 MainWindow::~MainWindow() = default;
-
-TutorialWindow *MainWindow::tutorWindow()
-{
-    if (!m_tutorWindow) {
-        m_tutorWindow = std::make_unique<TutorialWindow>(this, m_dialogs, this);
-        connect(this, &MainWindow::languageChanged, m_tutorWindow.get(), &TutorialWindow::retranslate);
-    }
-    return m_tutorWindow.get();
-}
 
 void MainWindow::setMacroEditor(MacroEditorSeam *editor)
 {
@@ -279,17 +278,15 @@ void MainWindow::createPanels()
 {
     // The panels' per-series state is set by the series layouts (ApplyModuleIdentity,
     // EnableRevisionBFeatures), which the model choice runs.
-    m_fontText = new FontTextPanelUi(*this);
-    connect(this, &MainWindow::resetControlsRequested, m_fontText, &FontTextPanelUi::resetControls);
-    m_ledTouch = new LedTouchPanelsUi(*this);
-    connect(this, &MainWindow::resetControlsRequested, m_ledTouch, &LedTouchPanelsUi::resetControls);
-    m_display = new DisplayPanelsUi(*this);
-    connect(this, &MainWindow::resetControlsRequested, m_display, &DisplayPanelsUi::resetControls);
-    setMacroEditor(new EditForm(*this));
-    m_tools = new CharacterToolsUi(*this);
-    m_imagePanels = new ImagePanelsUi(*this);
-    connect(this, &MainWindow::resetControlsRequested, m_imagePanels, &ImagePanelsUi::resetControls);
-    setImageList(new ImageListWindow(*this));
+    m_fontText = new FontTextPanelUi(*m_host);
+    connect(m_host.get(), &PanelHost::resetControlsRequested, m_fontText, &FontTextPanelUi::resetControls);
+    m_ledTouch = new LedTouchPanelsUi(*m_host);
+    connect(m_host.get(), &PanelHost::resetControlsRequested, m_ledTouch, &LedTouchPanelsUi::resetControls);
+    m_display = new DisplayPanelsUi(*m_host);
+    connect(m_host.get(), &PanelHost::resetControlsRequested, m_display, &DisplayPanelsUi::resetControls);
+    m_tools = new CharacterToolsUi(*m_host);
+    m_imagePanels = new ImagePanelsUi(*m_host);
+    connect(m_host.get(), &PanelHost::resetControlsRequested, m_imagePanels, &ImagePanelsUi::resetControls);
 }
 
 QVBoxLayout *MainWindow::buildPictures()
@@ -541,9 +538,9 @@ void MainWindow::startMonitor(SerialPortIo *port)
         m_sendTextBox->moveCursor(QTextCursor::End);
         m_sendTextBox->insertPlainText(text);
     });
-    connect(m_monitor.get(), &ReceiveMonitor::receivedDataPanelNeeded, this, &MainWindow::receivedDataPanelNeeded);
-    connect(m_monitor.get(), &ReceiveMonitor::receivedDataChanged, this, &MainWindow::receivedDataChanged);
-    connect(m_monitor.get(), &ReceiveMonitor::touchTextAppended, this, &MainWindow::touchTextAppended);
+    connect(m_monitor.get(), &ReceiveMonitor::receivedDataPanelNeeded, m_host.get(), &PanelHost::receivedDataPanelNeeded);
+    connect(m_monitor.get(), &ReceiveMonitor::receivedDataChanged, m_host.get(), &PanelHost::receivedDataChanged);
+    connect(m_monitor.get(), &ReceiveMonitor::touchTextAppended, m_host.get(), &PanelHost::touchTextAppended);
 }
 
 // ---------------------------------------------------------------- start-up and shut-down
@@ -646,7 +643,7 @@ void MainWindow::HinmeiList_Click()
     m_encoder.moduleRevB(m_revB->isChecked());
     // Other windows that follow the module (the image list) learn of it first; the
     // layouts below have the last word on every control.
-    emit moduleChanged();
+    emit m_host->moduleChanged();
     if (m_display)
         m_display->DrawWindowLayout();
     ApplyModuleIdentity();
@@ -669,7 +666,7 @@ void MainWindow::OptSeries_Click(int index)
         const QSignalBlocker block(m_series[index]);
         m_series[index]->setChecked(true);
     }
-    emit seriesOptionChanged(index);
+    emit m_host->seriesOptionChanged(index);
 }
 
 void MainWindow::OpYByte_Click(int index)
@@ -677,7 +674,7 @@ void MainWindow::OpYByte_Click(int index)
     if (index < 0 || index > 1)
         return;
     m_yUnit = index;
-    emit yUnitChanged(index);
+    emit m_host->yUnitChanged(index);
 }
 
 // ---------------------------------------------------------------- series layouts
@@ -801,7 +798,8 @@ void MainWindow::applyLayout(const SeriesLayoutPlan &plan)
     fillList(qobject_cast<QComboBox *>(ownControl(QStringLiteral("CharacterCodeList"))), plan.codeTables);
     fillList(qobject_cast<QComboBox *>(ownControl(QStringLiteral("ListSize"))), plan.fontSizes);
 
-    tutorWindow()->setSeriesLayout(plan.tutorCaption, plan.tutorTopics);
+    if (m_tutorial)
+        m_tutorial->setSeriesLayout(plan.tutorCaption, plan.tutorTopics);
 }
 
 void MainWindow::applyRevisionB(const RevisionBPlan &plan)
@@ -847,7 +845,7 @@ void MainWindow::LoadConfig()
         Chk_B_Click();
     }
     m_state.UILanguage = decideLanguage(read.language, systemLocaleLanguageName(), *m_dialogs);
-    emit settingsRestored();
+    emit m_host->settingsRestored();
 }
 
 void MainWindow::SaveConfig()
@@ -1129,7 +1127,7 @@ void MainWindow::changeLamguage()
     for (const ControlText &entry : ownCaptionTable())
         applyControlText(*this, entry, japanese);
     SetToolTips();
-    emit languageChanged();
+    emit m_host->languageChanged();
 }
 
 void MainWindow::SetToolTips()

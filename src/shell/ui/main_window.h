@@ -13,6 +13,7 @@
 #include "shell/panel_context.h"
 #include "shell/seams.h"
 #include "shell/shell_state.h"
+#include "shell/ui/panel_host.h"
 #include "shell/ui/qt_user_dialogs.h"
 #include "tutorial/tutorial_host.h"
 
@@ -41,14 +42,13 @@ class FontTextPanelUi;
 class ImagePanelsUi;
 class LedTouchPanelsUi;
 class PortProber;
-class TutorialWindow;
 struct LayoutInputs;
 struct RevisionBPlan;
 struct SeriesLayoutPlan;
 
 // The main window: the connection, the model, the recorder, the command log and
-// every command panel. Its public state lives in `state()`; other windows reach it
-// through the shell, never through the widgets.
+// every command panel. The panels and the other windows reach it through `host()`,
+// never through this class or its widgets.
 class MainWindow : public QMainWindow, public TutorialHost
 {
     Q_OBJECT
@@ -69,6 +69,8 @@ public:
     // The start-up: splash, settings, language, identity, going on-line.
     void startUp();
 
+    // What the panels and the other windows reach of this window, and its events.
+    PanelHost &host() { return *m_host; }
     ShellState &state() { return m_state; }
     Link &link() { return m_link; }
     VX5200 &encoder() { return m_encoder; }
@@ -81,8 +83,6 @@ public:
     void setMacroEditor(MacroEditorSeam *editor);
     void setImageList(ImageListSeam *imageList) { m_imageList = imageList; }
     void setTutorial(TutorialSeam *tutorial) { m_tutorial = tutorial; }
-    // The main window's own tutorial window, created on first use.
-    TutorialWindow *tutorWindow();
 
     // The splash window of the running start-up (tests close it).
     QDialog *splash() const { return m_splash; }
@@ -128,34 +128,10 @@ public:
     void setTutorTimerInterval(int milliseconds) override { m_toviTimer.setInterval(milliseconds); }
     void stopTutorTimer() override { m_toviTimer.stop(); }
 
-    // Asks every panel to put its controls back to their start values (module
-    // initialisation); nothing is sent.
-    void requestControlReset() { emit resetControlsRequested(); }
-
     // addLog of the command log, for the panels.
     void addLog(const QString &name, const QString &help) { m_log.addLog(name, help); }
 
     ReceiveMonitor *receiveMonitor() const { return m_monitor.get(); }
-
-signals:
-    // A model (or the revision-B box) was chosen: the encoder holds the new identity.
-    // Emitted while ListUpdating is true, so refilled lists send nothing.
-    void moduleChanged();
-    void seriesOptionChanged(int index);
-    void yUnitChanged(int index);
-    // Config.dat has been read into the window (start-up).
-    void settingsRestored();
-    // Module initialisation: every panel puts its controls back to their start values,
-    // sending nothing.
-    void resetControlsRequested();
-    // What the receive monitor shows, for the macro editor's received-data box and
-    // the touch-switch panel's box (the monitor itself comes and goes with the port).
-    void receivedDataPanelNeeded();
-    void receivedDataChanged(const QString &text);
-    void touchTextAppended(const QString &text);
-    // The interface language was applied to the main window (start-up and every
-    // switch); the other windows put up their texts in UILanguage.
-    void languageChanged();
 
 public slots:
     void HinmeiList_Click();
@@ -214,6 +190,8 @@ private:
     void applyRevisionB(const RevisionBPlan &plan);
     void setControlText(const QString &name, const QString &text);
 
+    // First, so that it outlives everything that may still reach it.
+    std::unique_ptr<PanelHost> m_host;
     ShellState m_state;
     QtUserDialogs m_qtDialogs;
     UserDialogs *m_dialogs;
@@ -237,8 +215,6 @@ private:
     MacroEditorSeam *m_editor = nullptr;
     ImageListSeam *m_imageList = nullptr;
     TutorialSeam *m_tutorial = nullptr;
-    std::unique_ptr<TutorialWindow> m_tutorWindow;
-    std::unique_ptr<TutorialSeam> m_ownTutorial;
 
     // The panels the series layouts and the language switch drive.
     FontTextPanelUi *m_fontText = nullptr;

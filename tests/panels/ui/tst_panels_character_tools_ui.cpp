@@ -107,7 +107,7 @@ private slots:
         }
 
         QSignalSpy sent(&s.window.link(), &Link::commandSent);
-        QSignalSpy reset(&s.window, &MainWindow::resetControlsRequested);
+        QSignalSpy reset(&s.window.host(), &PanelHost::resetControlsRequested);
         tools(s.window)->InitializeCommandButton_Click();
         QCOMPARE(sent.size(), 1);
         QCOMPARE(reset.size(), 1);

@@ -179,9 +179,9 @@ private slots:
         StartedWindow s;
         auto *text12 = s.child<QPlainTextEdit>("Text12");
         for (int i = 0; i < 1500; ++i) {
-            emit s.window.touchTextAppended(QStringLiteral("%1 ").arg(i % 256, 2, 16, QLatin1Char('0')).toUpper());
+            emit s.window.host().touchTextAppended(QStringLiteral("%1 ").arg(i % 256, 2, 16, QLatin1Char('0')).toUpper());
             if (i % 7 == 0)
-                emit s.window.touchTextAppended(QStringLiteral("\r\n>"));
+                emit s.window.host().touchTextAppended(QStringLiteral("\r\n>"));
         }
         const QString text = text12->toPlainText();
         QVERIFY(text.size() <= kTouchTextLimit);

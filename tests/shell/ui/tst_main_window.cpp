@@ -24,6 +24,7 @@ public:
     void showTutorial() override { ++shows; }
     void hideTutorial() override { ++hides; }
     void unloadTutorial() override { ++unloads; }
+    void setSeriesLayout(const QString &, const QList<std::pair<int, bool>> &) override {}
     int shows = 0;
     int hides = 0;
     int unloads = 0;
@@ -170,8 +171,8 @@ private slots:
     {
         PtyModule module;
         Started s(module.slavePath());
-        QSignalSpy touch(&s.window, &MainWindow::touchTextAppended);
-        QSignalSpy received(&s.window, &MainWindow::receivedDataChanged);
+        QSignalSpy touch(&s.window.host(), &PanelHost::touchTextAppended);
+        QSignalSpy received(&s.window.host(), &PanelHost::receivedDataChanged);
         s.click("cmdBtn1_1");
         QVERIFY(module.waitForBytes(1));
         module.write(QByteArray("\x1b\x41", 2));

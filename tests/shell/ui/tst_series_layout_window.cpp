@@ -105,9 +105,9 @@ private slots:
         QCOMPARE(s.child<QSlider>("BrightSlider")->minimum(), plan.brightMinimum);
         QCOMPARE(s.child<QRadioButton>("OptRGB")->isChecked() || !plan.chooseRgb, true);
         QCOMPARE(s.window.windowTitle(), plan.windowTitle);
-        QCOMPARE(s.window.tutorWindow()->windowTitle(), plan.tutorCaption);
+        QCOMPARE(s.program.tutorWindow()->windowTitle(), plan.tutorCaption);
         for (const auto &[topic, on] : plan.tutorTopics)
-            QCOMPARE(s.window.tutorWindow()->findChild<QWidget *>(QStringLiteral("IndexCommandButton_%1").arg(topic))
+            QCOMPARE(s.program.tutorWindow()->findChild<QWidget *>(QStringLiteral("IndexCommandButton_%1").arg(topic))
                          ->isEnabled(),
                      on);
         QCOMPARE(s.child<QRadioButton>(plan.olderSeries ? "OptSeries_3" : "OptSeries_0")->isChecked(), true);

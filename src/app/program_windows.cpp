@@ -1,0 +1,56 @@
+#include "app/program_windows.h"
+
+#include "image_list/ui/image_list_window.h"
+#include "macro_editor/ui/edit_form.h"
+#include "tutorial/ui/tutorial_window.h"
+
+namespace kvx {
+
+// The tutorial window behind the main window's tutorial seam.
+class ProgramWindows::Tutorial : public TutorialSeam
+{
+public:
+    explicit Tutorial(ProgramWindows &windows)
+        : m_windows(windows)
+    {
+    }
+    void showTutorial() override { m_windows.tutorWindow()->showTutorial(); }
+    void hideTutorial() override { m_windows.tutorWindow()->hide(); }
+    void unloadTutorial() override { m_windows.tutorWindow()->unloadTutorial(); }
+    void setSeriesLayout(const QString &caption, const QList<std::pair<int, bool>> &topics) override
+    {
+        m_windows.tutorWindow()->setSeriesLayout(caption, topics);
+    }
+
+private:
+    ProgramWindows &m_windows;
+};
+
+ProgramWindows::ProgramWindows(MainWindow::Options options)
+    : m_main(std::make_unique<MainWindow>(options))
+    , m_tutorial(std::make_unique<Tutorial>(*this))
+{
+    PanelHost &host = m_main->host();
+    // Both stand over the main window, which owns them.
+    m_main->setMacroEditor(new EditForm(host));
+    m_main->setImageList(new ImageListWindow(host));
+    m_main->setTutorial(m_tutorial.get());
+}
+
+ProgramWindows::~ProgramWindows()
+{
+    m_main->setTutorial(nullptr);
+}
+
+TutorialWindow *ProgramWindows::tutorWindow()
+{
+    if (!m_tutorWindow) {
+        MainWindow &main = *m_main;
+        m_tutorWindow = std::make_unique<TutorialWindow>(&main, &main.dialogs(), &main);
+        QObject::connect(&main.host(), &PanelHost::languageChanged, m_tutorWindow.get(),
+                         &TutorialWindow::retranslate);
+    }
+    return m_tutorWindow.get();
+}
+
+} // namespace kvx
