@@ -28,7 +28,7 @@ const char *iconvName(int codePage)
 
 } // namespace
 
-const QList<AsianLanguage> &AsianLanguages()
+const QList<AsianLanguage> &asianLanguages()
 {
     static const QList<AsianLanguage> table = {
         {QStringLiteral("Japanese"), QStringLiteral("日本語"), 1041, 128, 932},
@@ -41,7 +41,7 @@ const QList<AsianLanguage> &AsianLanguages()
 
 const AsianLanguage *findAsianLanguage(const QString &item)
 {
-    for (const AsianLanguage &l : AsianLanguages()) {
+    for (const AsianLanguage &l : asianLanguages()) {
         if (item == l.english || item == l.japanese)
             return &l;
     }
@@ -50,7 +50,7 @@ const AsianLanguage *findAsianLanguage(const QString &item)
 
 int codePageOfLcid(int lcid, const QString &uiLanguage)
 {
-    for (const AsianLanguage &l : AsianLanguages()) {
+    for (const AsianLanguage &l : asianLanguages()) {
         if (l.lcid == lcid)
             return l.codePage;
     }

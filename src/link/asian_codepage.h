@@ -15,7 +15,7 @@ struct AsianLanguage
     int charset;      // font character set
     int codePage;
 };
-const QList<AsianLanguage> &AsianLanguages();
+const QList<AsianLanguage> &asianLanguages();
 
 // The language a list item names, in either interface language; null when none does.
 const AsianLanguage *findAsianLanguage(const QString &item);

@@ -76,7 +76,7 @@ Bmp1Read ReadBmpToImage(const QByteArray &file)
     return r;
 }
 
-Bmp1Read ReadBmpFileToImage(const QString &path)
+Bmp1Read readBmpFileToImage(const QString &path)
 {
     if (!path.toLower().contains(QLatin1String(".bmp")))
         return failure(QString::fromLatin1(kNotBmpFileMessage));

@@ -38,6 +38,6 @@ Bmp1Read ReadBmpToImage(const QByteArray &file);
 
 // The file form: the name must contain ".bmp" in any letter case; the file is opened
 // by the path as given. A missing or empty file counts as a zero-sized picture.
-Bmp1Read ReadBmpFileToImage(const QString &path);
+Bmp1Read readBmpFileToImage(const QString &path);
 
 } // namespace kvx

@@ -31,7 +31,7 @@ std::optional<SerialSettings> SerialSettings::parse(const QString &text)
     return s;
 }
 
-const QStringList &SerialSettingsChoices()
+const QStringList &serialSettingsChoices()
 {
     static const QStringList choices = {QStringLiteral("38400,n,8,1"), QStringLiteral("19200,n,8,1"),
                                         QStringLiteral("9600,n,8,1"), QStringLiteral("115200,n,8,1")};

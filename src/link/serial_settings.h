@@ -20,7 +20,7 @@ struct SerialSettings
 };
 
 // The settings texts the connection offers.
-const QStringList &SerialSettingsChoices();
+const QStringList &serialSettingsChoices();
 
 // What a port name in the port list names: a number n is /dev/ttyS<n-1>, a full
 // path is itself, any other text a device under /dev ("ttyUSB0"). Empty when the

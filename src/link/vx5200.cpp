@@ -426,7 +426,7 @@ VX5200::BmpLoad VX5200::loadBmpFile(const QString &path)
         load.messages.append(message);
         notify(message);
     };
-    const Bmp1Read read = ReadBmpFileToImage(path);
+    const Bmp1Read read = readBmpFileToImage(path);
     if (!read.ok) {
         if (!read.message.isEmpty())
             refuse(read.message);

@@ -7,14 +7,14 @@
 
 namespace kvx {
 
-const QStringList &FontPanel::GapItems()
+const QStringList &FontPanel::gapItems()
 {
     static const QStringList items = {QStringLiteral("Fixed width 1"), QStringLiteral("Fixed width 2"),
                                       QStringLiteral("Proportional 1"), QStringLiteral("Proportional 2")};
     return items;
 }
 
-const QStringList &FontPanel::InternationalItems()
+const QStringList &FontPanel::internationalItems()
 {
     static const QStringList items = {
         QStringLiteral("America"),  QStringLiteral("France"),   QStringLiteral("Germany"),

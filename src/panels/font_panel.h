@@ -22,8 +22,8 @@ public:
     }
 
     // ---- list contents ----
-    static const QStringList &GapItems();
-    static const QStringList &InternationalItems();
+    static const QStringList &gapItems();
+    static const QStringList &internationalItems();
     // The size code of a font-size text: 1..4, 0 for any other text.
     static int fontSizeCode(const QString &text);
 

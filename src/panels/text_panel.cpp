@@ -159,7 +159,7 @@ TextPanel::AsianFontList TextPanel::SetupAsianFontList(const QString &moduleSeri
     }
     list.enabled = true;
     list.refill = true;
-    for (const AsianLanguage &l : AsianLanguages())
+    for (const AsianLanguage &l : asianLanguages())
         list.items << (japanese ? l.japanese : l.english);
     if (list.index >= list.items.size())
         list.index = 0;

@@ -33,7 +33,7 @@ void CommandLog::addLog(const QString &name, const QString &help)
     emit logged(name, help);
     if (!recordingActive())
         return;
-    const QString block = PrtMacroBlock(name, help, bytes);
+    const QString block = prtMacroBlock(name, help, bytes);
     if (m_target && m_target->isEditorVisible()) {
         m_target->insertAtCaret(QStringLiteral("\r\n") + block + QStringLiteral("\r\n"));
     } else {

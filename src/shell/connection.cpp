@@ -16,7 +16,7 @@ Connection::Connection(Link &link, ShellState &state, UserDialogs &dialogs, Port
     , m_state(state)
     , m_dialogs(dialogs)
     , m_factory(std::move(factory))
-    , m_settingsItems(SerialSettingsChoices())
+    , m_settingsItems(serialSettingsChoices())
 {
     // A port that failed under a send has been closed by the link: off-line.
     connect(&m_link, &Link::serialPortLost, this, [this] {
@@ -84,7 +84,7 @@ void Connection::failed()
 void Connection::fillSettingsItems()
 {
     m_settingsItems = isUsbText() ? QStringList{QStringLiteral("Status Read"), QStringLiteral("Busy OUT")}
-                                  : SerialSettingsChoices();
+                                  : serialSettingsChoices();
 }
 
 void Connection::cmdOnLine_Click()

@@ -5,7 +5,7 @@
 
 namespace kvx {
 
-const QList<SeriesOption> &SeriesOptions()
+const QList<SeriesOption> &seriesOptions()
 {
     static const QList<SeriesOption> options = {
         {QStringLiteral("-520x"), QStringLiteral("5200")},
@@ -18,7 +18,7 @@ const QList<SeriesOption> &SeriesOptions()
 
 int seriesIndexForSettings(const QString &text)
 {
-    const QList<SeriesOption> &options = SeriesOptions();
+    const QList<SeriesOption> &options = seriesOptions();
     for (int i = 0; i < options.size(); ++i) {
         if (options.at(i).settingsString == text)
             return i;
@@ -28,7 +28,7 @@ int seriesIndexForSettings(const QString &text)
 
 QString seriesSettingsString(int index)
 {
-    const QList<SeriesOption> &options = SeriesOptions();
+    const QList<SeriesOption> &options = seriesOptions();
     return index >= 0 && index < options.size() ? options.at(index).settingsString : QString();
 }
 
@@ -54,7 +54,7 @@ std::optional<SeriesControls> seriesOptionControls(int index)
     }
 }
 
-const QStringList &YUnitCaptions()
+const QStringList &yUnitCaptions()
 {
     static const QStringList captions = {QStringLiteral("Y:8Dot"), QStringLiteral("Y:1Dot")};
     return captions;
@@ -85,7 +85,7 @@ bool isOlderSeries(const QString &moduleSeries)
     return moduleSeries == QLatin1String("2100") || moduleSeries == QLatin1String("2100B");
 }
 
-ListFill FillSwitchList(int currentIndex, int switchCount)
+ListFill switchListFill(int currentIndex, int switchCount)
 {
     ListFill fill;
     const int remembered = qMax(currentIndex, 0);
@@ -141,7 +141,7 @@ ModelChoice chooseModel(VX5200 &encoder, const QString &modelText, bool revision
     ModelChoice choice;
     choice.identity = moduleIdentityView(encoder);
     choice.ledCount = ledCountForModel(modelText);
-    choice.switches = FillSwitchList(currentSwitchIndex, encoder.NumberOfSW());
+    choice.switches = switchListFill(currentSwitchIndex, encoder.NumberOfSW());
     return choice;
 }
 

@@ -20,7 +20,7 @@ struct SeriesOption
     QString caption;
     QString settingsString;
 };
-const QList<SeriesOption> &SeriesOptions();
+const QList<SeriesOption> &seriesOptions();
 
 // The option index of a Config.dat series string ("5200", "5210", "5290", "2190"),
 // -1 for any other text.
@@ -45,7 +45,7 @@ std::optional<SeriesControls> seriesOptionControls(int index);
 // ---- y-unit options (OpYByte) ----
 
 // Captions of OpYByte(0) and OpYByte(1).
-const QStringList &YUnitCaptions();
+const QStringList &yUnitCaptions();
 
 // What choosing a y unit (`OpYByte_Click`) does: which option ends chosen, and the
 // enabled state of the scroll controls and Text3.
@@ -78,7 +78,7 @@ struct ListFill
 
 // The touch-switch list ComboTSW(0): " SW1" to " SW<count>"; the index selected
 // before (below 0 counts as 0) stays when the new list is long enough, else index 0.
-ListFill FillSwitchList(int currentIndex, int switchCount);
+ListFill switchListFill(int currentIndex, int switchCount);
 
 // The magnification list MagunifiedList for the module's series and dot height; the
 // text shown before is put back when the new list holds it, else "X1 Y1".

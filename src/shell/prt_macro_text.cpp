@@ -4,7 +4,7 @@
 
 namespace kvx {
 
-QString PrtCommentLines(const QString &text)
+QString prtCommentLines(const QString &text)
 {
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
     QString out;
@@ -13,10 +13,10 @@ QString PrtCommentLines(const QString &text)
     return out;
 }
 
-QString PrtMacroBlock(const QString &name, const QString &help, const QByteArray &bytes)
+QString prtMacroBlock(const QString &name, const QString &help, const QByteArray &bytes)
 {
     static const char digits[] = "0123456789abcdef";
-    QString block = PrtCommentLines(name) + PrtCommentLines(help) + QStringLiteral("PRT");
+    QString block = prtCommentLines(name) + prtCommentLines(help) + QStringLiteral("PRT");
     int onLine = 0;
     for (char ch : bytes) {
         const auto b = quint8(ch);

@@ -121,7 +121,7 @@ QString quotedField(const QString &text)
 
 } // namespace
 
-const QStringList &ConfigTags()
+const QStringList &configTags()
 {
     static const QStringList tags = {
         QStringLiteral("5200seiV10b"),  QStringLiteral("5200seiV10b3"), QStringLiteral("5200seiV10b4"),
@@ -167,7 +167,7 @@ ConfigRead parseConfig(const QByteArray &bytes)
     if (!tag)
         return read;
     read.tag = *tag;
-    read.layout = int(ConfigTags().indexOf(*tag)); // exact, case-sensitive
+    read.layout = int(configTags().indexOf(*tag)); // exact, case-sensitive
     if (read.layout < 0)
         return read;
 

@@ -38,7 +38,7 @@ ConfigSettings defaultConfigSettings();
 
 // The layouts Config.dat has had, oldest first; each holds the records of the one
 // before it and one more. The program writes the newest.
-const QStringList &ConfigTags();
+const QStringList &configTags();
 inline constexpr const char *CurrentConfigTag = "5200seiV30b2";
 
 // What one read of Config.dat found. A setting is present only when its record was
@@ -48,7 +48,7 @@ struct ConfigRead
 {
     bool fileFound = false;
     QString tag;     // the first field, whatever it is
-    int layout = -1; // index into ConfigTags(); -1: not a known tag, nothing else read
+    int layout = -1; // index into configTags(); -1: not a known tag, nothing else read
 
     std::optional<QString> port;
     std::optional<QString> portSettings;

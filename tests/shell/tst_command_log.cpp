@@ -53,13 +53,13 @@ private slots:
     {
         QFETCH(int, count);
         QFETCH(QString, bytePart);
-        QCOMPARE(PrtMacroBlock("Name", "-Op-", countingBytes(count)),
+        QCOMPARE(prtMacroBlock("Name", "-Op-", countingBytes(count)),
                  QString("*** Name ***\r\n*** -Op- ***\r\n") + bytePart);
     }
 
     void everyLineOfAMultiLineNameIsMarked()
     {
-        QCOMPARE(PrtMacroBlock("CharacterDisplay\r\nPRT 1bh", "help\nPRT 40h", hexBytes("0B")),
+        QCOMPARE(prtMacroBlock("CharacterDisplay\r\nPRT 1bh", "help\nPRT 40h", hexBytes("0B")),
                  QStringLiteral("*** CharacterDisplay ***\r\n*** PRT 1bh ***\r\n*** help ***\r\n"
                                 "*** PRT 40h ***\r\nPRT 0bh;\r\n\r\n"));
     }

@@ -123,7 +123,7 @@ private slots:
         QFETCH(int, current);
         QFETCH(int, count);
         QFETCH(int, index);
-        const ListFill fill = FillSwitchList(current, count);
+        const ListFill fill = switchListFill(current, count);
         QCOMPARE(fill.items.size(), count);
         if (count > 0)
             QCOMPARE(fill.items.first(), QStringLiteral(" SW1"));

@@ -94,7 +94,7 @@ private slots:
         QTest::addColumn<bool>("languageRead");
 
         const ConfigSettings d = defaults();
-        const QStringList tags = ConfigTags();
+        const QStringList tags = configTags();
         // Each layout adds one record to the one before it.
         ConfigSettings e = d;
         e.port = QStringLiteral("7");

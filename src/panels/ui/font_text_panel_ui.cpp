@@ -96,9 +96,9 @@ QGroupBox *FontTextPanelUi::buildFontFrame()
     m_size = list(QStringLiteral("ListSize"));
     m_magnification = list(QStringLiteral("MagunifiedList"));
     auto *gapLabel = label(QStringLiteral("Label10"), QStringLiteral("Fixed/Proportional: "));
-    m_gap = list(QStringLiteral("GapList"), FontPanel::GapItems());
+    m_gap = list(QStringLiteral("GapList"), FontPanel::gapItems());
     m_gap->setCurrentIndex(1); // "Fixed width 2"
-    m_international = list(QStringLiteral("InterNationalFontList"), FontPanel::InternationalItems());
+    m_international = list(QStringLiteral("InterNationalFontList"), FontPanel::internationalItems());
     m_codeTable = list(QStringLiteral("CharacterCodeList"));
     m_download = new QCheckBox(QStringLiteral("Modified ASCII Font"));
     m_download->setObjectName(QStringLiteral("DownloadFontCheck"));

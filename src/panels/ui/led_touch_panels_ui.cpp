@@ -229,7 +229,7 @@ QWidget *LedTouchPanelsUi::buildTouchPage()
     m_modes->setObjectName(QStringLiteral("ComboTSW_1"));
     m_modes->addItems(autoTransmitItems(m_host.state().japanese()));
     m_modes->setCurrentIndex(0);
-    fillSwitchList();
+    FillSwitchList();
 
     auto *grid = new QGridLayout;
     grid->addWidget(m_touchButtons[0], 0, 0);
@@ -269,9 +269,9 @@ QWidget *LedTouchPanelsUi::buildTouchPage()
 
 // ---------------------------------------------------------------- outside calls
 
-void LedTouchPanelsUi::fillSwitchList()
+void LedTouchPanelsUi::FillSwitchList()
 {
-    const ListFill switches = FillSwitchList(m_switches->currentIndex(), m_host.encoder().NumberOfSW());
+    const ListFill switches = switchListFill(m_switches->currentIndex(), m_host.encoder().NumberOfSW());
     const QSignalBlocker block(m_switches);
     m_switches->clear();
     m_switches->addItems(switches.items);

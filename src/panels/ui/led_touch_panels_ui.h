@@ -31,9 +31,9 @@ class LedTouchPanelsUi : public QObject
 public:
     explicit LedTouchPanelsUi(PanelHost &host);
 
-    // Refills the switch list ComboTSW(0) for the encoder's module (FillSwitchList);
+    // Refills the switch list ComboTSW(0) for the encoder's module;
     // nothing is sent. The series layouts set the rest of the panel for a model.
-    void fillSwitchList();
+    void FillSwitchList();
     // After a language change: the transmit-mode list in the new language (keeping
     // its choice) and the touch-parameter window's texts.
     void languageChanged();

@@ -43,7 +43,7 @@ MemoryImagesPanelUi::MemoryImagesPanelUi(PanelHost &host)
     m_text[7] = box(QStringLiteral("Text7"), QStringLiteral("Text7"));
     auto *offsetClear = button(QStringLiteral("CmdOffsetClear"), QStringLiteral("Clear Offset"));
     auto *yGroup = new QButtonGroup(frame);
-    const QStringList yCaptions = YUnitCaptions();
+    const QStringList yCaptions = yUnitCaptions();
     for (int i = 0; i < 2; ++i) {
         m_yUnit[i] = new QRadioButton(yCaptions.value(i));
         m_yUnit[i]->setObjectName(QStringLiteral("OpYByte_%1").arg(i));

@@ -654,7 +654,7 @@ void MainWindow::HinmeiList_Click()
     if (const auto count = ledCountForModel(m_models->currentText()))
         setControlText(QStringLiteral("TxtNoOfLED"), *count);
     if (m_ledTouch)
-        m_ledTouch->fillSwitchList();
+        m_ledTouch->FillSwitchList();
 }
 
 void MainWindow::OptSeries_Click(int index)
@@ -1118,7 +1118,7 @@ void MainWindow::changeLamguage()
         m_fontText->SetupAsianFontList();
     applyCaptionFonts(*this, japanese);
     if (m_ledTouch) {
-        m_ledTouch->fillSwitchList();
+        m_ledTouch->FillSwitchList();
         // The transmit-mode list (keeping its choice) and the touch-parameter window.
         m_ledTouch->languageChanged();
     }
