@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test on the offscreen platform.
+# Installs what is missing, checks the include directions, builds with warnings as
+# errors, and runs every test on the offscreen platform.
 #   ./test.sh             the normal build in build/
 #   ./test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer build in build-sanitize/
 set -euo pipefail
@@ -10,12 +11,12 @@ kvx_install_packages
 scripts/check_includes.sh
 if [ "${1:-}" = "--sanitize" ]; then
   dir=build-sanitize
-  kvx_build "$dir" -DKVX_SANITIZE=ON
+  kvx_build "$dir" -DKVX_SANITIZE=ON -DKVX_WERROR=ON
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 else
   dir=build
-  kvx_build "$dir"
+  kvx_build "$dir" -DKVX_WERROR=ON
 fi
 cd "$dir"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
