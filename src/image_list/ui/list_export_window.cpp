@@ -7,6 +7,7 @@
 #include "link/link.h"
 #include "link/vx5200.h"
 #include "shell/connection.h"
+#include "shell/port_scan.h"
 #include "shell/shell_state.h"
 #include "shell/ui/panel_host.h"
 #include "shell/user_dialogs.h"
@@ -153,7 +154,7 @@ bool ListExportWindow::activate()
         hide();
         return false;
     }
-    m_port->setCurrentText(QStringLiteral("COM") + m_main.connection().portText());
+    m_port->setCurrentText(portLabel(m_main.connection().portText()));
     enableButtons(true);
     m_sent->show();
     for (QProgressBar *bar : {m_images, m_sent}) {
