@@ -542,7 +542,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     m_shutDown = true;
-    m_player.stop();
+    // Closing sends nothing more, not even the line a stop while paused would play.
+    m_player.abort();
     // A send waiting for the module ends when its port goes away.
     if (m_link.isSending())
         m_link.releaseSerialPort();
@@ -862,9 +863,11 @@ void MainWindow::RecCommandButton_Click()
 
 void MainWindow::StopCommandButton_Click()
 {
+    // The player sees the pause before it is released: stopped while paused, it plays
+    // the next line, then stops.
+    m_player.stop();
     m_log.setRecording(false);
     m_log.setPaused(false);
-    m_player.stop();
     showRecorderState();
 }
 
