@@ -30,10 +30,17 @@ ProgramWindows::ProgramWindows(MainWindow::Options options)
     : m_main(std::make_unique<MainWindow>(options))
     , m_tutorial(std::make_unique<Tutorial>(*this))
 {
-    PanelHost &host = m_main->host();
-    // Both stand over the main window, which owns them.
-    m_main->setMacroEditor(new EditForm(host));
-    m_main->setImageList(new ImageListWindow(host));
+    MainWindow *main = m_main.get();
+    // Both stand over the main window, which owns them. The macro editor's close box
+    // unloads it, and the next opening makes a new one.
+    main->setMacroEditorFactory([main]() -> MacroEditorSeam * {
+        auto *form = new EditForm(main->host());
+        QObject::connect(form, &EditForm::unloaded, main,
+                         [main, seam = static_cast<MacroEditorSeam *>(form)] { main->macroEditorUnloaded(seam); });
+        return form;
+    });
+    main->macroEditor();
+    main->setImageList(new ImageListWindow(main->host()));
     m_main->setTutorial(m_tutorial.get());
 }
 

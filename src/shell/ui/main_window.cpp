@@ -192,6 +192,25 @@ void MainWindow::setMacroEditor(MacroEditorSeam *editor)
     m_log.setInsertTarget(editor);
 }
 
+MacroEditorSeam *MainWindow::macroEditor()
+{
+    if (!m_editor && m_editorFactory)
+        setMacroEditor(m_editorFactory());
+    return m_editor;
+}
+
+void MainWindow::setMacroEditorFactory(MacroEditorFactory factory)
+{
+    m_editorFactory = std::move(factory);
+}
+
+void MainWindow::macroEditorUnloaded(MacroEditorSeam *editor)
+{
+    // Forgotten at once, so the next opening makes a new one.
+    if (m_editor == editor)
+        setMacroEditor(nullptr);
+}
+
 // ---------------------------------------------------------------- building
 
 // The whole arrangement of the window, top-down as it reads: the row of settings
@@ -588,7 +607,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     m_shutDown = true;
-    m_player.stop();
+    // Closing sends nothing more, not even the line a stop while paused would play.
+    m_player.abort();
     // A send waiting for the module ends when its port goes away.
     if (m_link.isSending())
         m_link.releaseSerialPort();
@@ -909,9 +929,11 @@ void MainWindow::RecCommandButton_Click()
 
 void MainWindow::StopCommandButton_Click()
 {
+    // The player sees the pause before it is released: stopped while paused, it plays
+    // the next line, then stops.
+    m_player.stop();
     m_log.setRecording(false);
     m_log.setPaused(false);
-    m_player.stop();
     showRecorderState();
 }
 
@@ -934,35 +956,38 @@ void MainWindow::PauseCommandButton_Click()
 void MainWindow::EditCommandButton_Click()
 {
     m_toviTimer.stop();
-    if (!m_editor)
+    MacroEditorSeam *editor = macroEditor();
+    if (!editor)
         return;
-    if (!m_editor->isEditorVisible())
-        m_editor->setEditorText(m_state.MacroText);
-    m_editor->showEditor();
+    if (!editor->isEditorVisible())
+        editor->setEditorText(m_state.MacroText);
+    editor->showEditor();
 }
 
 void MainWindow::Command4_Click()
 {
-    if (!m_editor)
+    MacroEditorSeam *editor = macroEditor();
+    if (!editor)
         return;
     // Save what was recorded, not what the hidden editor held before.
-    if (!m_editor->isEditorVisible())
-        m_editor->setEditorText(m_state.MacroText);
-    m_editor->saveCommand();
+    if (!editor->isEditorVisible())
+        editor->setEditorText(m_state.MacroText);
+    editor->saveCommand();
 }
 
 void MainWindow::Label31_Click()
 {
     m_toviTimer.stop();
-    if (!m_editor)
+    MacroEditorSeam *editor = macroEditor();
+    if (!editor)
         return;
-    if (!m_editor->isEditorVisible()) {
-        m_editor->setEditorText(m_state.MacroText);
-        m_editor->showEditor();
+    if (!editor->isEditorVisible()) {
+        editor->setEditorText(m_state.MacroText);
+        editor->showEditor();
     }
     m_state.WorkFolder = programFolder();
-    m_editor->loadCommand();
-    m_editor->showEditor();
+    editor->loadCommand();
+    editor->showEditor();
 }
 
 void MainWindow::showImageListWindow()

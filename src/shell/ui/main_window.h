@@ -20,6 +20,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -81,6 +82,14 @@ public:
     UsbIoLink &usbLink() { return m_usb; }
 
     void setMacroEditor(MacroEditorSeam *editor);
+    // Makes a new macro editor window (handed in by the program's composition root).
+    using MacroEditorFactory = std::function<MacroEditorSeam *()>;
+    void setMacroEditorFactory(MacroEditorFactory factory);
+    // The editor's close box unloaded it: the next opening makes a new one.
+    void macroEditorUnloaded(MacroEditorSeam *editor);
+    // The macro editor, made afresh when there is none (its close box unloads it);
+    // null only without a factory.
+    MacroEditorSeam *macroEditor();
     void setImageList(ImageListSeam *imageList) { m_imageList = imageList; }
     void setTutorial(TutorialSeam *tutorial) { m_tutorial = tutorial; }
 
@@ -213,6 +222,7 @@ private:
     bool m_shutDown = false;
 
     MacroEditorSeam *m_editor = nullptr;
+    MacroEditorFactory m_editorFactory;
     ImageListSeam *m_imageList = nullptr;
     TutorialSeam *m_tutorial = nullptr;
 
