@@ -41,7 +41,7 @@ ProgramWindows::ProgramWindows(MainWindow::Options options)
     });
     main->macroEditor();
     main->setImageList(new ImageListWindow(main->host()));
-    m_main->setTutorial(m_tutorial.get());
+    main->setTutorial(m_tutorial.get());
 }
 
 ProgramWindows::~ProgramWindows()

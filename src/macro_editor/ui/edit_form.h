@@ -21,10 +21,11 @@ class PanelHost;
 
 // The command macro editor: the macro text with its step, play, pause, stop and
 // clear buttons, its file menu (open, save, macro upload, close) and the box that
-// shows what the module sent back. One instance at a time, created by the main window
-// and hidden until the main window shows it. Its Close item hides it; its close box
-// unloads it (the window is deleted and the main window makes a new one at the next
-// opening). Both hand its text to the main window's MacroText first.
+// shows what the module sent back. One instance at a time, made through the factory
+// the main window is handed and hidden until the main window shows it. Its Close item
+// hides it; its close box unloads it (the window is deleted and the main window makes
+// a new one at the next opening). Both hand its text to the main window's MacroText
+// first.
 //
 // The text is kept with CR LF line ends; the text widget, which works with "\n", is
 // converted to and from at its edge only.
