@@ -428,6 +428,13 @@ namespace {
 const ControlText OwnCaptionTable[] = {
     {"BasicCodeFrame", -1, P::Caption, -1, "Basic Codes", "基本コード"},
     {"ModelFrame", -1, P::Caption, -1, "Module", "モジュール"},
+    {"Label35", -1, P::Caption, -1, "Rev.B", "リビジョンB"},
+    // The Japanese tutorial names these two buttons by their captions.
+    {"cmdOnLine", -1, P::Caption, -1, "ON", "ON"},
+    {"cmdOffLine", -1, P::Caption, -1, "OFF", "OFF"},
+    {"FontSizeFrame", -1, P::Caption, -1, "Size", "サイズ"},
+    {"ScrollTimeLabel", -1, P::Caption, -1, "x 14 mSec)", "x 14m秒"},
+    {"BlinkTimesLabel", -1, P::Caption, -1, "times", "回"},
     {"Label49", -1, P::Caption, -1, "Command", "コマンド"},
     {"LogHelpLabel", -1, P::Caption, -1, "OpCode", "オペコード"},
     {"LogSentLabel", -1, P::Caption, -1, "Sent", "送信データ"},

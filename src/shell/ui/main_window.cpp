@@ -354,10 +354,18 @@ QWidget *MainWindow::buildModelFrame()
     m_models->setObjectName(QStringLiteral("HinmeiList"));
     m_models->addItems(ModelList());
     m_models->setCurrentText(QLatin1String(DefaultModel));
-    m_revB = new QCheckBox(QStringLiteral("Rev.B"));
+    m_revB = new QCheckBox;
     m_revB->setObjectName(QStringLiteral("Chk_B"));
+    // The box's caption is a label of its own; a click on it ticks the box as well.
+    auto *revBLabel = new ClickableLabel(QStringLiteral("Rev.B"));
+    revBLabel->setObjectName(QStringLiteral("Label35"));
+    connect(revBLabel, &ClickableLabel::clicked, m_revB, &QCheckBox::click);
+    auto *revB = new QHBoxLayout;
+    revB->setSpacing(2);
+    revB->addWidget(m_revB);
+    revB->addWidget(revBLabel);
     grid->addWidget(m_models, 0, 0, 1, 3);
-    grid->addWidget(m_revB, 0, 3);
+    grid->addLayout(revB, 0, 3);
     const QStringList captions = {QStringLiteral("-520x"), QStringLiteral("-521x"), QStringLiteral("-529x"),
                                   QStringLiteral("-2xxx")};
     auto *group = new QButtonGroup(g);
@@ -1079,6 +1087,8 @@ void MainWindow::changeLamguage()
         applyControlText(*this, entry, japanese);
     for (const ControlText &entry : ownCaptionTable())
         applyControlText(*this, entry, japanese);
+    // The title's series suffix is in the interface language too.
+    setWindowTitle(layoutWindowTitle(windowTitle(), isOlderSeries(m_encoder.moduleSeri()), m_state.UILanguage));
     SetToolTips();
     emit languageChanged();
 }

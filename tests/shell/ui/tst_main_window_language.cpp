@@ -1,10 +1,18 @@
 #include "shell/captions.h"
 #include "shell/settings_files.h"
 #include "shell/ui/caption_apply.h"
+#include "image_list/ui/image_list_window.h"
+#include "image_list/ui/list_export_window.h"
+#include "shell/model_list.h"
+#include "shell/ui/comm_scan.h"
+#include "shell/ui/splash_dialog.h"
+#include "support/fake_port_prober.h"
 #include "support/started_window.h"
 #include "support/test_main.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -50,6 +58,53 @@ QMap<QString, QString> snapshot(const MainWindow &window)
                                          w->font().families().join(','));
     }
     return shot;
+}
+
+// The captions a window shows: window title, buttons, labels, frames and tabs of every
+// widget not hidden inside it. What the user types or chooses is data, not a caption.
+QStringList captionsOf(QWidget &window)
+{
+    QStringList texts{window.windowTitle()};
+    for (QWidget *w : window.findChildren<QWidget *>()) {
+        if (w->window() != &window || !w->isVisibleTo(&window))
+            continue;
+        if (auto *b = qobject_cast<QAbstractButton *>(w))
+            texts << b->text();
+        else if (auto *l = qobject_cast<QLabel *>(w))
+            texts << l->text();
+        else if (auto *g = qobject_cast<QGroupBox *>(w))
+            texts << g->title();
+        else if (auto *t = qobject_cast<QTabWidget *>(w))
+            for (int i = 0; i < t->count(); ++i)
+                texts << t->tabText(i);
+    }
+    return texts;
+}
+
+bool latinOnly(const QString &text)
+{
+    bool letters = false;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x2E80)
+            return false;
+        letters = letters || (c.unicode() < 0x80 && c.isLetter());
+    }
+    return letters;
+}
+
+// Texts that read the same in both languages: names of models, sizes, codes and
+// units, and the captions the Japanese table itself keeps.
+bool sameInBothLanguages(const QString &text)
+{
+    static const QRegularExpression names(QStringLiteral(
+        "^(\\s*\\d+x\\d+|-\\d+x+|X|Y|OK|OR|AND|EX-OR|VX-K4xxS|KVX5200\\+2100)$"));
+    if (names.match(text.trimmed()).hasMatch() || ModelList().contains(text))
+        return true;
+    for (const auto table : {captionTable(), ownCaptionTable()})
+        for (const ControlText &e : table)
+            if (text == e.text(false) && text == e.text(true))
+                return true;
+    return false;
 }
 
 void writeConfigLanguage(const QString &language, qint32 hintColour)
@@ -203,6 +258,33 @@ private slots:
         s.click("HintCommandButton");
         QCOMPARE(s.window.hintColour(), ButtonFaceColour);
         QCOMPARE(s.child<QWidget>("HinmeiList")->toolTip(), QString());
+    }
+
+    void everyCaptionOfEveryWindowIsJapaneseAfterTheSwitch()
+    {
+        StartedWindow s;
+        // Every window the program has, opened in English first so each must follow.
+        s.window.tutorWindow();
+        s.click("UserWindowRegistCheck_0");
+        QTest::mouseClick(s.child<QLineEdit>("UserWindowLeftBox_0"), Qt::LeftButton);
+        auto *images = s.window.findChild<ImageListWindow *>();
+        QVERIFY(images);
+        images->exportWindow();
+        images->entryDialog();
+        s.window.Image1_Click();
+        // The modal ones take the language as they open.
+        images->entryDialog();
+        images->exportWindow()->activate();
+        FakePortProber prober;
+        CommScan scan(prober, s.window.state(), s.dialogs, QStringLiteral("1"), &s.window);
+        SplashDialog splash(s.window.windowTitle(), &s.window);
+
+        QStringList latin;
+        for (QWidget *top : QApplication::topLevelWidgets())
+            for (const QString &text : captionsOf(*top))
+                if (latinOnly(text) && !sameInBothLanguages(text))
+                    latin << top->objectName() + ": " + text;
+        QVERIFY2(latin.isEmpty(), qPrintable(latin.join('\n')));
     }
 
     void theOtherWindowsFollowTheLanguage()
