@@ -19,6 +19,7 @@
 #include "shell/captions.h"
 #include "shell/ui/caption_apply.h"
 #include "shell/ui/clickable_label.h"
+#include "shell/ui/list_choice_box.h"
 #include "shell/ui/comm_scan.h"
 #include "shell/ui/splash_dialog.h"
 #include "tutorial/ui/tutorial_window.h"
@@ -286,9 +287,9 @@ QWidget *MainWindow::buildConnectionFrame()
     auto *grid = new QGridLayout(g);
     auto *portLabel = new QLabel(QStringLiteral("Port"));
     portLabel->setObjectName(QStringLiteral("CommPortLabel"));
-    m_portList = new QComboBox;
+    auto *ports = new ListChoiceBox;
+    m_portList = ports;
     m_portList->setObjectName(QStringLiteral("CommPortList"));
-    m_portList->setEditable(true);
     m_portList->addItems(Connection::portItems());
     const QStringList devices = [] {
         QStringList names;
@@ -303,9 +304,9 @@ QWidget *MainWindow::buildConnectionFrame()
     m_portList->setCurrentText(QStringLiteral("1"));
     auto *settingsLabel = new QLabel(QStringLiteral("Settings"));
     settingsLabel->setObjectName(QStringLiteral("SendLabel"));
-    m_settingsList = new QComboBox;
+    auto *settings = new ListChoiceBox;
+    m_settingsList = settings;
     m_settingsList->setObjectName(QStringLiteral("CommSettingsList"));
-    m_settingsList->setEditable(true);
     m_settingsList->addItems(m_connection.settingsItems());
     m_settingsList->setCurrentIndex(0);
     auto *on = button(QStringLiteral("cmdOnLine"), QStringLiteral("ON"));
@@ -331,13 +332,13 @@ QWidget *MainWindow::buildConnectionFrame()
     });
     connect(off, &QPushButton::clicked, &m_connection, &Connection::cmdOffLine_Click);
     connect(search, &QPushButton::clicked, &m_connection, &Connection::Command2_Click);
-    connect(m_portList, &QComboBox::activated, this, [this] {
+    connect(ports, &ListChoiceBox::chosen, this, [this] {
         m_connection.setPortText(m_portList->currentText());
         m_connection.CommPortList_Click();
     });
     connect(m_portList, &QComboBox::editTextChanged, this,
             [this](const QString &text) { m_connection.setPortText(text); });
-    connect(m_settingsList, &QComboBox::activated, this, [this] {
+    connect(settings, &ListChoiceBox::chosen, this, [this] {
         m_connection.setSettingsText(m_settingsList->currentText());
         m_connection.CommSettingsList_Click();
     });
