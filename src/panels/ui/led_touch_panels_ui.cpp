@@ -287,17 +287,6 @@ void LedTouchPanelsUi::languageChanged()
     m_touchPara->Language();
 }
 
-void LedTouchPanelsUi::resetControls()
-{
-    for (QSlider *s : m_rgb)
-        s->setValue(255);
-    for (int i = 0; i < 6; ++i) {
-        const QSignalBlocker block(m_anim[i]);
-        m_anim[i]->setValue(AnimationSliders[i].start);
-    }
-    m_repeat->setCurrentText(QStringLiteral("20"));
-}
-
 // ---------------------------------------------------------------- LEDs and backlight
 
 LedColourOption LedTouchPanelsUi::colourOption() const

@@ -203,11 +203,4 @@ void MemoryImagesPanelUi::applyYUnit(int index)
     m_text[3]->setEnabled(c->Text3);
 }
 
-void MemoryImagesPanelUi::resetControls()
-{
-    CmdOffsetClear_Click();
-    m_scroll->setChecked(false);
-    m_speed->setCurrentText(QStringLiteral("2"));
-}
-
 } // namespace kvx

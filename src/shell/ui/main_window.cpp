@@ -269,15 +269,13 @@ void MainWindow::installPanels()
     m_fontText = new FontTextPanelUi(*this);
     connect(this, &MainWindow::resetControlsRequested, m_fontText, &FontTextPanelUi::resetControls);
     m_ledTouch = new LedTouchPanelsUi(*this);
-    connect(this, &MainWindow::resetControlsRequested, m_ledTouch, &LedTouchPanelsUi::resetControls);
     m_display = new DisplayPanelsUi(*this);
     connect(this, &MainWindow::resetControlsRequested, m_display, &DisplayPanelsUi::resetControls);
     setMacroEditor(new EditForm(*this));
     auto *tools = new CharacterToolsUi(*this);
     if (auto *init = findChild<QPushButton *>(QStringLiteral("InitializeCommandButton")))
         connect(init, &QPushButton::clicked, tools, &CharacterToolsUi::InitializeCommandButton_Click);
-    auto *images = new ImagePanelsUi(*this);
-    connect(this, &MainWindow::resetControlsRequested, images, &ImagePanelsUi::resetControls);
+    new ImagePanelsUi(*this);
     setImageList(new ImageListWindow(*this));
 }
 
