@@ -4,6 +4,7 @@
 #include "image_list/ui/image_list_window.h"
 #include "image_list/ui/list_export_window.h"
 #include "shell/model_list.h"
+#include "shell/series_layout.h"
 #include "shell/ui/comm_scan.h"
 #include "shell/ui/splash_dialog.h"
 #include "support/fake_port_prober.h"
@@ -140,6 +141,33 @@ private slots:
             if (!pendingWidgets.contains(c.objectName()) && !windowControl(s.window, c.objectName()))
                 missing << c.objectName();
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(' ')));
+
+        // Each name of the tables and of the series layouts is one widget of the window.
+        QStringList names;
+        for (const auto table : {captionTable(), ownCaptionTable()})
+            for (const ControlText &e : table)
+                names << ControlRef{e.name, e.index}.objectName();
+        for (const ControlRef &c : controls)
+            names << c.objectName();
+        for (const char *series : {"2100", "2100B", "5200", "5200B"}) {
+            LayoutInputs in;
+            in.moduleSeri = QLatin1String(series);
+            const SeriesLayoutPlan plan = seriesLayout(in);
+            for (const ControlFlag &f : plan.enabled + revisionBFeatures(in.moduleSeri, 0).enabled)
+                names << f.name;
+            for (const PresetText &t : plan.texts)
+                names << t.name;
+        }
+        QMap<QString, int> widgets;
+        for (QWidget *w : s.window.findChildren<QWidget *>())
+            if (w->window() == &s.window && !w->objectName().isEmpty())
+                ++widgets[w->objectName()];
+        names.removeDuplicates();
+        QStringList notOne;
+        for (const QString &name : names)
+            if (widgets.value(name) != 1)
+                notOne << QStringLiteral("%1 (%2)").arg(name).arg(widgets.value(name));
+        QVERIFY2(notOne.isEmpty(), qPrintable(notOne.join(' ')));
         for (const QString &name : pendingWidgets)
             QVERIFY2(!windowControl(s.window, name), qPrintable(name + " exists now: take it off pendingWidgets"));
     }
