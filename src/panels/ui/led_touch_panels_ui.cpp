@@ -80,7 +80,7 @@ void LedTouchPanelsUi::buildBackLightPage(QWidget *page)
     m_ledCount->setMaximumWidth(60);
     top->addWidget(m_ledOn);
     top->addStretch(1);
-    top->addWidget(label(QString(), QStringLiteral("No.of LED")));
+    top->addWidget(label(QStringLiteral("LedCountLabel_0"), QStringLiteral("No.of LED")));
     top->addWidget(m_ledCount);
 
     auto *colour = new QGroupBox(QStringLiteral("Color"));
@@ -144,7 +144,7 @@ void LedTouchPanelsUi::buildAnimationPage(QWidget *page)
     m_ledCount2 = new QLineEdit(m_ledCount->text());
     m_ledCount2->setObjectName(QStringLiteral("Text11"));
     m_ledCount2->setMaximumWidth(60);
-    grid->addWidget(label(QString(), QStringLiteral("No.of LED")), 0, 0);
+    grid->addWidget(label(QStringLiteral("LedCountLabel_1"), QStringLiteral("No.of LED")), 0, 0);
     grid->addWidget(m_ledCount2, 0, 1);
     m_duty[1] = new QCheckBox(QStringLiteral("Duty adjustment"));
     m_duty[1]->setObjectName(QStringLiteral("chkDutyAdjust_1"));

@@ -12,6 +12,7 @@
 #include "support/test_main.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QRegularExpression>
 #include <QFontInfo>
@@ -20,6 +21,7 @@
 #include <QLineEdit>
 #include <QMap>
 #include <QPlainTextEdit>
+#include <QStackedWidget>
 #include <QTabWidget>
 
 using namespace kvx;
@@ -61,13 +63,23 @@ QMap<QString, QString> snapshot(const MainWindow &window)
     return shot;
 }
 
+// Whether the widget shows when its window and its tab page do.
+bool shownInWindow(const QWidget *w)
+{
+    for (; w && !w->isWindow(); w = w->parentWidget())
+        if (w->isHidden() && !qobject_cast<const QStackedWidget *>(w->parentWidget()))
+            return false;
+    return true;
+}
+
 // The captions a window shows: window title, buttons, labels, frames and tabs of every
-// widget not hidden inside it. What the user types or chooses is data, not a caption.
+// widget not hidden inside it, on every tab page. What the user types or chooses is
+// data, not a caption.
 QStringList captionsOf(QWidget &window)
 {
     QStringList texts{window.windowTitle()};
     for (QWidget *w : window.findChildren<QWidget *>()) {
-        if (w->window() != &window || !w->isVisibleTo(&window))
+        if (w->window() != &window || !shownInWindow(w))
             continue;
         if (auto *b = qobject_cast<QAbstractButton *>(w))
             texts << b->text();
@@ -98,7 +110,7 @@ bool latinOnly(const QString &text)
 bool sameInBothLanguages(const QString &text)
 {
     static const QRegularExpression names(QStringLiteral(
-        "^(\\s*\\d+x\\d+|-\\d+x+|X|Y|OK|OR|AND|EX-OR|VX-K4xxS|KVX5200\\+2100)$"));
+        "^(\\s*\\d+x\\d+|-\\d+x+|X|Y|OK|OR|AND|EX-OR|LED \\d|\\d+ [RGB]|VX-K4xxS|KVX5200\\+2100)$"));
     if (names.match(text.trimmed()).hasMatch() || ModelList().contains(text))
         return true;
     for (const auto table : {captionTable(), ownCaptionTable()})
@@ -308,10 +320,18 @@ private slots:
         SplashDialog splash(s.window.windowTitle(), &s.window);
 
         QStringList latin;
-        for (QWidget *top : QApplication::topLevelWidgets())
-            for (const QString &text : captionsOf(*top))
-                if (latinOnly(text) && !sameInBothLanguages(text))
-                    latin << top->objectName() + ": " + text;
+        for (const bool older : {false, true}) {
+            if (older) {
+                // The older series' layout shows texts of its own.
+                s.child<QComboBox>("HinmeiList")->setCurrentText("VX256X32_21K");
+                s.child<QCheckBox>("Chk_B")->click();
+            }
+            for (QWidget *top : QApplication::topLevelWidgets())
+                for (const QString &text : captionsOf(*top))
+                    if (latinOnly(text) && !sameInBothLanguages(text))
+                        latin << top->objectName() + ": " + text;
+        }
+        latin.removeDuplicates();
         QVERIFY2(latin.isEmpty(), qPrintable(latin.join('\n')));
     }
 
