@@ -198,9 +198,4 @@ void BitmapFilesPanelUi::chooseAction(int index)
     m_action[index]->setChecked(true);
 }
 
-void BitmapFilesPanelUi::resetControls()
-{
-    chooseAction(0);
-}
-
 } // namespace kvx

@@ -15,11 +15,4 @@ ImagePanelsUi::ImagePanelsUi(PanelHost &host)
     setObjectName(QStringLiteral("ImagePanelsUi"));
 }
 
-void ImagePanelsUi::resetControls()
-{
-    bitmapFiles->resetControls();
-    memoryImages->resetControls();
-    testPatterns->resetControls();
-}
-
 } // namespace kvx

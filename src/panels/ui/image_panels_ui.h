@@ -18,8 +18,6 @@ class ImagePanelsUi : public QObject
 public:
     explicit ImagePanelsUi(PanelHost &host);
 
-    void resetControls();
-
     BitmapFilesPanelUi *bitmapFiles;
     MemoryImagesPanelUi *memoryImages;
     TestPatternPanelUi *testPatterns;

@@ -30,7 +30,6 @@ public:
     void applySeriesOption(int index);
     void applyYUnit(int index);
     // Back to the start values, sending nothing: offsets 0, scroll off at speed 2.
-    void resetControls();
 
     // The panel's frame, for the main window's layout to place.
     QWidget *frame() const { return m_frame; }

@@ -2,7 +2,6 @@
 #include "shell/ui/named_widgets.h"
 
 #include "shell/ui/panel_host.h"
-#include "link/vx5200.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,7 +14,6 @@ namespace kvx {
 
 TestPatternPanelUi::TestPatternPanelUi(PanelHost &host)
     : QObject(host.hostWindow())
-    , m_host(host)
     , m_logic(host.panelContext())
 {
     setObjectName(QStringLiteral("TestPatternPanelUi"));
@@ -63,13 +61,6 @@ TestPatternPanelUi::TestPatternPanelUi(PanelHost &host)
             [this] { m_logic.TestPatternCommandButton_Click(m_x->text(), m_y->text()); });
 
     m_frame = outer;
-}
-
-void TestPatternPanelUi::applyModuleSize()
-{
-    const VX5200 &e = m_host.encoder();
-    m_x->setText(QString::number(e.moduleDotX()));
-    m_y->setText(QString::number(e.moduleDotY() / 8));
 }
 
 } // namespace kvx
