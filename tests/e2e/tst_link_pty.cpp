@@ -1,9 +1,14 @@
 #include "link/link.h"
 #include "link/qt_serial_port.h"
 #include "link/vx5200.h"
+#include "support/fake_link_parts.h"
 #include "support/pty_module.h"
 #include "support/recording_sink.h"
 #include "support/test_main.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTimer>
 
 using namespace kvx;
 using namespace kvx::test;
@@ -44,6 +49,69 @@ private slots:
         const QByteArray expected = reference.all();
         QVERIFY(module.waitForBytes(expected.size()));
         QCOMPARE(module.received().toHex(' '), expected.toHex(' '));
+    }
+
+    // The module stops reading: once the pseudo-terminal's queue is full the port
+    // refuses bytes ("would block"), which is the module not being ready.
+    void aModuleThatStopsReadingIsWaitedFor_data()
+    {
+        QTest::addColumn<int>("stallMs"); // -1: it never reads again
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("for 3 s") << 3000 << int(SendResult::Sent) << QStringList{};
+        QTest::newRow("past the ready wait") << -1 << int(SendResult::NotReady) << QStringList{"Display is not ready."};
+    }
+    void aModuleThatStopsReadingIsWaitedFor()
+    {
+        QFETCH(int, stallMs);
+        QFETCH(int, result);
+        QFETCH(QStringList, messages);
+        PtyModule module;
+        QVERIFY2(module.isOpen(), qPrintable(module.errorString()));
+        Link link;
+        RecordingNotifier notes;
+        link.setNotifier(&notes);
+        FakeClock clock; // a wait that never ends is ended by this clock
+        clock.step = 250;
+        if (stallMs < 0)
+            link.setClock(&clock);
+        auto port = std::make_unique<QtSerialPort>();
+        QCOMPARE(port->open(module.slavePath(), "38400,n,8,1"), QString());
+        link.setSerialPort(std::move(port));
+        QByteArray bytes(150000, '\0');
+        for (qsizetype i = 0; i < bytes.size(); ++i)
+            bytes[i] = char(i + i / 256);
+
+        // The module reads once what has come (its timer runs during the send), then
+        // stops: more than twice what the queue holds (20 KB, up to 68 KB on a busy
+        // machine) is still to come.
+        QElapsedTimer stalled;
+        QTimer reader;
+        connect(&reader, &QTimer::timeout, [&] {
+            if (!stalled.isValid()) {
+                if (!module.readAvailable().isEmpty())
+                    stalled.start();
+            } else if (stallMs >= 0 && stalled.hasExpired(stallMs)) {
+                module.readAvailable();
+            }
+        });
+        reader.start(5);
+        QSignalSpy sent(&link, &Link::commandSent);
+        QSignalSpy ticks(&link, &Link::busyCountChanged);
+        QCOMPARE(int(link.portOut(bytes)), result);
+        reader.stop();
+        QVERIFY(stalled.isValid());
+        // A byte waited through the stall.
+        QVERIFY(std::any_of(ticks.begin(), ticks.end(), [](const QList<QVariant> &t) { return t[0].toInt() <= 28; }));
+        QCOMPARE(notes.messages, messages);
+        QVERIFY(link.serialOpen());
+        QCOMPARE(sent.size(), result == int(SendResult::Sent) ? 1 : 0);
+        // What the port took arrives whole and in order.
+        if (result == int(SendResult::Sent))
+            QVERIFY(module.waitForBytes(bytes.size()));
+        else
+            module.readAvailable();
+        QCOMPARE(module.received(), bytes.left(module.received().size()));
     }
 };
 
