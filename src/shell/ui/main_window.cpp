@@ -61,6 +61,13 @@ UsbIoTransport &chooseTransport(UsbIoTransport *given, std::unique_ptr<LinuxUsbI
     return *own;
 }
 
+// Text goes in at the end of the box, the caret following it.
+void appendAtEnd(QPlainTextEdit *box, const QString &text)
+{
+    box->moveCursor(QTextCursor::End);
+    box->insertPlainText(text);
+}
+
 
 
 // A tab control whose pages are empty areas the panels fill.
@@ -479,7 +486,8 @@ void MainWindow::connectLink()
 {
     connect(&m_link, &Link::sendStarted, this, [this] { m_sendTextBox->clear(); });
     connect(&m_link, &Link::commandSent, this, [this](const QByteArray &, const QString &text) {
-        m_sendTextBox->setPlainText(text);
+        // What the module sent back while the command waited stays; the bytes follow it.
+        appendAtEnd(m_sendTextBox, text);
         commandCompleted();
     });
 }
@@ -488,10 +496,12 @@ void MainWindow::startMonitor(SerialPortIo *port)
 {
     m_monitor = std::make_unique<ReceiveMonitor>(port);
     m_monitor->setLanguage(m_state.UILanguage);
-    connect(m_monitor.get(), &ReceiveMonitor::sendTextAppended, this, [this](const QString &text) {
-        m_sendTextBox->moveCursor(QTextCursor::End);
-        m_sendTextBox->insertPlainText(text);
-    });
+    // The editor's received-data box outlives the port: the new monitor goes on
+    // appending to what it shows.
+    if (m_editor)
+        m_monitor->keepReceivedData(m_editor->receivedDataText());
+    connect(m_monitor.get(), &ReceiveMonitor::sendTextAppended, this,
+            [this](const QString &text) { appendAtEnd(m_sendTextBox, text); });
     connect(m_monitor.get(), &ReceiveMonitor::receivedDataPanelNeeded, this, &MainWindow::receivedDataPanelNeeded);
     connect(m_monitor.get(), &ReceiveMonitor::receivedDataChanged, this, &MainWindow::receivedDataChanged);
     connect(m_monitor.get(), &ReceiveMonitor::touchTextAppended, this, &MainWindow::touchTextAppended);

@@ -37,6 +37,7 @@ public:
     void showEditor() override { visible = true; }
     QString editorText() const override { return text; }
     void setEditorText(const QString &t) override { text = t; }
+    QString receivedDataText() const override { return QString(); }
     void saveCommand() override { savedText = text; }
     void loadCommand() override {}
     bool visible = false;
@@ -181,6 +182,21 @@ private slots:
         QCOMPARE(touch.size(), 2);
         QVERIFY(!received.isEmpty());
         // The recorder and the tutorial read the link's copy, which holds no received text.
+        QCOMPARE(s.window.link().lastText(), QStringLiteral("[0c]"));
+
+        // An answer that comes while a command waits to go out stays in the box; the
+        // command's bytes follow it.
+        auto *box = s.child<QPlainTextEdit>("SendTextBox");
+        QMetaObject::Connection answer;
+        answer = connect(&s.window.link(), &Link::busyCountChanged, [&] {
+            disconnect(answer);
+            module.write(QByteArray("\x06"));
+            QTRY_VERIFY(box->toPlainText().startsWith(QStringLiteral("06 ")));
+        });
+        s.click("cmdBtn1_1");
+        // (The burst's separator may have come before the command went out.)
+        QVERIFY2(box->toPlainText().startsWith(QStringLiteral("06 ")) && box->toPlainText().endsWith("[0c]"),
+                 qPrintable(box->toPlainText()));
         QCOMPARE(s.window.link().lastText(), QStringLiteral("[0c]"));
     }
 
