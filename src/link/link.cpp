@@ -152,7 +152,7 @@ qint64 Link::pauseNs(qint64 now, qint64 waitStart, bool &sleptForWire) const
         // The byte before is still on the wire: sleep through most of it...
         ns = m_wireFreeNs - now;
         sleptForWire = true;
-    } else if (now < m_wireFreeNs + byteNs) {
+    } else if (now < m_wireFreeNs + byteNs / 4) {
         // ...and poll near its end.
         ns = 0;
     } else {
