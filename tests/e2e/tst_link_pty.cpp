@@ -82,21 +82,22 @@ private slots:
         // stops: more than twice what the queue holds (20 KB, up to 68 KB on a busy
         // machine) is still to come.
         QElapsedTimer stalled;
+        bool resumedDuringSend = false;
         QTimer reader;
         connect(&reader, &QTimer::timeout, [&] {
             if (!stalled.isValid()) {
                 if (!module.readAvailable().isEmpty())
                     stalled.start();
             } else if (!forGood && stalled.hasExpired(stallMs)) {
+                resumedDuringSend = resumedDuringSend || link.isSending();
                 module.readAvailable();
             }
         });
         reader.start(5);
         QSignalSpy sent(&link, &Link::commandSent);
-        QSignalSpy ticks(&link, &Link::busyCountChanged);
         QCOMPARE(link.portOut(bytes), forGood ? SendResult::NotReady : SendResult::Sent);
         reader.stop();
-        QVERIFY(std::any_of(ticks.begin(), ticks.end(), [](const auto &t) { return t[0].toInt() <= 28; }));
+        QVERIFY(forGood || resumedDuringSend); // the send waited for the module
         QCOMPARE(notes.messages, forGood ? QStringList{"Display is not ready."} : QStringList());
         QVERIFY(link.serialOpen());
         QCOMPARE(sent.size(), forGood ? 0 : 1);
