@@ -167,10 +167,11 @@ void ImageList::addImageToEnd()
     }
     m_top = std::max(0, m_count - 7);
     m_selected = m_count;
-    m_entries[m_count] = ImageListEntry{};
+    // The blank slot becomes the entry with what the user put into it (a label); freed
+    // elements are clear already. A cancel or a refused file leaves it as it was.
     ++m_count;
     if (!chooseBmpForImage())
-        removeAt(m_selected);
+        --m_count;
     refresh();
 }
 
@@ -365,6 +366,7 @@ void ImageList::chooseMemory(int index, const QString &memory)
     }
     ImageListEntry &e = m_entries[index];
     const QString old = e.imgMemory;
+    const QString oldLabel = e.imgLabel;
     e.imgMemory = memory;
 
     auto askParameters = [&] {
@@ -379,8 +381,11 @@ void ImageList::chooseMemory(int index, const QString &memory)
                     ++m_top;
             }
         } else {
-            // Cancel: the entry keeps the memory it had before the choice.
+            // Cancel: the entry keeps the memory it had before the choice, and the
+            // blank slot (which shows its label) the label too.
             m_entries[index].imgMemory = old;
+            if (index == m_count)
+                m_entries[index].imgLabel = oldLabel;
         }
     };
 

@@ -28,6 +28,8 @@ const TextPair kTexts[] = {
     {ImageText::ListReadError, "Line %1 of %2 cannot be read. The images before it were loaded.",
      "%2 の %1 行目を読めません。それより前のイメージは読み込みました。"},
     {ImageText::ListReadFailed, "%1 cannot be read.", "%1 を読めません。"},
+    {ImageText::NotImageList, "%1 is not an image list: it holds no images. The list stays as it is.",
+     "%1 はイメージリストではありません（イメージがありません）。リストはそのままです。"},
     {ImageText::NotCopiedNameTaken,
      "These files were not copied because a different file of the same name is already in %1:\n%2",
      "%1 に同じ名前の別のファイルがあるため、次のファイルはコピーしませんでした:\n%2"},

@@ -18,6 +18,7 @@ enum class ImageText {
     CompressedBmp,
     ListReadError,        // %1 line number, %2 file
     ListReadFailed,       // %1 file
+    NotImageList,         // %1 file
     NotCopiedNameTaken,   // %1 folder, %2 file names
     NotCopied,            // %1 file names
     PageWalkStalled,      // %1 page, %2 position

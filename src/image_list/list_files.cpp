@@ -166,29 +166,35 @@ void ImageListFiles::newImageList()
     m_caption = image_msg::imageLabelList;
 }
 
-void ImageListFiles::showReadProblems(const ImageListRead &read, const QString &path)
-{
-    if (read.errorLine > 0)
-        m_dialogs.message(imageText(ImageText::ListReadError, m_list.language())
-                              .arg(read.errorLine)
-                              .arg(QDir::toNativeSeparators(path)));
-    if (read.full)
-        m_dialogs.message(image_msg::listFull(ImageList::imgMax));
-}
-
-bool ImageListFiles::readImageListFile(const QString &path, const QString &base)
+bool ImageListFiles::readListFile(const QString &path, const QString &base, ImageListRead &read)
 {
     QString text;
     if (!readTextFile(path, text)) {
         m_dialogs.message(imageText(ImageText::ListReadFailed, m_list.language()).arg(QDir::toNativeSeparators(path)));
         return false;
     }
-    const ImageListRead read = parseImageList(text, base, ImageList::imgMax);
+    read = parseImageList(text, base, ImageList::imgMax);
     if (!read.currentPath.isEmpty())
         m_listDialogFile = read.currentPath;
+    return true;
+}
+
+bool ImageListFiles::takeList(const ImageListRead &read, const QString &path)
+{
     m_list.replaceEntries(read.entries);
-    showReadProblems(read, path);
+    if (read.errorLine > 0)
+        m_dialogs.message(imageText(ImageText::ListReadError, m_list.language())
+                              .arg(read.errorLine)
+                              .arg(QDir::toNativeSeparators(path)));
+    if (read.full)
+        m_dialogs.message(image_msg::listFull(ImageList::imgMax));
     return read.errorLine == 0 && !read.full;
+}
+
+bool ImageListFiles::readImageListFile(const QString &path, const QString &base)
+{
+    ImageListRead read;
+    return readListFile(path, base, read) && takeList(read, path);
 }
 
 bool ImageListFiles::openImageList()
@@ -203,16 +209,20 @@ bool ImageListFiles::openImageList()
         return false;
     }
     m_listDialogFile = choice.path;
-    if (!QFileInfo::exists(choice.path)) {
-        m_dialogs.message(imageText(ImageText::ListReadFailed, m_list.language())
-                              .arg(QDir::toNativeSeparators(choice.path)));
+    const QString shown = QDir::toNativeSeparators(choice.path);
+    ImageListRead read;
+    if (!QFileInfo::exists(choice.path))
+        m_dialogs.message(imageText(ImageText::ListReadFailed, m_list.language()).arg(shown));
+    else if (readListFile(choice.path, folderOf(choice.path), read) && !read.isList())
+        m_dialogs.message(imageText(ImageText::NotImageList, m_list.language()).arg(shown));
+    if (!read.isList()) {
+        // The list that is open stays.
         m_list.refresh();
         return false;
     }
     m_listPath = choice.path;
-    const bool ok = readImageListFile(choice.path, folderOf(choice.path));
     m_caption = image_msg::imageLabelList + QStringLiteral(" (") + nameOf(choice.path) + QLatin1Char(')');
-    return ok;
+    return takeList(read, choice.path);
 }
 
 void ImageListFiles::loadImgPathFile()
@@ -364,6 +374,8 @@ bool ImageListFiles::outputList()
         return false;
     const ListingTarget target = listingTarget(choice.path, choice.filterIndex);
     m_listingPath = target.path;
+    if (!mayWriteCompletedName(m_dialogs, choice.path, target.path, m_list.language() == QLatin1String("Japanese")))
+        return false;
     QString error;
     if (!writeTextFile(target.path, definitionListing(m_list.entries(), target.form), &error)) {
         m_dialogs.message(imageText(ImageText::FileNotWritten, m_list.language())

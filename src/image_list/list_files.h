@@ -28,6 +28,10 @@ struct ImageListRead
     int errorLine = 0;
     bool full = false;
     QString currentPath; // a "CurrentPath" line: folder and "/*.iml"
+
+    // A file without a single entry ("No =" line) is no image list: opening it must
+    // not empty the list that is open.
+    bool isList() const { return !entries.isEmpty(); }
 };
 // Relative references (starting with ".") resolve against base; "\" separators of
 // files made on Windows become "/".
@@ -64,7 +68,11 @@ public:
     bool outputList();
 
 private:
-    void showReadProblems(const ImageListRead &read, const QString &path);
+    // Reads and parses a list file; false (after a message) when it cannot be read.
+    bool readListFile(const QString &path, const QString &base, ImageListRead &read);
+    // Puts what was read into the list and reports what stopped the reading; true
+    // when nothing did.
+    bool takeList(const ImageListRead &read, const QString &path);
 
     ImageList &m_list;
     UserDialogs &m_dialogs;

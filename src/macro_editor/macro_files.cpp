@@ -91,16 +91,10 @@ bool MacroFileOperations::save(const QString &macroText, bool demoEntries, QStri
     const SaveFilter filter =
         knownFilter ? filters.at(choice.filterIndex) : SaveFilter{QString(), QStringLiteral(".hex"), HexVariant::Plain};
     const QString path = completeFileName(choice.path, filter.extension);
-    if (path != choice.path) {
+    if (path != choice.path)
         m_lastPath = path;
-        // The dialog asked about the name without the extension only.
-        if (QFileInfo::exists(path)
-            && m_dialogs.ask(QDir::toNativeSeparators(path)
-                                 + text(" already exists.\nDo you want to replace it?", " は既にあります。\n置き換えますか？"),
-                             UserDialogs::Buttons::YesNo, UserDialogs::Icon::Warning)
-                != UserDialogs::Answer::Yes)
-            return false;
-    }
+    if (!mayWriteCompletedName(m_dialogs, choice.path, path, m_japanese))
+        return false;
 
     const MacroFormat format = formatForFileName(path);
     QString content;

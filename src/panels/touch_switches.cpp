@@ -48,10 +48,16 @@ QString appendTouchText(const QString &text, const QString &added, int limit)
     if (all.size() <= limit)
         return all;
     const qsizetype excess = all.size() - limit;
-    // Cut at the end of the line the excess falls in, so the box starts with a whole
-    // line; a line longer than the whole box is cut anywhere.
-    const qsizetype lineEnd = all.indexOf(QLatin1Char('\n'), excess - 1);
-    all.remove(0, lineEnd >= 0 ? lineEnd + 1 : excess);
+    // The newest data: the last line, or, when that holds only the prompt ">" of a
+    // closed burst, the line before it.
+    qsizetype newest = all.lastIndexOf(QLatin1Char('\n')) + 1;
+    if (newest >= 2 && QStringView(all).mid(newest) == QLatin1String(">"))
+        newest = all.lastIndexOf(QLatin1Char('\n'), newest - 2) + 1;
+    // Whole oldest lines go: the cut moves on to the start of the line after the one
+    // the excess falls in, as long as that does not cut into the newest data. Else the
+    // newest data alone is longer than the box, and its newest end stays.
+    const qsizetype nextLine = all.indexOf(QLatin1Char('\n'), excess - 1) + 1;
+    all.remove(0, nextLine > 0 && nextLine <= newest ? nextLine : excess);
     return all;
 }
 

@@ -36,8 +36,9 @@ std::optional<TouchControls> updateTouchControls(int modeIndex, bool japanese);
 // Text12 holds what the module answers; in the automatic modes that never stops, so
 // the box keeps only its newest characters.
 constexpr int kTouchTextLimit = 3000;
-// `text` with `added` appended; above `limit` characters the oldest whole lines go
-// (or, for one endless line, the oldest characters) so that at most `limit` remain.
+// `text` with `added` appended; above `limit` characters the oldest whole lines go so
+// that at most `limit` remain, never the newest data (the last line, or the one before
+// a bare ">"): when that alone is longer, its newest end stays.
 QString appendTouchText(const QString &text, const QString &added, int limit = kTouchTextLimit);
 
 // The touch switches panel: switch reads and the automatic transmit modes.

@@ -47,6 +47,12 @@ bool nameLess(const QString &a, const QString &b)
 
 } // namespace
 
+QString portLabel(const QString &portText)
+{
+    static const QRegularExpression number(QStringLiteral("^\\d+$"));
+    return number.match(portText).hasMatch() ? QStringLiteral("COM") + portText : portText;
+}
+
 PortCandidate portCandidate(const QString &device)
 {
     static const QRegularExpression classic(QStringLiteral("^/dev/ttyS(\\d+)$"));
@@ -57,7 +63,7 @@ PortCandidate portCandidate(const QString &device)
         const QString n = QString::number(index + 1);
         // Only a plain number names this device again in the port list.
         if (serialDevicePath(n) == device)
-            return {device, n, QStringLiteral("COM") + n};
+            return {device, n, portLabel(n)};
     }
     const QString prefix = QStringLiteral("/dev/");
     if (device.startsWith(prefix)) {

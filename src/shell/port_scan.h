@@ -38,6 +38,11 @@ struct PortCandidate
     bool operator==(const PortCandidate &) const = default;
 };
 
+// How a port of the port list is named to the user: "COM" and the number for a
+// numbered port ("3" gives "COM3"), any other port (a device name or path, "USB") as
+// it is.
+QString portLabel(const QString &portText);
+
 // The candidate for one device path.
 PortCandidate portCandidate(const QString &device);
 // The devices to offer: at most `limit`, without repeats, in name order (numbers in

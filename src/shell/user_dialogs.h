@@ -47,4 +47,9 @@ public:
     void notify(const QString &text) override { message(text); }
 };
 
+// A save dialog asks before replacing the name the user chose only. When the program
+// completed that name (an extension added), this asks about the completed path, if
+// such a file exists: true when the file may be written.
+bool mayWriteCompletedName(UserDialogs &dialogs, const QString &chosen, const QString &path, bool japanese);
+
 } // namespace kvx

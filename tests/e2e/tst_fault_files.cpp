@@ -235,8 +235,8 @@ private slots:
         QCOMPARE(QDir(folder).entryList(QDir::Files), before);
     }
 
-    // The window's shut-down writes Config.dat and Tmp.sei: a message for each, and
-    // with a full disk the old files stay whole.
+    // The window's shut-down writes enma.tmp, temp.iml, Config.dat and Tmp.sei: a
+    // message for each, and with a full disk the old files stay whole.
     void shutDownThatCannotWriteItsFilesSaysSo_data()
     {
         QTest::addColumn<bool>("folderIsAFile");
@@ -260,12 +260,14 @@ private slots:
             FullDisk full;
             s.window.close();
         }
-        // The image list keeps its list (temp.iml) first, then the settings files
-        // are written; each failure is reported once.
-        QCOMPARE(s.dialogs.shown.size(), 3);
-        QVERIFY(s.dialogs.shown[0].contains(QDir::toNativeSeparators(programFile(QStringLiteral("temp.iml")))));
-        QVERIFY(s.dialogs.shown[1].contains(QDir::toNativeSeparators(config)));
-        QVERIFY(s.dialogs.shown[2].contains(QDir::toNativeSeparators(memo)));
+        // The tutorial keeps its record (enma.tmp) first, the image list its list
+        // (temp.iml), then the settings files are written; each failure is reported
+        // once.
+        QCOMPARE(s.dialogs.shown.size(), 4);
+        QVERIFY(s.dialogs.shown[0].contains(programFile(QStringLiteral("enma.tmp"))));
+        QVERIFY(s.dialogs.shown[1].contains(QDir::toNativeSeparators(programFile(QStringLiteral("temp.iml")))));
+        QVERIFY(s.dialogs.shown[2].contains(QDir::toNativeSeparators(config)));
+        QVERIFY(s.dialogs.shown[3].contains(QDir::toNativeSeparators(memo)));
         if (!folderIsAFile) {
             QCOMPARE(contents(config), OldBytes);
             QCOMPARE(contents(memo), OldBytes + "memo");

@@ -161,6 +161,12 @@ private slots:
         QCOMPARE(list.imgCount(), 2);
         QCOMPARE(list.entry(2), ImageListEntry{});
         QCOMPARE(dialogs.requests[1].start, e.imgPath); // the dialog starts at the last file
+
+        // A label typed into the blank slot names the entry made there.
+        list.setLabel(2, QStringLiteral("Mine"));
+        dialogs.chooseFile(e.imgPath);
+        list.addImageToEnd();
+        QCOMPARE(labels(list), (QStringList{QStringLiteral("L0"), QStringLiteral("Image0000"), QStringLiteral("Mine")}));
     }
 
     void refusedFilesAreNotTaken_data()

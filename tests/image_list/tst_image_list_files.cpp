@@ -202,6 +202,13 @@ private slots:
         const QByteArray listing = readAll(dir.filePath(QStringLiteral("listing.txt")));
         QVERIFY(reader.saveImageList());
         QCOMPARE(readAll(dir.filePath(QStringLiteral("listing.txt"))), listing);
+        // A listing whose extension the program added replaces a file only when asked.
+        QVERIFY(kvx::test::writeFile(dir.filePath(QStringLiteral("listing.c")), "mine"));
+        dialogs.chooseFile(dir.filePath(QStringLiteral("listing")), 1);
+        dialogs.answers.enqueue(UserDialogs::Answer::No);
+        QVERIFY(!reader.outputList());
+        QVERIFY(dialogs.shown.last().endsWith(QStringLiteral("listing.c already exists.\nDo you want to replace it?")));
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("listing.c"))), QByteArray("mine"));
         QCOMPARE(reader.caption(), QStringLiteral("Image Tool (with.iml)"));
     }
 
@@ -305,6 +312,14 @@ private slots:
         QCOMPARE(list.imgCount(), 2);
         QCOMPARE(dialogs.shown.size(), 1);
         QVERIFY(dialogs.shown[0].startsWith(QStringLiteral("Line 4 of ")));
+
+        // A file without entries is no list: the open one stays.
+        QVERIFY(kvx::test::writeFile(dir.filePath(QStringLiteral("none.iml")), "Rev1.20\r\nlabel = x\r\n"));
+        dialogs.chooseFile(dir.filePath(QStringLiteral("none.iml")));
+        QVERIFY(!files.openImageList());
+        QCOMPARE(list.imgCount(), 2);
+        QVERIFY(dialogs.shown.last().endsWith(QStringLiteral("none.iml is not an image list: it holds no images.")
+                                              + QStringLiteral(" The list stays as it is.")));
 
         dialogs.shown.clear();
         // A file stands where the folder would have to be.

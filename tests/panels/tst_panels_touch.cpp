@@ -78,6 +78,8 @@ private slots:
         QTest::newRow("oldest whole line goes") << ">11 22 \n>33 " << "44 " << 12 << ">33 44 ";
         QTest::newRow("several lines go") << ">1\n>2\n>3\n>4" << "\n>" << 5 << ">4\n>";
         QTest::newRow("one endless line is cut") << ">AA BB CC " << "DD " << 6 << "CC DD ";
+        QTest::newRow("a burst that fills the box keeps its end before the separator")
+            << ">1\n>AA BB " << "\n>" << 6 << " BB \n>";
     }
     void answersBoxKeepsItsNewestLines()
     {

@@ -58,6 +58,8 @@ private slots:
         const PortCandidate c = portCandidate(device);
         QCOMPARE(c.portText, portText);
         QCOMPARE(c.label, label);
+        // The export window names the port in use the same way.
+        QCOMPARE(portLabel(portText), label);
     }
 
     void candidatesAreAtMostSixteenInNameOrder()

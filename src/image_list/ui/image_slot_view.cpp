@@ -226,7 +226,8 @@ void ImageSlotView::refresh()
         const QSignalBlocker blockCheck(slot.check);
         if (k >= count) {
             slot.number->clear();
-            setText(slot.label, QString());
+            // The blank slot keeps a label typed into it, as any other slot does.
+            setText(slot.label, k == count ? m_list.entry(k).imgLabel : QString());
             setText(slot.fileName, QString());
             setText(slot.path, QString());
             setText(slot.resolution, QString());

@@ -4,6 +4,7 @@
 #include "image_list/image_texts.h"
 #include "image_list/text_io.h"
 #include "link/app_paths.h"
+#include "shell/port_scan.h"
 #include "shell/ui/main_window.h"
 
 #include <QCheckBox>
@@ -148,7 +149,7 @@ bool ListExportWindow::activate()
         hide();
         return false;
     }
-    m_port->setCurrentText(QStringLiteral("COM") + m_main.connection().portText());
+    m_port->setCurrentText(portLabel(m_main.connection().portText()));
     enableButtons(true);
     m_sent->show();
     for (QProgressBar *bar : {m_images, m_sent}) {

@@ -255,6 +255,9 @@ void TutorialWindow::abort()
 
 void TutorialWindow::setSeriesLayout(const QString &caption, const QList<std::pair<int, bool>> &topics)
 {
+    // The layout loads the tutorial: the record is read at start-up, and so the
+    // shut-down, which unloads a loaded tutorial, writes it back at every normal end.
+    ensureLoaded();
     for (const auto &[topic, on] : topics)
         m_engine.setTopicEnabled(topic, on);
     setWindowTitle(caption);

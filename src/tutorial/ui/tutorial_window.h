@@ -52,7 +52,8 @@ public:
     bool isLoaded() const { return m_loaded; }
 
     // A series layout's caption and topic enablement (a topic switched off stays off
-    // across a close and reopen, and the steps skip it).
+    // across a close and reopen, and the steps skip it). Loads the tutorial when it is
+    // not loaded.
     void setSeriesLayout(const QString &caption, const QList<std::pair<int, bool>> &topics);
     // Captions in the main window's current language.
     void retranslate();

@@ -186,6 +186,10 @@ private slots:
         QCOMPARE(scroll->maximum(), 3);
         QCOMPARE(scroll->value(), 3);
         QCOMPARE(childOf<QLabel>(w, "LblNum_7")->text(), QString()); // the blank slot
+        // A label typed there stays in its box and in the list, key after key.
+        QTest::keyClicks(childOf<QLineEdit>(w, "txtLabel_7"), QStringLiteral("Ab"));
+        QCOMPARE(childOf<QLineEdit>(w, "txtLabel_7")->text(), QStringLiteral("Ab"));
+        QCOMPARE(s.window.imageList().entry(10).imgLabel, QStringLiteral("Ab"));
     }
 
     void aShownVramEntryIsGreyAndKeepsThat()

@@ -188,6 +188,13 @@ private slots:
         QVERIFY(text.size() > kTouchTextLimit / 2);
         QVERIFY(!text.contains(QLatin1Char('\r')));
         QVERIFY(text.endsWith(QStringLiteral("DB ")));
+
+        // A burst as long as the box, then one line longer than it: the newest stays.
+        const QString burst = QStringLiteral("0F ").repeated(kTouchTextLimit / 3 - 1) + QStringLiteral("A5 ");
+        emit s.window.touchTextAppended(burst + QStringLiteral("\r\n>"));
+        QCOMPARE(text12->toPlainText(), burst.mid(2) + QStringLiteral("\n>"));
+        emit s.window.touchTextAppended(burst + burst);
+        QCOMPARE(text12->toPlainText(), burst);
     }
 
     void touchParameterWindow()

@@ -2,6 +2,8 @@
 #include "shell/settings_files.h"
 #include "support/started_window.h"
 #include "support/test_main.h"
+#include "tutorial/achievement_record.h"
+#include "tutorial/ui/tutorial_window.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -38,7 +40,12 @@ private slots:
             s.window.close();
             QVERIFY(s.dialogs.shown.isEmpty());
         }
+        // The tutorial's record too, in a run that never opens the tutorial.
+        const TopicCounts counts{2, 0, 0, 0, 0, 0, 0, 3};
+        QVERIFY(achievement_record::save(achievement_record::defaultPath(), counts));
         StartedWindow again("/dev/kvx-no-such-port", {}, true);
+        QCOMPARE(again.window.tutorWindow()->engine().achieved(), counts);
+        QVERIFY(QFile::remove(achievement_record::defaultPath()));
         // The port restored from the file replaced the one the test put in.
         QCOMPARE(again.child<QComboBox>("CommPortList")->currentText(), QStringLiteral("ttyUSB7"));
         QCOMPARE(again.child<QComboBox>("CommSettingsList")->currentText(), QStringLiteral("9600,n,8,1"));
@@ -52,6 +59,7 @@ private slots:
         QCOMPARE(again.window.state().UILanguage, QStringLiteral("Japanese"));
         QCOMPARE(again.window.state().MacroText, QStringLiteral("*** 日本語 ***\r\nPRT 0ch;\r\n"));
         again.window.close();
+        QCOMPARE(achievement_record::load(achievement_record::defaultPath()), counts);
 
         // A bitmap folder that has gone since keeps the default.
         QDir(bitmaps).removeRecursively();
