@@ -80,6 +80,7 @@ DemoFirmware checkDemoFirmware(HexVariant board, const QByteArray &fileText)
     }
     const auto fail = [&fw](int line, const QString &why) {
         fw.records.clear();
+        fw.spans.clear();
         fw.problem = QStringLiteral("line %1: %2").arg(line).arg(why);
         return fw;
     };
@@ -114,6 +115,7 @@ DemoFirmware checkDemoFirmware(HexVariant board, const QByteArray &fileText)
         if (type == 0x00) {
             if (length == 0 || !inRanges(ranges, address, address + length - 1))
                 return fail(number, QStringLiteral("data outside the board's program ranges"));
+            fw.spans.append({address, address + length - 1});
             ++dataRecords;
         } else if (type == 0x01) {
             if (length != 0)
@@ -133,6 +135,16 @@ DemoFirmware checkDemoFirmware(HexVariant board, const QByteArray &fileText)
     if (dataRecords == 0)
         return fail(int(lines.size()), QStringLiteral("no program data"));
     return fw;
+}
+
+int DemoFirmware::firstFilledFrom(int address) const
+{
+    int first = 0x10000;
+    for (const auto &[from, to] : spans) {
+        if (to >= address)
+            first = qMin(first, qMax(from, address));
+    }
+    return first;
 }
 
 DemoFirmware readDemoFirmware(HexVariant board, const QString &folder)

@@ -101,8 +101,7 @@ bool MacroFileOperations::save(const QString &macroText, bool demoEntries, QStri
     if (format == MacroFormat::Text) {
         content = textFile(macroText);
     } else {
-        const MacroReading reading =
-            MacroTokenizer(m_japanese ? SystemCodePage::Cp932 : SystemCodePage::Windows1252).read(macroText);
+        const MacroReading reading = readMacroForWriting(macroText, m_japanese);
         if (!reading.ok()) {
             m_dialogs.message(dataErrorMessage(*reading.error));
             return false;
@@ -112,10 +111,7 @@ bool MacroFileOperations::save(const QString &macroText, bool demoEntries, QStri
         } else if (format == MacroFormat::Assembler) {
             content = assemblerFile(reading.lines);
         } else {
-            const HexVariant variant = filter.variant;
-            const HexFile hex = intelHexFile(reading.bytes(), variant,
-                                             variant == HexVariant::Plain ? QStringList() : firmware[int(variant)].records,
-                                             m_japanese);
+            const HexFile hex = intelHexFile(reading.bytes(), filter.variant, firmware[int(filter.variant)], m_japanese);
             if (!hex.refusal.isEmpty()) {
                 m_dialogs.message(hex.refusal, UserDialogs::Icon::Warning);
                 return false;

@@ -68,20 +68,10 @@ MacroUpload::Outcome MacroUpload::run(const QString &macroText, bool revisionB, 
     const QString caption = pick(japanese, "Macro", "マクロ");
     if (m_progress)
         m_progress->showProgress(caption, pick(japanese, "Code translation on progress.", "変換中"));
-    const MacroReading reading =
-        MacroTokenizer(japanese ? SystemCodePage::Cp932 : SystemCodePage::Windows1252).read(macroText);
+    const MacroReading reading = readMacroForWriting(macroText, japanese);
     if (m_progress)
         m_progress->hideProgress();
-    if (!reading.ok()) {
-        m_dialogs.message(dataErrorMessage(*reading.error));
-        return Outcome::DataError;
-    }
     const QByteArray bytes = reading.bytes();
-    // The encoder takes the data as four characters per byte, the two digits first.
-    QString data;
-    data.reserve(bytes.size() * 4);
-    for (char b : bytes)
-        data += QStringLiteral("%1h,").arg(uchar(b), 2, 16, QLatin1Char('0'));
 
     const auto tooLarge = [&] {
         m_dialogs.message(pick(japanese, "MACRO is larger than memory capacity.", "マクロがメモリに収まりません。"),
@@ -93,6 +83,18 @@ MacroUpload::Outcome MacroUpload::run(const QString &macroText, bool revisionB, 
         pick(japanese, "Do you want to use RAM MACRO?\r\nYES = RAM Macro, NO = FROM Macro, Cancel = Stop",
              "RAM マクロにしますか？\r\nはい=RAM Macro, いいえ= FROM Macro, キャンセル=中断"),
         UserDialogs::Buttons::YesNoCancel);
+
+    // Only a path that writes the macro needs a readable text.
+    const bool writes = target == UserDialogs::Answer::Yes || target == UserDialogs::Answer::No;
+    if (writes && !reading.ok()) {
+        m_dialogs.message(dataErrorMessage(*reading.error));
+        return Outcome::DataError;
+    }
+    // The encoder takes the data as four characters per byte, the two digits first.
+    QString data;
+    data.reserve(bytes.size() * 4);
+    for (char b : bytes)
+        data += QStringLiteral("%1h,").arg(uchar(b), 2, 16, QLatin1Char('0'));
 
     if (target == UserDialogs::Answer::Yes) {
         if (bytes.size() > ramMacroCapacity(revisionB))

@@ -23,14 +23,16 @@ public:
 };
 
 // Writes the macro text into the module as the RAM macro or flash macro 1, switches
-// its auto start and offers to run it, asking the user at each turn. Every command
+// its auto start and offers to run it, asking the user at each turn. The text is read
+// with the writers' strict rules, and only when a macro is to be written: Cancel at the
+// first question goes to the auto-start question whatever the text holds. Every command
 // goes through the given encoder (the main window's); the first command that does not
 // go out ends the upload with a message.
 class MacroUpload
 {
 public:
     enum class Outcome {
-        DataError,  // the text has a word that gives no byte: nothing sent
+        DataError,  // RAM or flash chosen, but a word is not wholly one byte: nothing sent
         TooLarge,   // the macro exceeds the chosen memory: nothing sent
         SendFailed, // a command did not go out: the commands after it were not sent
         Done,       // every chosen step was sent (possibly none, when nothing was chosen)

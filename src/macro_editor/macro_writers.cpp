@@ -8,7 +8,22 @@ namespace {
 
 const QString CrLf = QStringLiteral("\r\n");
 
-QString hex2(uchar b) { return QStringLiteral("%1").arg(b, 2, 16, QLatin1Char('0')); }
+// The byte's two digits as typed; lower case for a line read without them.
+QString typedDigits(const MacroLine &line, qsizetype k)
+{
+    if (k < line.digits.size())
+        return line.digits.at(k);
+    return QStringLiteral("%1").arg(uchar(line.bytes.at(k)), 2, 16, QLatin1Char('0'));
+}
+
+// The line's bytes, each as prefix + its typed digits, joined by ", ".
+QString byteItems(const MacroLine &line, QLatin1String prefix)
+{
+    QStringList items;
+    for (qsizetype k = 0; k < line.bytes.size(); ++k)
+        items << prefix + typedDigits(line, k);
+    return items.join(QStringLiteral(", "));
+}
 // Appends the low `digits` hexadecimal digits of value, upper case. Written digit by
 // digit: a HEX image of a large macro has over 100000 of them.
 void appendUpperHex(QString &s, uint value, int digits)
@@ -131,10 +146,7 @@ QString cSourceFile(const QList<MacroLine> &lines, const QString &cName)
         lastWasComment = false;
         if (line.bytes.isEmpty())
             continue; // a "PRT" line without bytes would leave a lone comma
-        QStringList items;
-        for (char b : line.bytes)
-            items << QStringLiteral(" 0x") + hex2(uchar(b));
-        s += QStringLiteral("     ") + items.join(QStringLiteral(", ")) + QLatin1Char(',') + CrLf;
+        s += QStringLiteral("     ") + byteItems(line, QLatin1String(" 0x")) + QLatin1Char(',') + CrLf;
     }
 
     out(QStringLiteral("       };"));
@@ -181,10 +193,7 @@ QString assemblerFile(const QList<MacroLine> &lines)
         if (commentOpen)
             s += CrLf; // a single comment line must not swallow the directive
         commentOpen = false;
-        QStringList items;
-        for (char b : line.bytes)
-            items << QStringLiteral("$") + hex2(uchar(b));
-        s += QStringLiteral(" .db ") + items.join(QStringLiteral(", ")) + CrLf;
+        s += QStringLiteral(" .db ") + byteItems(line, QLatin1String("$")) + CrLf;
     }
     return s + CrLf;
 }
@@ -209,8 +218,7 @@ int demoBoardCapacity(HexVariant variant)
     }
 }
 
-HexFile intelHexFile(const QByteArray &macroBytes, HexVariant variant, const QStringList &firmwareRecords,
-                     bool japanese)
+HexFile intelHexFile(const QByteArray &macroBytes, HexVariant variant, const DemoFirmware &firmware, bool japanese)
 {
     HexFile file;
     QByteArray block = macroDataBlock(macroBytes);
@@ -222,9 +230,10 @@ HexFile intelHexFile(const QByteArray &macroBytes, HexVariant variant, const QSt
             words.append(b).append(char(0x34));
         block = words;
     }
-    const qsizetype room = 0x10000 - MacroBlockAddress;
+    // The block ends below the first address the firmware fills, or at 0xFFFF.
+    const qsizetype room = firmware.firstFilledFrom(MacroBlockAddress) - MacroBlockAddress;
     if (macroBytes.size() > 0xFFFF || block.size() > room) {
-        const qsizetype most = (variant == HexVariant::Pic ? room / 2 : room) - 2;
+        const qsizetype most = qMax<qsizetype>(0, (variant == HexVariant::Pic ? room / 2 : room) - 2);
         file.refusal = japanese
             ? QStringLiteral("マクロが大きすぎて書き込めません。このファイルには %1 バイトまで入ります。").arg(most)
             : QStringLiteral("The macro is too large for this file: it holds at most %1 bytes.").arg(most);
@@ -244,8 +253,8 @@ HexFile intelHexFile(const QByteArray &macroBytes, HexVariant variant, const QSt
 
     QString s;
     // Each record of 16 bytes takes 45 characters with its line end.
-    s.reserve((block.size() / 16 + 2) * 45 + firmwareRecords.size() * 45);
-    for (const QString &record : firmwareRecords)
+    s.reserve((block.size() / 16 + 2) * 45 + firmware.records.size() * 45);
+    for (const QString &record : firmware.records)
         s += record + CrLf;
     int address = MacroBlockAddress;
     for (qsizetype pos = 0; pos < block.size();) {

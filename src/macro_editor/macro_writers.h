@@ -45,6 +45,9 @@ QString cNameForFile(const QString &path);
 // The macro text as it stands.
 QString textFile(const QString &macroText);
 
+// The C and assembler writers take the lines as readMacroForWriting gives them and
+// write each byte with its two digits as typed.
+
 // A C program that holds the bytes in an array _name_code of _name_leng bytes and
 // prints them; comment lines become C comments.
 QString cSourceFile(const QList<MacroLine> &lines, const QString &cName);
@@ -70,8 +73,8 @@ struct HexFile
 
 // Intel HEX: the board's firmware records (when any), then the data block at 0x0400 in
 // records of up to 16 bytes (for the PIC board each block byte b as b, 0x34), then the
-// end record. A block that would pass address 0xFFFF is refused.
-HexFile intelHexFile(const QByteArray &macroBytes, HexVariant variant, const QStringList &firmwareRecords,
-                     bool japanese);
+// end record. A block that would reach an address the firmware fills (the PIC's
+// configuration word) or pass address 0xFFFF is refused: the file could not hold it.
+HexFile intelHexFile(const QByteArray &macroBytes, HexVariant variant, const DemoFirmware &firmware, bool japanese);
 
 } // namespace kvx

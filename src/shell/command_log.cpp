@@ -37,6 +37,11 @@ void CommandLog::addLog(const QString &name, const QString &help)
     if (m_target && m_target->isEditorVisible()) {
         m_target->insertAtCaret(QStringLiteral("\r\n") + block + QStringLiteral("\r\n"));
     } else {
+        // A block starts on a line of its own, also behind a text whose last line has no
+        // line end (one typed in the editor, or kept in Tmp.sei, whose reader drops the
+        // final line end).
+        if (!m_state.MacroText.isEmpty() && !m_state.MacroText.endsWith(QLatin1String("\r\n")))
+            m_state.MacroText += QStringLiteral("\r\n");
         m_state.MacroText += block;
         emit macroTextChanged();
     }

@@ -22,9 +22,9 @@ public:
 // The command log: every command handler ends with addLog(name, help) after its
 // command went out. The log shows both texts and, while recording (and not paused),
 // appends the command to the macro: at the editor's caret while the editor is shown,
-// otherwise at the end of MacroText. The bytes recorded are those the link kept for
-// the command that completed since the last addLog; when none did, the block has no
-// bytes ("PRT;").
+// otherwise on a line of its own at the end of MacroText. The bytes recorded are those
+// the link kept for the command that completed since the last addLog; when none did,
+// the block has no bytes ("PRT;").
 class CommandLog : public QObject
 {
     Q_OBJECT

@@ -47,6 +47,11 @@ void MacroPlayer::stop()
     emit stateChanged();
 }
 
+void MacroPlayer::abort()
+{
+    finish(false);
+}
+
 void MacroPlayer::finish(bool keepButton)
 {
     m_running = false;

@@ -32,6 +32,8 @@ public:
     // The play button goes back to normal; the line being played is finished first.
     // While paused, the next line is still played before the player stops.
     void stop();
+    // Ends the play at once, paused or not: nothing more is sent (the program closes).
+    void abort();
 
     // The play button shows red: from the start of a play until the end of the macro
     // or Stop (a data error or a failed send ends the play but leaves it red).

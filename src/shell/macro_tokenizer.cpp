@@ -5,17 +5,30 @@ namespace kvx {
 
 namespace {
 
-// The value of one byte word; above 0xFF when it gives no byte.
-int wordValue(const QString &word, SystemCodePage page)
+constexpr int NoByte = 0x100;
+
+// The code of the character behind the "'" of a character word, NoByte for a lone "'".
+// `end` receives where the character ends in the word.
+int characterValue(const QString &word, SystemCodePage page, qsizetype *end = nullptr)
 {
-    if (word.startsWith(QLatin1Char('\''))) {
-        if (word.size() < 2)
-            return 0x100;
-        char32_t ch = word.at(1).unicode();
-        if (word.at(1).isHighSurrogate() && word.size() > 2 && word.at(2).isLowSurrogate())
-            ch = QChar::surrogateToUcs4(word.at(1), word.at(2));
-        return systemCodeOf(ch, page);
+    if (word.size() < 2)
+        return NoByte;
+    char32_t ch = word.at(1).unicode();
+    qsizetype next = 2;
+    if (word.at(1).isHighSurrogate() && word.size() > 2 && word.at(2).isLowSurrogate()) {
+        ch = QChar::surrogateToUcs4(word.at(1), word.at(2));
+        next = 3;
     }
+    if (end)
+        *end = next;
+    return systemCodeOf(ch, page);
+}
+
+// The value of one byte word under the player's rules; above 0xFF when it gives no byte.
+int playerWordValue(const QString &word, SystemCodePage page)
+{
+    if (word.startsWith(QLatin1Char('\'')))
+        return characterValue(word, page);
     int value = 0;
     for (QChar c : word) {
         const int d = hexDigit(c);
@@ -23,8 +36,49 @@ int wordValue(const QString &word, SystemCodePage page)
             break;
         value = value * 16 + d;
         if (value > 0xFF)
-            return 0x100; // any further digit only makes it larger
+            return NoByte; // any further digit only makes it larger
     }
+    return value;
+}
+
+// The value of one byte word under the writers' rules, with its two digits as typed;
+// NoByte when the word is not wholly one byte.
+int strictWordValue(QString word, SystemCodePage page, QString &digits)
+{
+    const auto character = [&](const QString &w) {
+        qsizetype end = 0;
+        const int value = characterValue(w, page, &end);
+        if (end != w.size() || value > 0xFF)
+            return NoByte;
+        digits = QStringLiteral("%1").arg(value, 2, 16, QLatin1Char('0'));
+        return value;
+    };
+    if (word.startsWith(QLatin1Char('\''))) {
+        // "';" is the character ";"; after any other character a ";" closes the word.
+        const int value = character(word);
+        if (value <= 0xFF || !word.endsWith(QLatin1Char(';')))
+            return value;
+        word.chop(1);
+        return character(word);
+    }
+    if (word.endsWith(QLatin1Char(';')))
+        word.chop(1);
+    if (word.isEmpty()) {
+        digits = QStringLiteral("00");
+        return 0;
+    }
+    if (word.endsWith(QLatin1Char('h')) || word.endsWith(QLatin1Char('H')))
+        word.chop(1);
+    if (word.isEmpty() || word.size() > 2)
+        return NoByte;
+    int value = 0;
+    for (QChar c : word) {
+        const int d = hexDigit(c);
+        if (d < 0)
+            return NoByte;
+        value = value * 16 + d;
+    }
+    digits = word.size() == 1 ? QLatin1Char('0') + word : word;
     return value;
 }
 
@@ -51,7 +105,7 @@ QByteArray MacroReading::bytes() const
     return all;
 }
 
-MacroTokenizer::MacroTokenizer(SystemCodePage page) : m_page(page) {}
+MacroTokenizer::MacroTokenizer(SystemCodePage page, Rules rules) : m_page(page), m_rules(rules) {}
 
 MacroLine MacroTokenizer::readLine(const QString &line, int number, std::optional<MacroReadError> *error) const
 {
@@ -69,16 +123,22 @@ MacroLine MacroTokenizer::readLine(const QString &line, int number, std::optiona
     if (words.first() != QLatin1String("PRT"))
         return result;
     result.kind = MacroLine::Kind::Command;
+    const bool strict = m_rules == Rules::Strict;
     result.bytes.reserve(words.size() - 1);
     for (qsizetype j = 1; j < words.size(); ++j) {
-        const int value = wordValue(words.at(j), m_page);
+        QString digits;
+        const int value =
+            strict ? strictWordValue(words.at(j), m_page, digits) : playerWordValue(words.at(j), m_page);
         if (value > 0xFF) {
             result.bytes.clear();
+            result.digits.clear();
             if (error)
                 *error = MacroReadError{number, int(j + 1), words.at(j), trimmed};
             return result;
         }
         result.bytes.append(char(value));
+        if (strict)
+            result.digits.append(digits);
     }
     return result;
 }
@@ -101,6 +161,12 @@ MacroReading MacroTokenizer::read(const QString &text) const
 QStringList MacroTokenizer::splitLines(const QString &text)
 {
     return splitFileLines(text);
+}
+
+MacroReading readMacroForWriting(const QString &text, bool japanese)
+{
+    const SystemCodePage page = japanese ? SystemCodePage::Cp932 : SystemCodePage::Windows1252;
+    return MacroTokenizer(page, MacroTokenizer::Rules::Strict).read(text);
 }
 
 QString dataErrorMessage(const MacroReadError &error)

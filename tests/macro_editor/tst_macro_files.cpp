@@ -100,16 +100,38 @@ private slots:
         QCOMPARE(readAll(dir.filePath("macro.c")) == "old", answer == Answer::No);
     }
 
+    // Every converted format refuses a word that is not wholly one byte and writes no file.
+    void unreadableTextWritesNoConvertedFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("HEX, above FF") << "bad.hex" << 2 << "PRT 1bh;\r\nPRT 100h;"
+                                       << "Data error at line: 2 Word:2\r\n\r\nPRT 100h;";
+        const QString xyz = "PRT 1bh;\r\nPRT 1bh xyz;";
+        const QString xyzMessage = "Data error at line: 2 Word:3\r\n\r\nPRT 1bh xyz;";
+        QTest::newRow("HEX, xyz") << "bad.hex" << 2 << xyz << xyzMessage;
+        QTest::newRow("assembler, xyz") << "bad.asm" << 3 << xyz << xyzMessage;
+        QTest::newRow("C, xyz") << "bad.c" << 4 << xyz << xyzMessage;
+        QTest::newRow("PIC demo, xyz") << "bad.hex" << 5 << xyz << xyzMessage;
+    }
     void unreadableTextWritesNoConvertedFile()
     {
+        QFETCH(QString, name);
+        QFETCH(int, filter);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
         QTemporaryDir dir;
+        writeBytes(dir.filePath("PIC.hex"), test::firmwareFile(test::picFirmware()));
         test::ScriptedDialogs dialogs;
-        dialogs.chooseFile(dir.filePath("bad.hex"), 2);
+        dialogs.chooseFile(dir.filePath(name), filter);
         MacroFileOperations ops(dialogs);
+        ops.setFirmwareFolder(dir.path());
         QString workFolder;
-        QVERIFY(!ops.save(QStringLiteral("PRT 1bh;\r\nPRT 100h;"), false, workFolder));
-        QCOMPARE(dialogs.shown, QStringList{QStringLiteral("Data error at line: 2 Word:2\r\n\r\nPRT 100h;")});
-        QVERIFY(!QFile::exists(dir.filePath("bad.hex")));
+        QVERIFY(!ops.save(text, true, workFolder));
+        QCOMPARE(dialogs.shown, QStringList{message});
+        QVERIFY(!QFile::exists(dir.filePath(name)));
     }
 
     void writeFailureIsShown()

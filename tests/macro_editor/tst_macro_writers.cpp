@@ -17,7 +17,7 @@ namespace {
 
 QList<MacroLine> linesOf(const QString &text)
 {
-    const MacroReading r = MacroTokenizer().read(text);
+    const MacroReading r = readMacroForWriting(text, false);
     Q_ASSERT(r.ok());
     return r.lines;
 }
@@ -41,15 +41,15 @@ QByteArray someBytes(int n)
     return b;
 }
 
-QStringList firmwareOf(HexVariant v)
+DemoFirmware firmwareOf(HexVariant v)
 {
     switch (v) {
     case HexVariant::KdbT640:
-        return test::kdbFirmware();
+        return checkDemoFirmware(v, test::firmwareFile(test::kdbFirmware()));
     case HexVariant::Pic:
-        return test::picFirmware();
+        return checkDemoFirmware(v, test::firmwareFile(test::picFirmware()));
     case HexVariant::Tq:
-        return test::tqFirmware();
+        return checkDemoFirmware(v, test::firmwareFile(test::tqFirmware()));
     default:
         return {};
     }
@@ -101,10 +101,10 @@ private slots:
         QFETCH(QString, text);
         QFETCH(HexVariant, variant);
         QFETCH(QStringList, records);
-        const QStringList fw = firmwareOf(variant);
-        const HexFile f = intelHexFile(MacroTokenizer().read(text).bytes(), variant, fw, false);
+        const DemoFirmware fw = firmwareOf(variant);
+        const HexFile f = intelHexFile(readMacroForWriting(text, false).bytes(), variant, fw, false);
         QVERIFY(f.refusal.isEmpty());
-        const QString expected = (fw + records + QStringList{":00000001FF", "", ""}).join(QStringLiteral("\r\n"));
+        const QString expected = (fw.records + records + QStringList{":00000001FF", "", ""}).join(QStringLiteral("\r\n"));
         QCOMPARE(f.content, expected);
     }
 
@@ -117,6 +117,7 @@ private slots:
         QTest::newRow("plain 64510, the most") << HexVariant::Plain << 64510;
         QTest::newRow("KDB-T640") << HexVariant::KdbT640 << 300;
         QTest::newRow("PIC") << HexVariant::Pic << 100;
+        QTest::newRow("PIC 7685, the most below its configuration word") << HexVariant::Pic << 7685;
         QTest::newRow("TQ") << HexVariant::Tq << 1000;
         QTest::newRow("TQ above its capacity") << HexVariant::Tq << 20000;
     }
@@ -127,7 +128,7 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("srec_cat")).isEmpty())
             QSKIP("srecord is not installed");
         const QByteArray macro = someBytes(size);
-        const QStringList fw = firmwareOf(variant);
+        const DemoFirmware fw = firmwareOf(variant);
         const HexFile f = intelHexFile(macro, variant, fw, false);
         QVERIFY(f.refusal.isEmpty());
         QTemporaryDir dir;
@@ -150,7 +151,7 @@ private slots:
         QCOMPARE(image.mid(MacroBlockAddress, block.size()).toHex(), block.toHex());
         QVERIFY2(info.contains(QStringLiteral("0400 - ")) || info.contains(QStringLiteral("0400 -")), qPrintable(info));
         // The firmware's bytes stand in front, where the board's program has them.
-        for (const QString &record : fw) {
+        for (const QString &record : fw.records) {
             const QByteArray r = QByteArray::fromHex(record.mid(1).toLatin1());
             if (r.at(3) != 0)
                 continue;
@@ -186,28 +187,34 @@ private slots:
         QVERIFY(f.content.endsWith(QStringLiteral(":00000001FF\r\n\r\n"))); // written in either case
     }
 
+    // A block that would reach an address the board's firmware holds, or pass 0xFFFF,
+    // is refused with the largest macro the file can hold.
     void onlyWhatCannotBeWrittenIsRefused_data()
     {
         QTest::addColumn<HexVariant>("variant");
         QTest::addColumn<int>("size");
-        QTest::addColumn<bool>("refused");
-        QTest::newRow("plain 64510") << HexVariant::Plain << 64510 << false;
-        QTest::newRow("plain 64511 passes 0xFFFF") << HexVariant::Plain << 64511 << true;
-        QTest::newRow("PIC 16382 (beyond the old limit)") << HexVariant::Pic << 16382 << false;
-        QTest::newRow("PIC 32254") << HexVariant::Pic << 32254 << false;
-        QTest::newRow("PIC 32255") << HexVariant::Pic << 32255 << true;
-        QTest::newRow("TQ 20000") << HexVariant::Tq << 20000 << false;
-        QTest::newRow("plain 70000") << HexVariant::Plain << 70000 << true;
+        QTest::addColumn<int>("most"); // 0: written
+        QTest::newRow("plain 64510") << HexVariant::Plain << 64510 << 0;
+        QTest::newRow("plain 64511 passes 0xFFFF") << HexVariant::Plain << 64511 << 64510;
+        QTest::newRow("PIC 7685 ends below the configuration word") << HexVariant::Pic << 7685 << 0;
+        QTest::newRow("PIC 7686 reaches the configuration word") << HexVariant::Pic << 7686 << 7685;
+        QTest::newRow("PIC 16382") << HexVariant::Pic << 16382 << 7685;
+        QTest::newRow("PIC 32254") << HexVariant::Pic << 32254 << 7685;
+        QTest::newRow("PIC 32255") << HexVariant::Pic << 32255 << 7685;
+        QTest::newRow("TQ 20000") << HexVariant::Tq << 20000 << 0;
+        QTest::newRow("TQ 64511 passes 0xFFFF") << HexVariant::Tq << 64511 << 64510;
+        QTest::newRow("plain 70000") << HexVariant::Plain << 70000 << 64510;
     }
     void onlyWhatCannotBeWrittenIsRefused()
     {
         QFETCH(HexVariant, variant);
         QFETCH(int, size);
-        QFETCH(bool, refused);
+        QFETCH(int, most);
         const HexFile f = intelHexFile(someBytes(size), variant, firmwareOf(variant), false);
-        QCOMPARE(!f.refusal.isEmpty(), refused);
-        QCOMPARE(f.content.isEmpty(), refused);
-        if (refused)
+        QCOMPARE(f.content.isEmpty(), most > 0);
+        QCOMPARE(f.refusal, most ? QStringLiteral("The macro is too large for this file: it holds at most %1 bytes.").arg(most)
+                                 : QString());
+        if (most)
             QVERIFY(f.capacityMessage.isEmpty());
     }
 
@@ -219,6 +226,8 @@ private slots:
         QVERIFY(lines.contains(QStringLiteral("#define _macro_leng   2")));
         QVERIFY(lines.contains(QStringLiteral("unsigned char  _macro_code[ _macro_leng ] =")));
         QVERIFY(lines.contains(QStringLiteral("      0x1b,  0x40,")));
+        // Typed upper-case digits stay as typed.
+        QVERIFY(cSourceFile(linesOf("PRT 1B 4A;"), "m").contains(QStringLiteral("\r\n      0x1B,  0x4A,\r\n")));
         QVERIFY(lines.contains(QStringLiteral("/*** Cmd *****/")));
         QVERIFY(lines.contains(QStringLiteral("    printf(\"%2x \",_macro_code[i]);")));
         QVERIFY(lines.contains(QStringLiteral("**  printf(\"%c \",_macro_code[i]);")));
@@ -249,7 +258,7 @@ private slots:
         const QString gcc = QStandardPaths::findExecutable(QStringLiteral("gcc"));
         if (gcc.isEmpty())
             QSKIP("gcc is not installed");
-        const MacroReading reading = MacroTokenizer().read(text);
+        const MacroReading reading = readMacroForWriting(text, false);
         QVERIFY(reading.ok());
         QTemporaryDir dir;
         const QString source = dir.filePath(fileName);
@@ -286,6 +295,7 @@ private slots:
             << recorderText(QByteArray(16, 'A'))
             << "\r\n;*** Cmd ***\r\n;*** -Op- ***\r\n .db $41, $41, $41, $41, $41, $41, $41, $41, $41, $41, $41, $41, "
                "$41, $41, $41, $41\r\n\r\n";
+        QTest::newRow("typed upper case kept") << "PRT 1B 4A;\r\n" << " .db $1B, $4A\r\n\r\n";
         QTest::newRow("three comments") << "*** a\r\n*** b\r\n*** c\r\nPRT 0c"
                                         << "\r\n;*** a\r\n;*** b\r\n\r\n;*** c\r\n .db $0c\r\n\r\n";
     }

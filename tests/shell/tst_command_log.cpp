@@ -1,6 +1,8 @@
 #include "link/link.h"
 #include "shell/command_log.h"
+#include "shell/macro_tokenizer.h"
 #include "shell/prt_macro_text.h"
+#include "shell/settings_files.h"
 #include "shell/shell_state.h"
 #include "support/recording_sink.h"
 #include "support/test_main.h"
@@ -100,6 +102,18 @@ private slots:
         log.addLog("Nothing", "-Op-");
         QCOMPARE(state.MacroText, QStringLiteral("*** InitializeDisplay ***\r\n*** -Op- ***\r\nPRT 1bh 40h;\r\n\r\n"
                                                  "*** Nothing ***\r\n*** -Op- ***\r\nPRT;\r\n\r\n"));
+    }
+
+    // Tmp.sei gives a kept macro back without its final line end.
+    void aBlockRecordedBehindAKeptMacroStartsOnItsOwnLine()
+    {
+        ShellState state;
+        state.MacroText = parseTextMemo(textMemoBytes(QStringLiteral("PRT 41h;")));
+        CommandLog log(state);
+        log.setRecording(true);
+        log.commandCompleted(hexBytes("0C"));
+        log.addLog("DisplayClear", "-Op-");
+        QCOMPARE(MacroTokenizer().read(state.MacroText).bytes(), hexBytes("41 0C"));
     }
 
     void visibleEditorTakesTheBlockAtItsCaret()

@@ -106,8 +106,9 @@ EditForm::EditForm(MainWindow &mainWindow)
     , m_files(mainWindow.dialogs())
 {
     setObjectName(QStringLiteral("EditForm"));
-    // Closing the editor never ends the program.
+    // Closing the editor never ends the program; its close box unloads it.
     setAttribute(Qt::WA_QuitOnClose, false);
+    setAttribute(Qt::WA_DeleteOnClose);
     buildUi();
     Form_Load();
     connect(&m_main, &MainWindow::receivedDataPanelNeeded, this, [this] { showSerialOut(true); });
@@ -343,9 +344,14 @@ void EditForm::Close_Click()
 
 void EditForm::closeEvent(QCloseEvent *event)
 {
-    // The close box hides the editor like Close: the text goes to MacroText first.
-    m_main.state().MacroText = editorText();
+    // The close box unloads the editor: the text goes to MacroText first (a hidden
+    // editor's text is already there), and the received bytes it showed go with it.
+    if (isVisible())
+        m_main.state().MacroText = editorText();
+    if (ReceiveMonitor *monitor = m_main.receiveMonitor())
+        monitor->clearReceivedData();
     event->accept();
+    emit unloaded();
 }
 
 void EditForm::CmdClrSO_Click()

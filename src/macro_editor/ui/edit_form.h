@@ -21,9 +21,10 @@ class MainWindow;
 
 // The command macro editor: the macro text with its step, play, pause, stop and
 // clear buttons, its file menu (open, save, macro upload, close) and the box that
-// shows what the module sent back. One instance, created with the main window and
-// hidden until the main window shows it; it hides rather than closes, handing its
-// text to the main window's MacroText.
+// shows what the module sent back. One instance at a time, created by the main window
+// and hidden until the main window shows it. Its Close item hides it; its close box
+// unloads it (the window is deleted and the main window makes a new one at the next
+// opening). Both hand its text to the main window's MacroText first.
 //
 // The text is kept with CR LF line ends; the text widget, which works with "\n", is
 // converted to and from at its edge only.
@@ -59,6 +60,11 @@ public slots:
     void Macro_Click();
     void Close_Click();
     void CmdClrSO_Click();
+
+signals:
+    // The close box unloaded the window: it is deleted once control returns to the
+    // event loop, and must no longer be used.
+    void unloaded();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -184,6 +184,24 @@ void MainWindow::setMacroEditor(MacroEditorSeam *editor)
     m_log.setInsertTarget(editor);
 }
 
+MacroEditorSeam *MainWindow::macroEditor()
+{
+    if (!m_editor)
+        setMacroEditor(createMacroEditor());
+    return m_editor;
+}
+
+MacroEditorSeam *MainWindow::createMacroEditor()
+{
+    auto *form = new EditForm(*this);
+    // Unloaded by its close box: forgotten at once, so the next opening makes a new one.
+    connect(form, &EditForm::unloaded, this, [this, seam = static_cast<MacroEditorSeam *>(form)] {
+        if (m_editor == seam)
+            setMacroEditor(nullptr);
+    });
+    return form;
+}
+
 // ---------------------------------------------------------------- building
 
 void MainWindow::buildUi()
@@ -278,7 +296,7 @@ void MainWindow::installPanels()
     connect(this, &MainWindow::resetControlsRequested, m_ledTouch, &LedTouchPanelsUi::resetControls);
     m_display = new DisplayPanelsUi(*this);
     connect(this, &MainWindow::resetControlsRequested, m_display, &DisplayPanelsUi::resetControls);
-    setMacroEditor(new EditForm(*this));
+    macroEditor();
     auto *tools = new CharacterToolsUi(*this);
     if (auto *init = findChild<QPushButton *>(QStringLiteral("InitializeCommandButton")))
         connect(init, &QPushButton::clicked, tools, &CharacterToolsUi::InitializeCommandButton_Click);
@@ -552,7 +570,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     m_shutDown = true;
-    m_player.stop();
+    // Closing sends nothing more, not even the line a stop while paused would play.
+    m_player.abort();
     // A send waiting for the module ends when its port goes away.
     if (m_link.isSending())
         m_link.releaseSerialPort();
@@ -872,9 +891,11 @@ void MainWindow::RecCommandButton_Click()
 
 void MainWindow::StopCommandButton_Click()
 {
+    // The player sees the pause before it is released: stopped while paused, it plays
+    // the next line, then stops.
+    m_player.stop();
     m_log.setRecording(false);
     m_log.setPaused(false);
-    m_player.stop();
     showRecorderState();
 }
 
@@ -897,35 +918,32 @@ void MainWindow::PauseCommandButton_Click()
 void MainWindow::EditCommandButton_Click()
 {
     m_toviTimer.stop();
-    if (!m_editor)
-        return;
-    if (!m_editor->isEditorVisible())
-        m_editor->setEditorText(m_state.MacroText);
-    m_editor->showEditor();
+    MacroEditorSeam *editor = macroEditor();
+    if (!editor->isEditorVisible())
+        editor->setEditorText(m_state.MacroText);
+    editor->showEditor();
 }
 
 void MainWindow::Command4_Click()
 {
-    if (!m_editor)
-        return;
+    MacroEditorSeam *editor = macroEditor();
     // Save what was recorded, not what the hidden editor held before.
-    if (!m_editor->isEditorVisible())
-        m_editor->setEditorText(m_state.MacroText);
-    m_editor->saveCommand();
+    if (!editor->isEditorVisible())
+        editor->setEditorText(m_state.MacroText);
+    editor->saveCommand();
 }
 
 void MainWindow::Label31_Click()
 {
     m_toviTimer.stop();
-    if (!m_editor)
-        return;
-    if (!m_editor->isEditorVisible()) {
-        m_editor->setEditorText(m_state.MacroText);
-        m_editor->showEditor();
+    MacroEditorSeam *editor = macroEditor();
+    if (!editor->isEditorVisible()) {
+        editor->setEditorText(m_state.MacroText);
+        editor->showEditor();
     }
     m_state.WorkFolder = programFolder();
-    m_editor->loadCommand();
-    m_editor->showEditor();
+    editor->loadCommand();
+    editor->showEditor();
 }
 
 void MainWindow::showImageListWindow()

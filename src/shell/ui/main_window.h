@@ -77,6 +77,8 @@ public:
     UsbIoLink &usbLink() { return m_usb; }
 
     void setMacroEditor(MacroEditorSeam *editor);
+    // The macro editor, made afresh when there is none (its close box unloads it).
+    MacroEditorSeam *macroEditor();
     void setImageList(ImageListSeam *imageList) { m_imageList = imageList; }
     void setTutorial(TutorialSeam *tutorial) { m_tutorial = tutorial; }
     // The main window's own tutorial window, created on first use.
@@ -193,6 +195,8 @@ private:
     void buildUi();
     // Creates the command panels; each installs its controls into tabPage()/column().
     void installPanels();
+    // The one place the macro editor window is made.
+    MacroEditorSeam *createMacroEditor();
     QWidget *buildConnectionFrame();
     QWidget *buildModelFrame();
     QWidget *buildRecorderFrame();

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTemporaryDir>
 
 using namespace kvx;
@@ -83,13 +84,19 @@ private slots:
         QVERIFY(e->editorText().contains(QStringLiteral("PRT 0ch;")));
         QCOMPARE(e->editorText(), s.window.state().MacroText);
 
-        // The close box does the same as Close.
+        // The close box hands the text back too, and unloads the window: the next opening
+        // makes a new one, without what the old one showed.
         box->setPlainText(QStringLiteral("edited"));
+        emit s.window.receivedDataChanged(QStringLiteral("41h A\r\n"));
+        QPointer<EditForm> closed = e;
         e->close();
-        QVERIFY(!e->isVisible());
         QCOMPARE(s.window.state().MacroText, QStringLiteral("edited"));
+        QTRY_VERIFY(closed.isNull());
         s.click("EditCommandButton");
+        e = editorOf(s.window);
         QCOMPARE(e->editorText(), QStringLiteral("edited"));
+        QCOMPARE(e->windowTitle(), QStringLiteral("Edit"));
+        QVERIFY(in<QPlainTextEdit>(e, "TxtSO")->toPlainText().isEmpty());
     }
 
     void textKeepsCrLfAndTheWidgetUsesNewlines_data()

@@ -90,6 +90,36 @@ private slots:
         QVERIFY(!s.window.player().playButtonActive());
         s.window.close();
     }
+
+    // Stopped while paused, the player plays the next line and stops; the window closed
+    // while paused sends nothing more.
+    void aPausedPlayStopsOrCloses_data()
+    {
+        QTest::addColumn<bool>("close");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::newRow("stop sends the next line") << false << QByteArray("01");
+        QTest::newRow("closing sends nothing") << true << QByteArray();
+    }
+    void aPausedPlayStopsOrCloses()
+    {
+        QFETCH(bool, close);
+        QFETCH(QByteArray, sent);
+        WindowWithModule w;
+        StartedWindow &s = w.started;
+        s.window.state().MacroText = QStringLiteral("PRT 01h;\r\nPRT 02h;\r\nPRT 03h;");
+        s.click("PauseCommandButton");
+        s.click("PlayCommandButton");
+        QTest::qWait(50);
+        if (close)
+            s.window.close();
+        else
+            s.click("StopCommandButton");
+        QTRY_VERIFY(!s.window.player().running());
+        QTest::qWait(100);
+        w.module.readAvailable();
+        QCOMPARE(w.module.received().toHex(' '), sent);
+        s.window.close();
+    }
 };
 
 KVX_TEST_MAIN(TestMainWindowRestart)
