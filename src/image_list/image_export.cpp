@@ -351,15 +351,22 @@ ExportAreas checkAllAreas(const AreaBoxStates &states)
     return a;
 }
 
-QString ramBoxCaption(qint64 used)
+namespace {
+QString byteUnit(bool japanese)
 {
-    return QStringLiteral("RAM :") + rightAligned(QString::number(used), 6, 6) + QStringLiteral(" Byte");
+    return japanese ? QStringLiteral(" バイト") : QStringLiteral(" Byte");
+}
+} // namespace
+
+QString ramBoxCaption(qint64 used, bool japanese)
+{
+    return QStringLiteral("RAM :") + rightAligned(QString::number(used), 6, 6) + byteUnit(japanese);
 }
 
-QString fromBoxCaption(int page, qint64 used)
+QString fromBoxCaption(int page, qint64 used, bool japanese)
 {
     return QStringLiteral("ROM:") + rightAligned(QString::number(page), 2, 2) + QLatin1Char('-')
-        + rightAligned(QString::number(used), 6, 8) + QStringLiteral(" Byte");
+        + rightAligned(QString::number(used), 6, 8) + byteUnit(japanese);
 }
 
 ModuleBytes exportTextToBytes(const QString &text)

@@ -75,9 +75,9 @@ struct AreaBoxStates
 AreaBoxStates exportAreaStates(const MemoryMap &map, int seriesOption, const QString &moduleSeri);
 // "Check All": every enabled box ticked, the others clear.
 ExportAreas checkAllAreas(const AreaBoxStates &states);
-// "RAM :   515 Byte" and "ROM: 3-    1200 Byte".
-QString ramBoxCaption(qint64 used);
-QString fromBoxCaption(int page, qint64 used);
+// "RAM :   515 Byte" and "ROM: 3-    1200 Byte"; the unit in the interface language.
+QString ramBoxCaption(qint64 used, bool japanese = false);
+QString fromBoxCaption(int page, qint64 used, bool japanese = false);
 
 // The bytes of the "PRT" lines of an export text, in order. The whole text is
 // converted before anything is sent: a token that is not a byte (decimal, or

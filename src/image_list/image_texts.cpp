@@ -15,6 +15,7 @@ struct TextPair
 // wording (misspellings included): other code and users' notes compare them.
 const TextPair kTexts[] = {
     {ImageText::ImageTool, "Image Tool", "イメージツール"},
+    {ImageText::ImageLabelList, "Image Label List", "イメージラベルリスト"},
     {ImageText::ImageNo, "Image No.", "イメージ番号"},
     {ImageText::NotBmpOrNotAccessible, " is not a BMP file, or not accecible.",
      "はBMPでないか、アクセスできません。"},

@@ -8,6 +8,7 @@ namespace kvx {
 // Japanese exactly when it equals "Japanese"; any other value gives English.
 enum class ImageText {
     ImageTool,          // window caption after a save
+    ImageLabelList,     // window caption before one (after opening a list)
     ImageNo,            // "Image No." before an entry number
     NotBmpOrNotAccessible,
     NoImageToExport,
@@ -43,7 +44,6 @@ inline const QString noFrom = QStringLiteral("VX-5200 has no FROM.");
 inline const QString cannotOpen = QStringLiteral(" File cannot be opened. error 121");
 inline const QString colorTable16 = QStringLiteral("Color table size is larger than 16.");
 inline const QString colorTable256 = QStringLiteral("Color table size is larger than expected.");
-inline const QString imageLabelList = QStringLiteral("Image Label List");
 // First lines of the list files and listings.
 inline const QString banner = QStringLiteral("Telmarin KVX35P evaluation tool");
 inline const QString authorCredit = QStringLiteral("KVX35P");

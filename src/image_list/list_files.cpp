@@ -156,14 +156,26 @@ ImageListRead parseImageList(const QString &text, const QString &base, int maxEn
 }
 
 ImageListFiles::ImageListFiles(ImageList &list, UserDialogs &dialogs)
-    : m_list(list), m_dialogs(dialogs), m_caption(image_msg::imageLabelList)
+    : m_list(list), m_dialogs(dialogs)
 {
+}
+
+QString ImageListFiles::caption() const
+{
+    const QString word = imageText(m_captionWord, m_list.language());
+    return m_captionFile.isEmpty() ? word : word + QStringLiteral(" (") + m_captionFile + QLatin1Char(')');
+}
+
+void ImageListFiles::setCaption(ImageText word, const QString &path)
+{
+    m_captionWord = word;
+    m_captionFile = path.isEmpty() ? QString() : nameOf(path);
 }
 
 void ImageListFiles::newImageList()
 {
     m_list.newImageList();
-    m_caption = image_msg::imageLabelList;
+    setCaption(ImageText::ImageLabelList, QString());
 }
 
 bool ImageListFiles::readListFile(const QString &path, const QString &base, ImageListRead &read)
@@ -221,7 +233,7 @@ bool ImageListFiles::openImageList()
         return false;
     }
     m_listPath = choice.path;
-    m_caption = image_msg::imageLabelList + QStringLiteral(" (") + nameOf(choice.path) + QLatin1Char(')');
+    setCaption(ImageText::ImageLabelList, choice.path);
     return takeList(read, choice.path);
 }
 
@@ -245,9 +257,7 @@ void ImageListFiles::loadTempImageList()
     if (QFileInfo::exists(path))
         readImageListFile(path, m_list.workFolder());
     // No list file is open after start-up: the caption names none.
-    m_caption = m_listPath.isEmpty()
-        ? image_msg::imageLabelList
-        : image_msg::imageLabelList + QStringLiteral(" (") + nameOf(m_listPath) + QLatin1Char(')');
+    setCaption(ImageText::ImageLabelList, m_listPath);
 }
 
 bool ImageListFiles::writeImageListFile(const QString &path)
@@ -264,13 +274,12 @@ bool ImageListFiles::saveImageList()
 {
     if (m_listPath.isEmpty())
         return saveImageListAs();
-    const QString tool = imageText(ImageText::ImageTool, m_list.language());
     if (writeImageListFile(m_listPath)) {
-        m_caption = tool + QStringLiteral(" (") + nameOf(m_listPath) + QLatin1Char(')');
+        setCaption(ImageText::ImageTool, m_listPath);
         return true;
     }
     m_dialogs.message(image_msg::error);
-    m_caption = tool;
+    setCaption(ImageText::ImageTool, QString());
     return false;
 }
 
@@ -286,14 +295,13 @@ bool ImageListFiles::saveImageListAs()
     if (!choice.accepted || choice.path.isEmpty())
         return false;
     m_listDialogFile = choice.path;
-    const QString tool = imageText(ImageText::ImageTool, m_list.language());
     if (!writeImageListFile(choice.path)) {
         m_dialogs.message(image_msg::error);
-        m_caption = tool;
+        setCaption(ImageText::ImageTool, QString());
         return false;
     }
     m_listPath = choice.path;
-    m_caption = tool + QStringLiteral(" (") + nameOf(choice.path) + QLatin1Char(')');
+    setCaption(ImageText::ImageTool, choice.path);
     return true;
 }
 

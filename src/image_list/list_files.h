@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image_list/image_entry.h"
+#include "image_list/image_texts.h"
 
 #include <QList>
 #include <QString>
@@ -45,7 +46,8 @@ class ImageListFiles
 public:
     ImageListFiles(ImageList &list, UserDialogs &dialogs);
 
-    QString caption() const { return m_caption; }
+    // The window caption in the list's language: what was done last and the file.
+    QString caption() const;
     // The list file last opened or saved ("" for none).
     QString listPath() const { return m_listPath; }
     bool withBmp() const { return m_withBmp; }
@@ -73,10 +75,12 @@ private:
     // Puts what was read into the list and reports what stopped the reading; true
     // when nothing did.
     bool takeList(const ImageListRead &read, const QString &path);
+    void setCaption(ImageText word, const QString &path);
 
     ImageList &m_list;
     UserDialogs &m_dialogs;
-    QString m_caption;
+    ImageText m_captionWord = ImageText::ImageLabelList;
+    QString m_captionFile; // the file's name without its folder; "" for none
     QString m_listPath;
     QString m_listDialogFile; // where the list dialogs start
     QString m_listingPath;

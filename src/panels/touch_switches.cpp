@@ -133,6 +133,7 @@ TouchParaTexts touchParaTexts(bool japanese)
 {
     TouchParaTexts t;
     if (japanese) {
+        t.title = QStringLiteral("タッチパラメータ");
         t.label2 = {QStringLiteral("高感度　<<=======>>　耐ノイズ"), QStringLiteral("高速　　<<=======>>　耐ノイズ"),
                     QStringLiteral("高速　　<<=======>>　耐ノイズ"), QStringLiteral("高頻度　<<=======>>　低頻度")};
         t.frames = {QStringLiteral("しきい値"), QStringLiteral("ON-サンプル回数"), QStringLiteral("OFFサンプル回数"),
@@ -144,6 +145,7 @@ TouchParaTexts touchParaTexts(bool japanese)
                                   "メモリスイッチでリセット後の状態を変更できます。");
         t.fontFamily = QStringLiteral("IPAPGothic");
     } else {
+        t.title = QStringLiteral("Touch Parameters");
         t.label2 = {QStringLiteral("Sensitive <<==>> Noize resistant"), QStringLiteral("Fast <<======>>　Noize resistant"),
                     QStringLiteral("Fast <<======>>　Noize resistant"), QStringLiteral("Frequent <<=====>> Less Frequent")};
         t.frames = {QStringLiteral("Threshold"), QStringLiteral("Number of sampling - ON"),

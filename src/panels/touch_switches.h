@@ -85,6 +85,7 @@ int touchParameterStep(int index, int value);
 // The window's texts in one language.
 struct TouchParaTexts
 {
+    QString title;
     std::array<QString, 4> label2;
     std::array<QString, 5> frames; // Frame0..Frame4
     std::array<QString, 6> command1;

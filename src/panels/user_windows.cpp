@@ -33,6 +33,7 @@ UserWindowsPanel::UserWindowsPanel(PanelContext &ctx)
     : m_ctx(ctx)
 {
     resetControls();
+    m_labels = {QString(), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
     for (int i = 0; i < 4; ++i)
         m_boxes[size_t(i)] = defaultBoxes(i);
 }
@@ -52,7 +53,6 @@ void UserWindowsPanel::resetControls()
 {
     m_registered.fill(false);
     m_current = 0;
-    m_labels = {QString(), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
     redraw();
 }
 

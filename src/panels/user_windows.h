@@ -58,7 +58,8 @@ public:
     // The window mode's mark on the current window's preview label.
     void markCurrentWindow(const QString &mark);
 
-    // The controls' start values, without sending.
+    // What module initialisation puts back, without sending: no window defined, the
+    // base window current.
     void resetControls();
 
     // What the preview draws.

@@ -1,5 +1,7 @@
 #include "shell/series_layout.h"
 
+#include "shell/captions.h"
+
 namespace kvx {
 
 namespace {
@@ -83,7 +85,7 @@ SeriesLayoutPlan commonLayout(const LayoutInputs &in, bool older)
     };
 
     p.windowTitle = layoutWindowTitle(in.windowTitle, older, in.uiLanguage);
-    p.tutorCaption = older ? QStringLiteral("2100 Tutor") : QStringLiteral("5200 Tutor");
+    p.tutorCaption = tutorWindowCaption(older ? QStringLiteral("2100") : QStringLiteral("5200"), in.uiLanguage);
     p.tutorTopics = tutorTopics(older);
 
     p.fontSizes = ListFill{fontSizeItems(in.moduleSeri, in.dotHeight), 0};
@@ -151,6 +153,11 @@ QString layoutWindowTitle(const QString &currentTitle, bool olderSeries, const Q
     else
         suffix = japanese ? QStringLiteral(" /5200 モード") : QStringLiteral(" /5200 Mode");
     return currentTitle.left(TitleStemLength) + suffix;
+}
+
+QString tutorWindowCaption(const QString &series, const QString &uiLanguage)
+{
+    return series + (isJapanese(uiLanguage) ? QStringLiteral(" チュートリアル") : QStringLiteral(" Tutor"));
 }
 
 SeriesLayoutPlan olderSeriesLayout(const LayoutInputs &in)

@@ -79,6 +79,10 @@ QList<std::pair<int, bool>> tutorTopics(bool olderSeries);
 // series suffix in the interface language; a suffix already there is replaced.
 QString layoutWindowTitle(const QString &currentTitle, bool olderSeries, const QString &uiLanguage);
 
+// The tutorial window's caption: the series ("5200", "2100B") and the word in the
+// interface language.
+QString tutorWindowCaption(const QString &series, const QString &uiLanguage);
+
 SeriesLayoutPlan olderSeriesLayout(const LayoutInputs &in);
 SeriesLayoutPlan newerSeriesLayout(const LayoutInputs &in);
 // The layout for the inputs' series.

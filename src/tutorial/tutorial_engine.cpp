@@ -1,6 +1,7 @@
 #include "tutorial/tutorial_engine.h"
 
 #include "link/numbers.h"
+#include "shell/series_layout.h"
 #include "tutorial/tutorial_host.h"
 #include "tutorial/tutorial_texts.h"
 
@@ -103,7 +104,7 @@ bool TutorialEngine::goToTopic(int topic)
 
 void TutorialEngine::refreshProgress()
 {
-    m_progress.title = m_host->moduleSeri() + QStringLiteral(" Tutor");
+    m_progress.title = tutorWindowCaption(m_host->moduleSeri(), m_host->uiLanguage());
     int total = 0;
     int achieved = 0;
     for (int t = 0; t < TopicCount; ++t) {

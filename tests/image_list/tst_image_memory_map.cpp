@@ -216,6 +216,7 @@ private slots:
         QCOMPARE(fromBoxCaption(3, 1200), QStringLiteral("ROM: 3-    1200 Byte"));
         QCOMPARE(fromBoxCaption(12, 32768), QStringLiteral("ROM:12-   32768 Byte"));
         QCOMPARE(fromBoxCaption(0, 0), QStringLiteral("ROM: 0-      0 Byte"));
+        QCOMPARE(fromBoxCaption(3, 1200, true), QStringLiteral("ROM: 3-    1200 バイト"));
     }
 };
 

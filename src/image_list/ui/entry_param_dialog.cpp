@@ -1,6 +1,8 @@
 #include "image_list/ui/entry_param_dialog.h"
 
 #include "image_list/image_window_rules.h"
+#include "shell/captions.h"
+#include "shell/ui/caption_apply.h"
 #include "shell/user_dialogs.h"
 
 #include <QComboBox>
@@ -30,6 +32,18 @@ QLineEdit *box(const QString &name)
     return e;
 }
 
+using P = TextProperty;
+
+const ControlText Texts[] = {
+    {"FrmEnterParam", -1, P::Caption, -1, "VRAM Image setting", "画像データ設定"},
+    {"cmbMemory", -1, P::Caption, -1, "Memory", "メモリ"},
+    {"Label1", -1, P::Caption, -1, "Start Address", "開始アドレス"},
+    {"Label2", -1, P::Caption, -1, "Size X", "横ドット数"},
+    {"Label3", -1, P::Caption, -1, "Size Y", "縦ドット数"},
+    {"cmdOK", -1, P::Caption, -1, "Set", "設定"},
+    {"cmdCancel", -1, P::Caption, -1, "Cancel", "キャンセル"},
+};
+
 } // namespace
 
 EntryParamDialog::EntryParamDialog(ImageList &list, UserDialogs &dialogs, const QString &language,
@@ -38,9 +52,6 @@ EntryParamDialog::EntryParamDialog(ImageList &list, UserDialogs &dialogs, const 
 {
     setObjectName(QStringLiteral("FrmEnterParam"));
     setModal(true);
-    const bool ja = language == QLatin1String("Japanese");
-    auto tr = [ja](const char *en, const char *jp) { return QString::fromUtf8(ja ? jp : en); };
-    setWindowTitle(tr("VRAM Image setting", "画像データ設定"));
 
     m_memory = new QComboBox;
     m_memory->setObjectName(QStringLiteral("Combo1"));
@@ -50,10 +61,10 @@ EntryParamDialog::EntryParamDialog(ImageList &list, UserDialogs &dialogs, const 
     m_address = box(QStringLiteral("txtAdrs"));
     m_x = box(QStringLiteral("txtX"));
     m_y = box(QStringLiteral("txtY"));
-    m_addressLabel = label(QStringLiteral("Label1"), tr("Start Address", "開始アドレス"));
-    m_ok = new QPushButton(tr("Set", "設定"));
+    m_addressLabel = label(QStringLiteral("Label1"), QString());
+    m_ok = new QPushButton;
     m_ok->setObjectName(QStringLiteral("cmdOK"));
-    m_cancel = new QPushButton(tr("Cancel", "キャンセル"));
+    m_cancel = new QPushButton;
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
     // No default button: Enter in a box does nothing.
     for (QPushButton *b : {m_ok, m_cancel}) {
@@ -62,13 +73,13 @@ EntryParamDialog::EntryParamDialog(ImageList &list, UserDialogs &dialogs, const 
     }
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(label(QStringLiteral("cmbMemory"), tr("Memory", "メモリ")), 0, 0);
+    grid->addWidget(label(QStringLiteral("cmbMemory"), QString()), 0, 0);
     grid->addWidget(m_memory, 0, 1);
     grid->addWidget(m_addressLabel, 1, 0);
     grid->addWidget(m_address, 1, 1);
-    grid->addWidget(label(QStringLiteral("Label2"), tr("Size X", "横ドット数")), 2, 0);
+    grid->addWidget(label(QStringLiteral("Label2"), QString()), 2, 0);
     grid->addWidget(m_x, 2, 1);
-    grid->addWidget(label(QStringLiteral("Label3"), tr("Size Y", "縦ドット数")), 3, 0);
+    grid->addWidget(label(QStringLiteral("Label3"), QString()), 3, 0);
     grid->addWidget(m_y, 3, 1);
     grid->addWidget(m_ok, 0, 2);
     grid->addWidget(m_cancel, 1, 2);
@@ -83,6 +94,13 @@ EntryParamDialog::EntryParamDialog(ImageList &list, UserDialogs &dialogs, const 
     connect(m_memory, &QComboBox::activated, this, &EntryParamDialog::Combo1_Click);
     connect(m_ok, &QPushButton::clicked, this, &EntryParamDialog::cmdOK_Click);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    setLanguage(language);
+}
+
+void EntryParamDialog::setLanguage(const QString &language)
+{
+    m_language = language;
+    applyWindowTexts(*this, Texts, isJapanese(language));
 }
 
 void EntryParamDialog::fill(int index)
@@ -122,7 +140,7 @@ void EntryParamDialog::cmdOK_Click()
     // The address box is read also when disabled: it still holds the entry's address.
     const EntryInput in = readEntryInput(m_address->text(), m_x->text(), m_y->text());
     if (!in.ok) {
-        m_dialogs.message(m_language == QLatin1String("Japanese") ? QStringLiteral("値が範囲外です。")
+        m_dialogs.message(isJapanese(m_language) ? QStringLiteral("値が範囲外です。")
                                                                  : QStringLiteral("Value out of range."));
         if (QWidget *w = findChild<QWidget *>(in.field))
             w->setFocus();
@@ -156,8 +174,11 @@ DialogEntryEditor::~DialogEntryEditor() = default;
 
 EntryParamDialog *DialogEntryEditor::dialog()
 {
+    const QString language = m_language ? m_language() : QString();
     if (!m_dialog)
-        m_dialog = new EntryParamDialog(m_list, m_dialogs, m_language ? m_language() : QString(), m_parent);
+        m_dialog = new EntryParamDialog(m_list, m_dialogs, language, m_parent);
+    // The dialog follows the interface language from one opening to the next.
+    m_dialog->setLanguage(language);
     return m_dialog;
 }
 

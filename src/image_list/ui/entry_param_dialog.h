@@ -30,6 +30,8 @@ public:
     // Fills the boxes from entry index (what each showing does first).
     void fill(int index);
     int entryIndex() const { return m_index; }
+    // Texts and messages in this interface language from now on.
+    void setLanguage(const QString &language);
 
 public slots:
     void cmdOK_Click();

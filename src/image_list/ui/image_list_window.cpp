@@ -126,7 +126,12 @@ ImageListWindow::ImageListWindow(MainWindow &main)
     buildMenus();
     buildToolbar();
     applyCaptions();
-    setWindowTitle(image_msg::imageLabelList);
+    showCaption();
+    // Shown or not, the window follows the interface language.
+    connect(&main, &MainWindow::languageChanged, this, [this] {
+        applyCaptions();
+        showCaption();
+    });
 
     connect(&m_list, &ImageList::changed, this, &ImageListWindow::showUsage);
     // The layout follows the series and the module while the window is up; it is
@@ -321,6 +326,7 @@ void ImageListWindow::showWindow()
     m_list.setLanguage(m_main.state().UILanguage);
     m_list.setWorkFolder(m_main.state().WorkFolder);
     applyCaptions();
+    showCaption();
     if (m_main.seriesOption() == 0) {
         // That series has no flash memory for images: the window does not open.
         m_main.dialogs().message(image_msg::noFrom);

@@ -5,6 +5,7 @@
 #include "image_list/text_io.h"
 #include "link/app_paths.h"
 #include "shell/port_scan.h"
+#include "shell/ui/caption_apply.h"
 #include "shell/ui/main_window.h"
 
 #include <QCheckBox>
@@ -47,6 +48,24 @@ private:
     ByteSink &m_link;
 };
 
+using P = TextProperty;
+
+const ControlText Texts[] = {
+    {"frmListExport", -1, P::Caption, -1, "File Export", "ファイルに出力"},
+    {"Frame1", -1, P::Caption, -1, "Target Memory: Used Size", "ターゲットメモリ:使用容量"},
+    {"cmdChkAll", -1, P::Caption, -1, "Check All", "全てにチェック"},
+    {"cmdRemove", -1, P::Caption, -1, "Remove All", "全チェックを消す"},
+    {"Frame2", -1, P::Caption, -1, "Export to File", "ファイルに出力"},
+    {"cmdExport2File", -1, P::Caption, -1, "Export to File", "実行"},
+    {"Frame3", -1, P::Caption, -1, "Write Module", "VFDモジュールに出力"},
+    {"cmdSearch", -1, P::Caption, -1, "Port Search", "ポート検出"},
+    {"cmdWrite", -1, P::Caption, -1, "Write Module", "書込み"},
+    {"cmfVXConfig", -1, P::Caption, -1, "VX Info.", "モジュール情報"},
+    {"Label1", -1, P::Caption, -1, "Convert", "変換"},
+    {"Label2", -1, P::Caption, -1, "Write", "書込"},
+    {"cmdClose", -1, P::Caption, -1, "Close", "終了"},
+};
+
 } // namespace
 
 ListExportWindow::ListExportWindow(MainWindow &main, ImageList &list, QWidget *parent)
@@ -54,37 +73,33 @@ ListExportWindow::ListExportWindow(MainWindow &main, ImageList &list, QWidget *p
 {
     setObjectName(QStringLiteral("frmListExport"));
     setModal(true);
-    const bool ja = main.state().japanese();
-    auto tr = [ja](const char *en, const char *jp) { return QString::fromUtf8(ja ? jp : en); };
-    setWindowTitle(tr("File Export", "ファイルに出力"));
-
-    auto *areas = new QGroupBox(tr("Target Memory: Used Size", "ターゲットメモリ:使用容量"));
+    auto *areas = new QGroupBox;
     areas->setObjectName(QStringLiteral("Frame1"));
     auto *grid = new QGridLayout(areas);
     QFont mono(QStringLiteral("Monospace"));
     mono.setStyleHint(QFont::TypeWriter);
-    m_ram = new QCheckBox(ramBoxCaption(0));
+    m_ram = new QCheckBox(ramBoxCaption(0, main.state().japanese()));
     m_ram->setObjectName(QStringLiteral("chkRAM"));
     m_ram->setFont(mono);
     grid->addWidget(m_ram, 0, 0);
     for (int n = 0; n < 16; ++n) {
-        m_from[size_t(n)] = new QCheckBox(fromBoxCaption(n, 0));
+        m_from[size_t(n)] = new QCheckBox(fromBoxCaption(n, 0, main.state().japanese()));
         m_from[size_t(n)]->setObjectName(QStringLiteral("chkFROM_%1").arg(n));
         m_from[size_t(n)]->setFont(mono);
         grid->addWidget(m_from[size_t(n)], 1 + n % 8, n / 8);
     }
-    auto *checkAll = button(QStringLiteral("cmdChkAll"), tr("Check All", "全てにチェック"));
-    auto *removeAll = button(QStringLiteral("cmdRemove"), tr("Remove All", "全チェックを消す"));
+    auto *checkAll = button(QStringLiteral("cmdChkAll"), QString());
+    auto *removeAll = button(QStringLiteral("cmdRemove"), QString());
     grid->addWidget(checkAll, 9, 0);
     grid->addWidget(removeAll, 9, 1);
 
-    auto *toFile = new QGroupBox(tr("Export to File", "ファイルに出力"));
+    auto *toFile = new QGroupBox;
     toFile->setObjectName(QStringLiteral("Frame2"));
     auto *fileRow = new QHBoxLayout(toFile);
-    m_export = button(QStringLiteral("cmdExport2File"), tr("Export to File", "実行"));
+    m_export = button(QStringLiteral("cmdExport2File"), QString());
     fileRow->addWidget(m_export);
 
-    auto *toModule = new QGroupBox(tr("Write Module", "VFDモジュールに出力"));
+    auto *toModule = new QGroupBox;
     toModule->setObjectName(QStringLiteral("Frame3"));
     auto *moduleGrid = new QGridLayout(toModule);
     m_port = new QComboBox;
@@ -92,18 +107,18 @@ ListExportWindow::ListExportWindow(MainWindow &main, ImageList &list, QWidget *p
     m_port->setEditable(true);
     for (int i = 1; i <= 16; ++i)
         m_port->addItem(QStringLiteral("COM%1").arg(i));
-    auto *search = button(QStringLiteral("cmdSearch"), tr("Port Search", "ポート検出"));
-    m_write = button(QStringLiteral("cmdWrite"), tr("Write Module", "書込み"));
-    auto *info = button(QStringLiteral("cmfVXConfig"), tr("VX Info.", "モジュール情報"));
+    auto *search = button(QStringLiteral("cmdSearch"), QString());
+    m_write = button(QStringLiteral("cmdWrite"), QString());
+    auto *info = button(QStringLiteral("cmfVXConfig"), QString());
     moduleGrid->addWidget(m_port, 0, 0);
     moduleGrid->addWidget(search, 0, 1);
     moduleGrid->addWidget(m_write, 1, 0);
     moduleGrid->addWidget(info, 1, 1);
 
     auto *progress = new QGridLayout;
-    auto *convertLabel = new QLabel(tr("Convert", "変換"));
+    auto *convertLabel = new QLabel;
     convertLabel->setObjectName(QStringLiteral("Label1"));
-    auto *writeLabel = new QLabel(tr("Write", "書込"));
+    auto *writeLabel = new QLabel;
     writeLabel->setObjectName(QStringLiteral("Label2"));
     m_images = new QProgressBar;
     m_images->setObjectName(QStringLiteral("ProgressBar1"));
@@ -114,7 +129,7 @@ ListExportWindow::ListExportWindow(MainWindow &main, ImageList &list, QWidget *p
     progress->addWidget(writeLabel, 1, 0);
     progress->addWidget(m_sent, 1, 1);
 
-    m_close = button(QStringLiteral("cmdClose"), tr("Close", "終了"));
+    m_close = button(QStringLiteral("cmdClose"), QString());
 
     auto *root = new QVBoxLayout(this);
     root->addWidget(areas);
@@ -135,6 +150,7 @@ ListExportWindow::ListExportWindow(MainWindow &main, ImageList &list, QWidget *p
     connect(search, &QPushButton::clicked, this, &ListExportWindow::cmdSearch_Click);
     connect(m_export, &QPushButton::clicked, this, &ListExportWindow::cmdExport2File_Click);
     connect(m_write, &QPushButton::clicked, this, &ListExportWindow::cmdWrite_Click);
+    applyWindowTexts(*this, Texts, main.state().japanese());
 }
 
 QString ListExportWindow::language() const
@@ -144,6 +160,13 @@ QString ListExportWindow::language() const
 
 bool ListExportWindow::activate()
 {
+    // The window follows the interface language from one opening to the next.
+    const bool japanese = m_main.state().japanese();
+    applyWindowTexts(*this, Texts, japanese);
+    const MemoryMap &map = m_list.memoryMap();
+    m_ram->setText(ramBoxCaption(map.ramUsed, japanese));
+    for (int n = 0; n < 16; ++n)
+        m_from[size_t(n)]->setText(fromBoxCaption(n, map.fromUsed[size_t(n)], japanese));
     if (m_list.imgCount() == 0) {
         m_main.dialogs().message(image_msg::noImagesSelected);
         hide();
@@ -156,10 +179,6 @@ bool ListExportWindow::activate()
         bar->setRange(0, m_list.imgCount());
         bar->setValue(0);
     }
-    const MemoryMap &map = m_list.memoryMap();
-    m_ram->setText(ramBoxCaption(map.ramUsed));
-    for (int n = 0; n < 16; ++n)
-        m_from[size_t(n)]->setText(fromBoxCaption(n, map.fromUsed[size_t(n)]));
     const AreaBoxStates states = exportAreaStates(map, m_main.seriesOption(), m_main.encoder().moduleSeri());
     auto apply = [](QCheckBox *box, bool enabled) {
         box->setEnabled(enabled);

@@ -201,9 +201,4 @@ void BitmapFilesPanelUi::chooseAction(int index)
     m_action[index]->setChecked(true);
 }
 
-void BitmapFilesPanelUi::resetControls()
-{
-    chooseAction(0);
-}
-
 } // namespace kvx

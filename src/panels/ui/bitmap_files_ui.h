@@ -26,7 +26,6 @@ public:
     // readable folder.
     bool showFolder(const QString &folder);
     // Back to the start values, sending nothing: action "None".
-    void resetControls();
 
 private:
     void fillLists();

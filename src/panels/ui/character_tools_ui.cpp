@@ -105,7 +105,7 @@ CharacterToolsUi::CharacterToolsUi(MainWindow &window)
     row->addWidget(matrix);
 
     auto *sizes = new QGroupBox(QStringLiteral("Size"));
-    sizes->setObjectName(QStringLiteral("DlFontDefineFrame2"));
+    sizes->setObjectName(QStringLiteral("FontSizeFrame"));
     auto *sizeColumn = new QVBoxLayout(sizes);
     const QStringList sizeCaptions = {QStringLiteral(" 5x7"), QStringLiteral(" 7x8"),   QStringLiteral(" 6x8"),
                                       QStringLiteral(" 8x16"), QStringLiteral("16x32"), QStringLiteral("12x24")};

@@ -378,7 +378,7 @@ void DisplayPanelsUi::buildScreenActions(QWidget *page)
     sl->addWidget(m_scrollRepetition);
     sl->addWidget(label(QStringLiteral("Label27"), QStringLiteral("times / (")));
     sl->addWidget(m_scrollSpeedBox);
-    sl->addWidget(label(QString(), QStringLiteral("x 14 mSec)")));
+    sl->addWidget(label(QStringLiteral("ScrollTimeLabel"), QStringLiteral("x 14 mSec)")));
     sl->addStretch(1);
     sl->addWidget(scrollStart);
     connect(scrollStart, &QPushButton::clicked, this, [this] {
@@ -403,7 +403,7 @@ void DisplayPanelsUi::buildScreenActions(QWidget *page)
     bl->addWidget(m_blinkEvent);
     bl->addWidget(label(QStringLiteral("Label32"), QStringLiteral(")x 14mS")));
     bl->addWidget(m_blinkRepetition);
-    bl->addWidget(label(QString(), QStringLiteral("times")));
+    bl->addWidget(label(QStringLiteral("BlinkTimesLabel"), QStringLiteral("times")));
     bl->addStretch(1);
     bl->addWidget(blinkStart);
     connect(blinkStart, &QPushButton::clicked, this, [this] {
@@ -434,10 +434,10 @@ void DisplayPanelsUi::openUserWin(int index)
 {
     if (!m_windows.opensDialog(index))
         return;
-    // Created on first use, in the interface language of that moment.
     if (!m_dialog) {
         m_dialog = new UserWinDialog(m_window.state(), &m_window);
         m_dialog->setWindowFlag(Qt::Tool);
+        connect(&m_window, &MainWindow::languageChanged, m_dialog, &UserWinDialog::retranslate);
         connect(m_dialog, &UserWinDialog::okClicked, this, [this](int i, const UserWindowBoxes &values) {
             m_windows.UserWin_OK(i, values);
             showUserWindows();

@@ -13,11 +13,4 @@ ImagePanelsUi::ImagePanelsUi(MainWindow &window)
     setObjectName(QStringLiteral("ImagePanelsUi"));
 }
 
-void ImagePanelsUi::resetControls()
-{
-    bitmapFiles->resetControls();
-    memoryImages->resetControls();
-    testPatterns->resetControls();
-}
-
 } // namespace kvx

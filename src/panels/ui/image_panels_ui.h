@@ -18,8 +18,6 @@ class ImagePanelsUi : public QObject
 public:
     explicit ImagePanelsUi(MainWindow &window);
 
-    void resetControls();
-
     BitmapFilesPanelUi *bitmapFiles;
     MemoryImagesPanelUi *memoryImages;
     TestPatternPanelUi *testPatterns;

@@ -80,7 +80,7 @@ void LedTouchPanelsUi::buildBackLightPage(QWidget *page)
     m_ledCount->setMaximumWidth(60);
     top->addWidget(m_ledOn);
     top->addStretch(1);
-    top->addWidget(label(QString(), QStringLiteral("No.of LED")));
+    top->addWidget(label(QStringLiteral("LedCountLabel_0"), QStringLiteral("No.of LED")));
     top->addWidget(m_ledCount);
 
     auto *colour = new QGroupBox(QStringLiteral("Color"));
@@ -144,7 +144,7 @@ void LedTouchPanelsUi::buildAnimationPage(QWidget *page)
     m_ledCount2 = new QLineEdit(m_ledCount->text());
     m_ledCount2->setObjectName(QStringLiteral("Text11"));
     m_ledCount2->setMaximumWidth(60);
-    grid->addWidget(label(QString(), QStringLiteral("No.of LED")), 0, 0);
+    grid->addWidget(label(QStringLiteral("LedCountLabel_1"), QStringLiteral("No.of LED")), 0, 0);
     grid->addWidget(m_ledCount2, 0, 1);
     m_duty[1] = new QCheckBox(QStringLiteral("Duty adjustment"));
     m_duty[1]->setObjectName(QStringLiteral("chkDutyAdjust_1"));
@@ -285,17 +285,6 @@ void LedTouchPanelsUi::languageChanged()
     m_modes->setCurrentIndex(remembered);
     UpdateTouchControls();
     m_touchPara->Language();
-}
-
-void LedTouchPanelsUi::resetControls()
-{
-    for (QSlider *s : m_rgb)
-        s->setValue(255);
-    for (int i = 0; i < 6; ++i) {
-        const QSignalBlocker block(m_anim[i]);
-        m_anim[i]->setValue(AnimationSliders[i].start);
-    }
-    m_repeat->setCurrentText(QStringLiteral("20"));
 }
 
 // ---------------------------------------------------------------- LEDs and backlight

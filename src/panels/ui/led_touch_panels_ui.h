@@ -38,7 +38,6 @@ public:
     // its choice) and the touch-parameter window's texts.
     void languageChanged();
     // The controls back at their start values, without sending.
-    void resetControls();
 
     LedBacklightPanel &ledPanel() { return m_led; }
     TouchSwitchPanel &touchPanel() { return m_touch; }

@@ -38,8 +38,8 @@ MemoryImagesPanelUi::MemoryImagesPanelUi(MainWindow &window)
     m_text[3] = box(QStringLiteral("Text3"), QStringLiteral("0"));
     m_text[4] = box(QStringLiteral("Text4"), QString());
     m_text[5] = box(QStringLiteral("Text5"), QString());
-    m_text[6] = box(QStringLiteral("Text6"), QStringLiteral("Text6"));
-    m_text[7] = box(QStringLiteral("Text7"), QStringLiteral("Text7"));
+    m_text[6] = box(QStringLiteral("Text6"), QStringLiteral("0"));
+    m_text[7] = box(QStringLiteral("Text7"), QStringLiteral("0"));
     auto *offsetClear = button(QStringLiteral("CmdOffsetClear"), QStringLiteral("Clear Offset"));
     auto *yGroup = new QButtonGroup(frame);
     const QStringList yCaptions = YUnitCaptions();
@@ -201,13 +201,6 @@ void MemoryImagesPanelUi::applyYUnit(int index)
     m_speedLabel->setEnabled(c->Label50);
     m_speed->setEnabled(c->CmbSpeed);
     m_text[3]->setEnabled(c->Text3);
-}
-
-void MemoryImagesPanelUi::resetControls()
-{
-    CmdOffsetClear_Click();
-    m_scroll->setChecked(false);
-    m_speed->setCurrentText(QStringLiteral("2"));
 }
 
 } // namespace kvx

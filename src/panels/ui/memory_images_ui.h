@@ -30,7 +30,6 @@ public:
     void applySeriesOption(int index);
     void applyYUnit(int index);
     // Back to the start values, sending nothing: offsets 0, scroll off at speed 2.
-    void resetControls();
 
 private:
     void CmbImageName_Click(int index);

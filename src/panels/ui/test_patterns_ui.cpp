@@ -14,7 +14,6 @@ namespace kvx {
 
 TestPatternPanelUi::TestPatternPanelUi(MainWindow &window)
     : QObject(&window)
-    , m_window(window)
     , m_logic(window.panelContext())
 {
     setObjectName(QStringLiteral("TestPatternPanelUi"));
@@ -64,13 +63,6 @@ TestPatternPanelUi::TestPatternPanelUi(MainWindow &window)
     // Above the "Home" button that already stands on the page.
     if (auto *page = qobject_cast<QVBoxLayout *>(window.tabPage(QStringLiteral("SSTab1"), 2)->layout()))
         page->insertWidget(0, outer);
-}
-
-void TestPatternPanelUi::applyModuleSize()
-{
-    const VX5200 &e = m_window.encoder();
-    m_x->setText(QString::number(e.moduleDotX()));
-    m_y->setText(QString::number(e.moduleDotY() / 8));
 }
 
 } // namespace kvx

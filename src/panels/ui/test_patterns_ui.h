@@ -17,13 +17,7 @@ class TestPatternPanelUi : public QObject
 public:
     explicit TestPatternPanelUi(MainWindow &window);
 
-    // The size boxes show the whole module: its dot width and its height in bytes.
-    void applyModuleSize();
-    // Back to the start values (the module's size), sending nothing.
-    void resetControls() { applyModuleSize(); }
-
 private:
-    MainWindow &m_window;
     TestPatternPanel m_logic;
     QLineEdit *m_x = nullptr;
     QLineEdit *m_y = nullptr;

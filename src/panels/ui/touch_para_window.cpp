@@ -20,7 +20,6 @@ TouchParaWindow::TouchParaWindow(PanelContext &ctx, QWidget *parent)
     , m_sender(ctx)
 {
     setObjectName(QStringLiteral("TouchPara"));
-    setWindowTitle(QStringLiteral("Touch Parameters"));
 
     auto *root = new QVBoxLayout(this);
     auto *tabs = new QTabWidget;
@@ -87,6 +86,7 @@ TouchParaWindow::TouchParaWindow(PanelContext &ctx, QWidget *parent)
 void TouchParaWindow::Language()
 {
     const TouchParaTexts t = touchParaTexts(m_ctx.state.japanese());
+    setWindowTitle(t.title);
     QFont font(t.fontFamily);
     font.setStyleHint(m_ctx.state.japanese() ? QFont::SansSerif : QFont::Serif);
     auto apply = [&](QWidget *w, const QString &text) {

@@ -1,6 +1,7 @@
 #include "panels/ui/user_win_dialog.h"
 
 #include "shell/shell_state.h"
+#include "shell/ui/caption_apply.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,13 +11,28 @@
 
 namespace kvx {
 
+namespace {
+
+using P = TextProperty;
+
+const ControlText Texts[] = {
+    {"UserWin", -1, P::Caption, -1, "User Window Resize", "ユーザウインドウ設定変更"},
+    {"Label2", -1, P::Caption, -1, "Left", "左位置"},
+    {"Label1", -1, P::Caption, -1, "Top", "上位置"},
+    {"Label3", -1, P::Caption, -1, "Width", "幅"},
+    {"Label4", -1, P::Caption, -1, "Height", "高さ"},
+    {"cmdOK", -1, P::Caption, -1, "OK", "OK"},
+    {"cmdClose", -1, P::Caption, -1, "Cancel", "キャンセル"},
+};
+
+} // namespace
+
 UserWinDialog::UserWinDialog(const ShellState &state, QWidget *parent)
     : QDialog(parent)
     , m_state(state)
 {
     setObjectName(QStringLiteral("UserWin"));
     setModal(false);
-    setWindowTitle(state.tr(QStringLiteral("User Window Resize"), QStringLiteral("ユーザウインドウ設定変更")));
     auto *grid = new QGridLayout(this);
     m_number = new QLabel;
     m_number->setObjectName(QStringLiteral("lblUserWindowNo"));
@@ -30,34 +46,32 @@ UserWinDialog::UserWinDialog(const ShellState &state, QWidget *parent)
     m_top = edit("txtTop");
     m_width = edit("txtWidth");
     m_height = edit("txtHight");
-    const struct
-    {
-        const char *name;
-        QString english;
-        QString japanese;
-        QLineEdit *box;
-    } rows[4] = {
-        {"Label2", QStringLiteral("Left"), QStringLiteral("左位置"), m_left},
-        {"Label1", QStringLiteral("Top"), QStringLiteral("上位置"), m_top},
-        {"Label3", QStringLiteral("Width"), QStringLiteral("幅"), m_width},
-        {"Label4", QStringLiteral("Height"), QStringLiteral("高さ"), m_height},
-    };
+    QLineEdit *const boxes[4] = {m_left, m_top, m_width, m_height};
+    // The four caption labels follow the title in the table, in the boxes' order.
     for (int r = 0; r < 4; ++r) {
-        auto *label = new QLabel(state.tr(rows[r].english, rows[r].japanese));
-        label->setObjectName(QLatin1String(rows[r].name));
+        auto *label = new QLabel;
+        label->setObjectName(QLatin1String(Texts[r + 1].name));
         grid->addWidget(label, r + 1, 0);
-        grid->addWidget(rows[r].box, r + 1, 1);
+        grid->addWidget(boxes[r], r + 1, 1);
     }
     auto *buttons = new QHBoxLayout;
-    auto *ok = new QPushButton(QStringLiteral("OK"));
+    auto *ok = new QPushButton;
     ok->setObjectName(QStringLiteral("cmdOK"));
-    auto *close = new QPushButton(QStringLiteral("Cancel"));
+    auto *close = new QPushButton;
     close->setObjectName(QStringLiteral("cmdClose"));
     buttons->addWidget(ok);
     buttons->addWidget(close);
     grid->addLayout(buttons, 5, 0, 1, 2);
     connect(ok, &QPushButton::clicked, this, &UserWinDialog::cmdOK_Click);
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
+    retranslate();
+}
+
+void UserWinDialog::retranslate()
+{
+    applyWindowTexts(*this, Texts, m_state.japanese());
+    m_number->setText(m_state.tr(QStringLiteral("USER WINDOR No.:"), QStringLiteral("ユーザウインドウ　No.:")) +
+                      QString::number(m_index + 1));
 }
 
 void UserWinDialog::openFor(int index, const UserWindowBoxes &boxes)
@@ -74,8 +88,7 @@ void UserWinDialog::openFor(int index, const UserWindowBoxes &boxes)
 
 void UserWinDialog::showEvent(QShowEvent *event)
 {
-    m_number->setText(m_state.tr(QStringLiteral("USER WINDOR No.:"), QStringLiteral("ユーザウインドウ　No.:")) +
-                      QString::number(m_index + 1));
+    retranslate();
     QDialog::showEvent(event);
 }
 

@@ -23,6 +23,8 @@ public:
     void openFor(int index, const UserWindowBoxes &boxes);
     int windowIndex() const { return m_index; }
     UserWindowBoxes values() const;
+    // Puts the texts up in the interface language (also while the dialog is open).
+    void retranslate();
 
 signals:
     void okClicked(int index, const UserWindowBoxes &values);

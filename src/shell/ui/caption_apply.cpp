@@ -87,6 +87,16 @@ bool applyControlText(const QWidget &window, const ControlText &entry, bool japa
     return false;
 }
 
+void applyWindowTexts(QWidget &window, std::span<const ControlText> texts, bool japanese)
+{
+    for (const ControlText &entry : texts) {
+        if (window.objectName() == QLatin1String(entry.name))
+            window.setWindowTitle(entry.text(japanese));
+        else
+            applyControlText(window, entry, japanese);
+    }
+}
+
 QString controlText(const QWidget &window, const ControlText &entry)
 {
     QWidget *w = windowControl(window, objectNameOf(entry));

@@ -17,6 +17,9 @@ QWidget *windowControl(const QWidget &window, const QString &objectName);
 // Sets the entry's text in the language; false when its control is missing or has no
 // text of that kind.
 bool applyControlText(const QWidget &window, const ControlText &entry, bool japanese);
+// Puts up the texts of a window's own caption table; an entry named after the window
+// itself is its title.
+void applyWindowTexts(QWidget &window, std::span<const ControlText> texts, bool japanese);
 // The text the entry's control shows now (empty when it is missing).
 QString controlText(const QWidget &window, const ControlText &entry);
 

@@ -40,7 +40,7 @@ CommScan::CommScan(PortProber &prober, const ShellState &state, UserDialogs &dia
     setModal(true);
     setWindowTitle(state.tr(QStringLiteral("COM Port Scanning"), QStringLiteral("COMポート検索")));
 
-    auto *ports = new QGroupBox(QStringLiteral("Comm Port"));
+    auto *ports = new QGroupBox(state.tr(QStringLiteral("Comm Port"), QStringLiteral("COMポート")));
     ports->setObjectName(QStringLiteral("frmCommPort"));
     auto *grid = new QGridLayout(ports);
     m_group = new QButtonGroup(this);

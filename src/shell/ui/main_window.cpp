@@ -19,6 +19,7 @@
 #include "shell/captions.h"
 #include "shell/ui/caption_apply.h"
 #include "shell/ui/clickable_label.h"
+#include "shell/ui/list_choice_box.h"
 #include "shell/ui/comm_scan.h"
 #include "shell/ui/splash_dialog.h"
 #include "tutorial/ui/tutorial_window.h"
@@ -293,15 +294,13 @@ void MainWindow::installPanels()
     m_fontText = new FontTextPanelUi(*this);
     connect(this, &MainWindow::resetControlsRequested, m_fontText, &FontTextPanelUi::resetControls);
     m_ledTouch = new LedTouchPanelsUi(*this);
-    connect(this, &MainWindow::resetControlsRequested, m_ledTouch, &LedTouchPanelsUi::resetControls);
     m_display = new DisplayPanelsUi(*this);
     connect(this, &MainWindow::resetControlsRequested, m_display, &DisplayPanelsUi::resetControls);
     macroEditor();
     auto *tools = new CharacterToolsUi(*this);
     if (auto *init = findChild<QPushButton *>(QStringLiteral("InitializeCommandButton")))
         connect(init, &QPushButton::clicked, tools, &CharacterToolsUi::InitializeCommandButton_Click);
-    auto *images = new ImagePanelsUi(*this);
-    connect(this, &MainWindow::resetControlsRequested, images, &ImagePanelsUi::resetControls);
+    new ImagePanelsUi(*this);
     setImageList(new ImageListWindow(*this));
 }
 
@@ -311,9 +310,9 @@ QWidget *MainWindow::buildConnectionFrame()
     auto *grid = new QGridLayout(g);
     auto *portLabel = new QLabel(QStringLiteral("Port"));
     portLabel->setObjectName(QStringLiteral("CommPortLabel"));
-    m_portList = new QComboBox;
+    auto *ports = new ListChoiceBox;
+    m_portList = ports;
     m_portList->setObjectName(QStringLiteral("CommPortList"));
-    m_portList->setEditable(true);
     m_portList->addItems(Connection::portItems());
     const QStringList devices = [] {
         QStringList names;
@@ -328,9 +327,9 @@ QWidget *MainWindow::buildConnectionFrame()
     m_portList->setCurrentText(QStringLiteral("1"));
     auto *settingsLabel = new QLabel(QStringLiteral("Settings"));
     settingsLabel->setObjectName(QStringLiteral("SendLabel"));
-    m_settingsList = new QComboBox;
+    auto *settings = new ListChoiceBox;
+    m_settingsList = settings;
     m_settingsList->setObjectName(QStringLiteral("CommSettingsList"));
-    m_settingsList->setEditable(true);
     m_settingsList->addItems(m_connection.settingsItems());
     m_settingsList->setCurrentIndex(0);
     auto *on = button(QStringLiteral("cmdOnLine"), QStringLiteral("ON"));
@@ -356,13 +355,13 @@ QWidget *MainWindow::buildConnectionFrame()
     });
     connect(off, &QPushButton::clicked, &m_connection, &Connection::cmdOffLine_Click);
     connect(search, &QPushButton::clicked, &m_connection, &Connection::Command2_Click);
-    connect(m_portList, &QComboBox::activated, this, [this] {
+    connect(ports, &ListChoiceBox::chosen, this, [this] {
         m_connection.setPortText(m_portList->currentText());
         m_connection.CommPortList_Click();
     });
     connect(m_portList, &QComboBox::editTextChanged, this,
             [this](const QString &text) { m_connection.setPortText(text); });
-    connect(m_settingsList, &QComboBox::activated, this, [this] {
+    connect(settings, &ListChoiceBox::chosen, this, [this] {
         m_connection.setSettingsText(m_settingsList->currentText());
         m_connection.CommSettingsList_Click();
     });
@@ -379,10 +378,18 @@ QWidget *MainWindow::buildModelFrame()
     m_models->setObjectName(QStringLiteral("HinmeiList"));
     m_models->addItems(ModelList());
     m_models->setCurrentText(QLatin1String(DefaultModel));
-    m_revB = new QCheckBox(QStringLiteral("Rev.B"));
+    m_revB = new QCheckBox;
     m_revB->setObjectName(QStringLiteral("Chk_B"));
+    // The box's caption is a label of its own; a click on it ticks the box as well.
+    auto *revBLabel = new ClickableLabel(QStringLiteral("Rev.B"));
+    revBLabel->setObjectName(QStringLiteral("Label35"));
+    connect(revBLabel, &ClickableLabel::clicked, m_revB, &QCheckBox::click);
+    auto *revB = new QHBoxLayout;
+    revB->setSpacing(2);
+    revB->addWidget(m_revB);
+    revB->addWidget(revBLabel);
     grid->addWidget(m_models, 0, 0, 1, 3);
-    grid->addWidget(m_revB, 0, 3);
+    grid->addLayout(revB, 0, 3);
     const QStringList captions = {QStringLiteral("-520x"), QStringLiteral("-521x"), QStringLiteral("-529x"),
                                   QStringLiteral("-2xxx")};
     auto *group = new QButtonGroup(g);
@@ -1107,6 +1114,8 @@ void MainWindow::changeLamguage()
         applyControlText(*this, entry, japanese);
     for (const ControlText &entry : ownCaptionTable())
         applyControlText(*this, entry, japanese);
+    // The title's series suffix is in the interface language too.
+    setWindowTitle(layoutWindowTitle(windowTitle(), isOlderSeries(m_encoder.moduleSeri()), m_state.UILanguage));
     SetToolTips();
     emit languageChanged();
 }

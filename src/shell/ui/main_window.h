@@ -128,8 +128,8 @@ public:
     void setTutorTimerInterval(int milliseconds) override { m_toviTimer.setInterval(milliseconds); }
     void stopTutorTimer() override { m_toviTimer.stop(); }
 
-    // Asks every panel to put its controls back to their start values (module
-    // initialisation); nothing is sent.
+    // Asks the panels to put the settings controls that module initialisation names
+    // back to their start values; nothing is sent.
     void requestControlReset() { emit resetControlsRequested(); }
 
     // addLog of the command log, for the panels.
@@ -151,8 +151,8 @@ signals:
     void yUnitChanged(int index);
     // Config.dat has been read into the window (start-up).
     void settingsRestored();
-    // Module initialisation: every panel puts its controls back to their start values,
-    // sending nothing.
+    // Module initialisation: the panels put its settings controls back to their start
+    // values, sending nothing; every other control keeps what the user set.
     void resetControlsRequested();
     // What the receive monitor shows, for the macro editor's received-data box and
     // the touch-switch panel's box (the monitor itself comes and goes with the port).

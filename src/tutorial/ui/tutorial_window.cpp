@@ -1,5 +1,6 @@
 #include "tutorial/ui/tutorial_window.h"
 
+#include "shell/series_layout.h"
 #include "shell/user_dialogs.h"
 #include "tutorial/achievement_record.h"
 #include "tutorial/tutorial_host.h"
@@ -130,6 +131,8 @@ TutorialWindow::TutorialWindow(TutorialHost *host, UserDialogs *dialogs, QWidget
 void TutorialWindow::retranslate()
 {
     const bool ja = m_host->uiLanguage() == QLatin1String("Japanese");
+    // The caption keeps its series; its word follows the language.
+    setWindowTitle(tutorWindowCaption(windowTitle().section(QLatin1Char(' '), 0, 0), m_host->uiLanguage()));
     m_menuLabel->setText(tutorialCaption(QStringLiteral("Label2"), ja));
     m_levelLabel->setText(tutorialCaption(QStringLiteral("Label1"), ja).replace(QStringLiteral("\r\n"),
                                                                                  QStringLiteral("\n")));

@@ -160,6 +160,9 @@ private slots:
         s.click(QStringLiteral("Chk_B"));
         QVERIFY(oneDot->isEnabled());
         QVERIFY(s.child<QLineEdit>(QStringLiteral("Text6"))->isEnabled());
+        // The display position starts at 0, 0.
+        QCOMPARE(s.child<QLineEdit>(QStringLiteral("Text6"))->text(), QStringLiteral("0"));
+        QCOMPARE(s.child<QLineEdit>(QStringLiteral("Text7"))->text(), QStringLiteral("0"));
         QVERIFY(s.child<QPushButton>(QStringLiteral("CmdDrawFileByDot"))->isEnabled());
         s.window.OptSeries_Click(3);
         s.click(QStringLiteral("OpYByte_1"));

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QRadioButton>
@@ -50,6 +51,31 @@ QString fontFileText()
     }
     return text;
 }
+
+// What the user can set in the main window's controls, by object name.
+QMap<QString, QString> controlStates(const MainWindow &window)
+{
+    QMap<QString, QString> states;
+    for (QWidget *w : window.findChildren<QWidget *>()) {
+        if (w->window() != &window || w->objectName().isEmpty())
+            continue;
+        if (auto *e = qobject_cast<QLineEdit *>(w); e && !e->isReadOnly())
+            states.insert(w->objectName(), e->text());
+        else if (auto *slider = qobject_cast<QAbstractSlider *>(w))
+            states.insert(w->objectName(), QString::number(slider->value()));
+        else if (auto *b = qobject_cast<QAbstractButton *>(w))
+            states.insert(w->objectName(), QString::number(b->isChecked()) + b->styleSheet());
+        else if (auto *list = qobject_cast<QComboBox *>(w))
+            states.insert(w->objectName(), list->currentText());
+    }
+    return states;
+}
+
+// The controls module initialisation puts back (members of a family by its name).
+const QStringList InitializeTable = {
+    "ReverseCommandButton", "WindowSelectOption", "DrawModeOption", "BaseWindowWriteModeOption",
+    "UserWindowRegistCheck", "DownloadFontCheck", "WindowScrollSlider", "BrightSlider", "MagunifiedList",
+    "GapList", "InterNationalFontList", "CharacterCodeList", "ListSize", "DispPowerCommandButton"};
 
 } // namespace
 
@@ -124,6 +150,37 @@ private slots:
         } else if (auto *list = qobject_cast<QComboBox *>(w)) {
             QCOMPARE(list->currentText(), expected);
         }
+    }
+
+    void initializeLeavesEveryOtherControlAsTheUserSetIt()
+    {
+        StartedWindow s;
+        s.window.OptSeries_Click(3);
+        auto type = [&](const QString &name, const QString &text) {
+            auto *box = s.child<QLineEdit>(name);
+            box->selectAll();
+            QTest::keyClicks(box, text);
+        };
+        type(QStringLiteral("BmpXSizeBox"), QStringLiteral("17"));
+        type(QStringLiteral("BmpYSizeBox"), QStringLiteral("2"));
+        type(QStringLiteral("Text1"), QStringLiteral("3"));
+        type(QStringLiteral("Text6"), QStringLiteral("5"));
+        s.click(QStringLiteral("ChkScroll"));
+        s.child<QComboBox>(QStringLiteral("CmbSpeed"))->setCurrentText(QStringLiteral("7"));
+        s.click(QStringLiteral("OptAction_1"));
+        s.child<QSlider>(QStringLiteral("Sld_R"))->setValue(10);
+        s.child<QSlider>(QStringLiteral("SldBL_3"))->setValue(5);
+        s.child<QComboBox>(QStringLiteral("ComboNumberOfRepeat"))->setCurrentText(QStringLiteral("5"));
+
+        const QMap<QString, QString> before = controlStates(s.window);
+        tools(s.window)->InitializeCommandButton_Click();
+        const QMap<QString, QString> after = controlStates(s.window);
+        QStringList outside;
+        for (auto it = before.cbegin(); it != before.cend(); ++it)
+            if (after.value(it.key()) != it.value() && !InitializeTable.contains(it.key().section('_', 0, 0)))
+                outside << it.key();
+        QVERIFY2(outside.isEmpty(), qPrintable(outside.join(' ')));
+        QCOMPARE(s.child<QLineEdit>(QStringLiteral("BmpXSizeBox"))->text(), QStringLiteral("17"));
     }
 
     void userFontGoesToTheModuleBehindAModalProgressWindow()

@@ -46,6 +46,11 @@ private slots:
         UserWinDialog *dialog = panels(s)->userWinDialog();
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(dialog->findChild<QLabel *>("lblUserWindowNo")->text(), QStringLiteral("USER WINDOR No.:1"));
+        // The open dialog follows a language switch.
+        s.window.Image1_Click();
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("ユーザウインドウ設定変更"));
+        QCOMPARE(dialog->findChild<QLabel *>("lblUserWindowNo")->text(), QStringLiteral("ユーザウインドウ　No.:1"));
+        s.window.Image1_Click();
         QCOMPARE(dialog->findChild<QLineEdit *>("txtWidth")->text(), QStringLiteral("120"));
         dialog->findChild<QLineEdit *>("TxtLeft")->setText("50");
         dialog->findChild<QLineEdit *>("txtTop")->setText("3");

@@ -1,10 +1,12 @@
 #include "shell/ui/main_window.h"
 #include "shell/ui/splash_dialog.h"
+#include "support/fake_link_parts.h"
 #include "support/pty_module.h"
 #include "support/started_window.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_main.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -130,6 +132,68 @@ private slots:
         Started s("/dev/kvx-no-such-port");
         QCOMPARE(s.dialogs.shown, QStringList{"Port cannot be opened."});
         QVERIFY(!s.child<QLabel>("imgOnLine")->isVisible());
+    }
+
+    void onlyAChoiceFromThePortListReopensThePort_data()
+    {
+        QTest::addColumn<QString>("openError");
+        QTest::newRow("port that cannot be opened") << "No such device";
+        QTest::newRow("port that opens") << "";
+    }
+    void onlyAChoiceFromThePortListReopensThePort()
+    {
+        QFETCH(QString, openError);
+        ScriptedDialogs dialogs;
+        QStringList opened;
+        MainWindow::Options o;
+        o.dialogs = &dialogs;
+        o.showSplash = false;
+        o.portFactory = [&]() -> std::unique_ptr<SerialPortIo> {
+            struct Port : FakeSerialPort
+            {
+                QStringList *log = nullptr;
+                QString open(const QString &device, const QString &settings) override
+                {
+                    *log << device;
+                    return FakeSerialPort::open(device, settings);
+                }
+            };
+            auto p = std::make_unique<Port>();
+            p->log = &opened;
+            p->openError = openError;
+            return p;
+        };
+        MainWindow w(o);
+        auto *ports = w.findChild<QComboBox *>("CommPortList");
+        ports->setCurrentText("7"); // as restored from the settings file
+        w.startUp();
+        const QStringList once = openError.isEmpty() ? QStringList() : QStringList{"Port cannot be opened."};
+        QCOMPARE(opened, QStringList{"/dev/ttyS6"});
+        QCOMPARE(dialogs.shown, once);
+
+        // The text matches a list entry: leaving the box or Return is no choice.
+        QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+        QApplication::sendEvent(ports, &out);
+        QTest::keyClick(ports, Qt::Key_Return);
+        w.findChild<QPushButton *>("cmdBtn1_1")->click();
+        QCOMPARE(opened.size(), 1);
+        QCOMPARE(dialogs.shown, once);
+
+        // Typing changes the text only; ON opens it once.
+        ports->lineEdit()->selectAll();
+        QTest::keyClicks(ports, "8");
+        QApplication::sendEvent(ports, &out);
+        QCOMPARE(opened.size(), 1);
+        w.findChild<QPushButton *>("cmdOnLine")->click();
+        QCOMPARE(opened, (QStringList{"/dev/ttyS6", "/dev/ttyS7"}));
+        QCOMPARE(dialogs.shown, once + once);
+
+        // A choice from the list is one.
+        QTest::keyClick(ports, Qt::Key_Down);
+        QCOMPARE(ports->currentText(), QStringLiteral("9"));
+        QCOMPARE(opened.last(), QStringLiteral("/dev/ttyS8"));
+        QCOMPARE(opened.size(), 3);
+        QCOMPARE(dialogs.shown, once + once + once);
     }
 
     void basicCodeButtonsSendLogAndShowTheirBytes()

@@ -1,16 +1,27 @@
 #include "shell/captions.h"
 #include "shell/settings_files.h"
 #include "shell/ui/caption_apply.h"
+#include "image_list/ui/image_list_window.h"
+#include "image_list/ui/list_export_window.h"
+#include "shell/model_list.h"
+#include "shell/series_layout.h"
+#include "shell/ui/comm_scan.h"
+#include "shell/ui/splash_dialog.h"
+#include "support/fake_port_prober.h"
 #include "support/started_window.h"
 #include "support/test_main.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QRegularExpression>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QPlainTextEdit>
+#include <QStackedWidget>
 #include <QTabWidget>
 
 using namespace kvx;
@@ -52,6 +63,63 @@ QMap<QString, QString> snapshot(const MainWindow &window)
     return shot;
 }
 
+// Whether the widget shows when its window and its tab page do.
+bool shownInWindow(const QWidget *w)
+{
+    for (; w && !w->isWindow(); w = w->parentWidget())
+        if (w->isHidden() && !qobject_cast<const QStackedWidget *>(w->parentWidget()))
+            return false;
+    return true;
+}
+
+// The captions a window shows: window title, buttons, labels, frames and tabs of every
+// widget not hidden inside it, on every tab page. What the user types or chooses is
+// data, not a caption.
+QStringList captionsOf(QWidget &window)
+{
+    QStringList texts{window.windowTitle()};
+    for (QWidget *w : window.findChildren<QWidget *>()) {
+        if (w->window() != &window || !shownInWindow(w))
+            continue;
+        if (auto *b = qobject_cast<QAbstractButton *>(w))
+            texts << b->text();
+        else if (auto *l = qobject_cast<QLabel *>(w))
+            texts << l->text();
+        else if (auto *g = qobject_cast<QGroupBox *>(w))
+            texts << g->title();
+        else if (auto *t = qobject_cast<QTabWidget *>(w))
+            for (int i = 0; i < t->count(); ++i)
+                texts << t->tabText(i);
+    }
+    return texts;
+}
+
+bool latinOnly(const QString &text)
+{
+    bool letters = false;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x2E80)
+            return false;
+        letters = letters || (c.unicode() < 0x80 && c.isLetter());
+    }
+    return letters;
+}
+
+// Texts that read the same in both languages: names of models, sizes, codes and
+// units, and the captions the Japanese table itself keeps.
+bool sameInBothLanguages(const QString &text)
+{
+    static const QRegularExpression names(QStringLiteral(
+        "^(\\s*\\d+x\\d+|-\\d+x+|X|Y|OK|OR|AND|EX-OR|LED \\d|\\d+ [RGB]|VX-K4xxS|KVX5200\\+2100)$"));
+    if (names.match(text.trimmed()).hasMatch() || ModelList().contains(text))
+        return true;
+    for (const auto table : {captionTable(), ownCaptionTable()})
+        for (const ControlText &e : table)
+            if (text == e.text(false) && text == e.text(true))
+                return true;
+    return false;
+}
+
 void writeConfigLanguage(const QString &language, qint32 hintColour)
 {
     ConfigSettings s = defaultConfigSettings();
@@ -85,6 +153,33 @@ private slots:
             if (!pendingWidgets.contains(c.objectName()) && !windowControl(s.window, c.objectName()))
                 missing << c.objectName();
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(' ')));
+
+        // Each name of the tables and of the series layouts is one widget of the window.
+        QStringList names;
+        for (const auto table : {captionTable(), ownCaptionTable()})
+            for (const ControlText &e : table)
+                names << ControlRef{e.name, e.index}.objectName();
+        for (const ControlRef &c : controls)
+            names << c.objectName();
+        for (const char *series : {"2100", "2100B", "5200", "5200B"}) {
+            LayoutInputs in;
+            in.moduleSeri = QLatin1String(series);
+            const SeriesLayoutPlan plan = seriesLayout(in);
+            for (const ControlFlag &f : plan.enabled + revisionBFeatures(in.moduleSeri, 0).enabled)
+                names << f.name;
+            for (const PresetText &t : plan.texts)
+                names << t.name;
+        }
+        QMap<QString, int> widgets;
+        for (QWidget *w : s.window.findChildren<QWidget *>())
+            if (w->window() == &s.window && !w->objectName().isEmpty())
+                ++widgets[w->objectName()];
+        names.removeDuplicates();
+        QStringList notOne;
+        for (const QString &name : names)
+            if (widgets.value(name) != 1)
+                notOne << QStringLiteral("%1 (%2)").arg(name).arg(widgets.value(name));
+        QVERIFY2(notOne.isEmpty(), qPrintable(notOne.join(' ')));
         for (const QString &name : pendingWidgets)
             QVERIFY2(!windowControl(s.window, name), qPrintable(name + " exists now: take it off pendingWidgets"));
     }
@@ -203,6 +298,41 @@ private slots:
         s.click("HintCommandButton");
         QCOMPARE(s.window.hintColour(), ButtonFaceColour);
         QCOMPARE(s.child<QWidget>("HinmeiList")->toolTip(), QString());
+    }
+
+    void everyCaptionOfEveryWindowIsJapaneseAfterTheSwitch()
+    {
+        StartedWindow s;
+        // Every window the program has, opened in English first so each must follow.
+        s.window.tutorWindow();
+        s.click("UserWindowRegistCheck_0");
+        QTest::mouseClick(s.child<QLineEdit>("UserWindowLeftBox_0"), Qt::LeftButton);
+        auto *images = s.window.findChild<ImageListWindow *>();
+        QVERIFY(images);
+        images->exportWindow();
+        images->entryDialog();
+        s.window.Image1_Click();
+        // The modal ones take the language as they open.
+        images->entryDialog();
+        images->exportWindow()->activate();
+        FakePortProber prober;
+        CommScan scan(prober, s.window.state(), s.dialogs, QStringLiteral("1"), &s.window);
+        SplashDialog splash(s.window.windowTitle(), &s.window);
+
+        QStringList latin;
+        for (const bool older : {false, true}) {
+            if (older) {
+                // The older series' layout shows texts of its own.
+                s.child<QComboBox>("HinmeiList")->setCurrentText("VX256X32_21K");
+                s.child<QCheckBox>("Chk_B")->click();
+            }
+            for (QWidget *top : QApplication::topLevelWidgets())
+                for (const QString &text : captionsOf(*top))
+                    if (latinOnly(text) && !sameInBothLanguages(text))
+                        latin << top->objectName() + ": " + text;
+        }
+        latin.removeDuplicates();
+        QVERIFY2(latin.isEmpty(), qPrintable(latin.join('\n')));
     }
 
     void theOtherWindowsFollowTheLanguage()
