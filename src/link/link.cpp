@@ -5,14 +5,57 @@
 #include "link/usb_link.h"
 
 #include <QCoreApplication>
-#include <QThread>
+
+#include <algorithm>
+#include <optional>
+
+#include <sys/prctl.h>
+#include <time.h>
 
 namespace kvx {
 
-void SteadyClock::idle(qint64 waitedMs)
+namespace {
+
+constexpr qint64 NsPerMs = 1'000'000;
+
+// Linux lets a sleeping thread wake up to 50 µs late by default: more than half a byte
+// time at 115200 baud. While a send waits for the wire, the slack is cut to 1 µs.
+class TimerSlack
 {
-    if (waitedMs >= 5)
-        QThread::usleep(200);
+public:
+    TimerSlack()
+        : m_old(::prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0))
+    {
+        ::prctl(PR_SET_TIMERSLACK, 1000UL, 0, 0, 0);
+    }
+    ~TimerSlack()
+    {
+        if (m_old > 0)
+            ::prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(m_old), 0, 0, 0);
+    }
+    TimerSlack(const TimerSlack &) = delete;
+    TimerSlack &operator=(const TimerSlack &) = delete;
+
+private:
+    long m_old;
+};
+
+} // namespace
+
+void SteadyClock::pause(qint64 ns)
+{
+    if (ns <= 0)
+        return;
+    // Sleep at least a quarter of the time asked, so the lateness goes on being
+    // measured even when it exceeds the time asked.
+    const qint64 ask = qMax(ns - m_lateNs, ns / 4);
+    const qint64 before = nsecs();
+    const timespec t{time_t(ask / 1'000'000'000), long(ask % 1'000'000'000)};
+    ::nanosleep(&t, nullptr);
+    const qint64 late = nsecs() - before - ask;
+    // Follows the wake-ups that are later than four in five: a rare long one (the
+    // thread preempted) moves it only a little.
+    m_lateNs = std::clamp<qint64>(m_lateNs + (late > m_lateNs ? 2000 : -500), 0, 500'000);
 }
 
 Link::Link(QObject *parent)
@@ -25,6 +68,9 @@ Link::~Link() = default;
 void Link::setClock(Clock *clock)
 {
     m_clock = clock ? clock : &m_steadyClock;
+    // Times kept from the clock before mean nothing on this one.
+    m_wireFreeNs = 0;
+    m_sentBefore = false;
 }
 
 void Link::setSerialPort(std::unique_ptr<SerialPortIo> port)
@@ -77,32 +123,78 @@ SendResult Link::portLost()
     return SendResult::Failed;
 }
 
-Link::Wait Link::waitUntilReady()
+void Link::beginEvents()
 {
-    const qint64 start = m_clock->msecs();
-    qint64 lastEvents = start;
+    // Sends that follow each other at once (a caller handing over one byte per call)
+    // are one send for the window: its events stay due as they were.
+    const qint64 now = m_clock->nsecs();
+    if (!m_sentBefore || now - m_sendEndedNs > EventsEveryMs * NsPerMs)
+        m_eventsDueNs = now + EventsEveryMs * NsPerMs;
+    m_sentBefore = true;
+}
+
+void Link::runEventsIfDue()
+{
+    if (m_clock->nsecs() < m_eventsDueNs)
+        return;
+    // Timers (receive monitor, busy countdown) and painting run, but no clicks: a
+    // click must not start another send in the middle of this one.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    m_eventsDueNs = m_clock->nsecs() + EventsEveryMs * NsPerMs;
+}
+
+qint64 Link::pauseNs(qint64 now, qint64 waitStart, bool &sleptForWire) const
+{
+    // (A handler of the countdown may have released the port meanwhile.)
+    const qint64 byteNs = m_serial ? m_serial->byteTimeNs() : 0;
+    qint64 ns = 0;
+    if (!sleptForWire && now < m_wireFreeNs) {
+        // The byte before is still on the wire: sleep through most of it...
+        ns = m_wireFreeNs - now;
+        sleptForWire = true;
+    } else if (now < m_wireFreeNs + byteNs / 4) {
+        // ...and poll near its end.
+        ns = 0;
+    } else {
+        // The module holds the line (clear-to-send off, a full queue): look again
+        // about once a byte time, less often the longer it lasts.
+        const qint64 shortest = std::clamp<qint64>(byteNs, 50'000, NsPerMs);
+        ns = std::clamp<qint64>((now - waitStart) / 16, shortest, NsPerMs);
+    }
+    // Never sleep past the next run of events.
+    return qMax<qint64>(0, qMin(ns, m_eventsDueNs - now));
+}
+
+Link::Wait Link::sendSerialByte(quint8 byte)
+{
+    const qint64 start = m_clock->nsecs();
     m_busyCount = ReadyTicks;
     emit busyCountChanged(m_busyCount);
+    bool sleptForWire = false;
     for (;;) {
+        runEventsIfDue();
         if (!serialOpen())
             return Wait::Closed;
-        if (m_serial->ctsHolding() && m_serial->outBufferCount() < 1)
-            return Wait::Ready;
-        const qint64 now = m_clock->msecs();
-        const int left = ReadyTicks - int((now - start) / TickMs);
+        if (m_serial->ctsHolding() && m_serial->outBufferCount() < 1) {
+            const PortWrite w = m_serial->writeByte(byte);
+            if (w == PortWrite::Taken) {
+                m_wireFreeNs = m_clock->nsecs() + m_serial->byteTimeNs();
+                m_busyCount = -1;
+                return Wait::Sent;
+            }
+            if (w == PortWrite::Failed)
+                return Wait::Failed;
+            // A full queue: the module is not taking bytes; this one waits.
+        }
+        const qint64 now = m_clock->nsecs();
+        const int left = ReadyTicks - int((now - start) / (TickMs * NsPerMs));
         if (left != m_busyCount) {
             m_busyCount = qMax(left, 0);
             emit busyCountChanged(m_busyCount);
         }
         if (left <= 0)
             return Wait::TimedOut;
-        // Let timers (receive monitor, busy countdown) run, but no clicks: a click
-        // must not start another send in the middle of this one.
-        if (now - lastEvents >= 5) {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            lastEvents = now;
-        }
-        m_clock->idle(now - start);
+        m_clock->pause(pauseNs(now, start, sleptForWire));
     }
 }
 
@@ -113,9 +205,13 @@ SendResult Link::portOut(const QByteArray &bytes)
     m_sending = true;
     struct Reset
     {
-        bool &flag;
-        ~Reset() { flag = false; }
-    } reset{m_sending};
+        Link &link;
+        ~Reset()
+        {
+            link.m_sending = false;
+            link.m_sendEndedNs = link.m_clock->nsecs();
+        }
+    } reset{*this};
     m_releasedWhileSending = false;
 
     emit sendStarted();
@@ -123,9 +219,13 @@ SendResult Link::portOut(const QByteArray &bytes)
         return SendResult::Skipped;
 
     const bool linkAtStart = anyLinkOpen();
+    std::optional<TimerSlack> slack;
+    if (serialOpen())
+        slack.emplace();
+    beginEvents();
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         if (serialOpen()) {
-            const Wait w = waitUntilReady();
+            const Wait w = sendSerialByte(quint8(bytes.at(i)));
             if (w == Wait::TimedOut) {
                 m_busyCount = 0;
                 notify(QStringLiteral("Display is not ready."));
@@ -141,9 +241,8 @@ SendResult Link::portOut(const QByteArray &bytes)
                 }
                 return portLost();
             }
-            if (!m_serial->writeByte(quint8(bytes.at(i))))
+            if (w == Wait::Failed)
                 return portLost();
-            m_busyCount = -1;
         } else if (usbOpen()) {
             const qsizetype n = qMin<qsizetype>(8, bytes.size() - i);
             const SendResult r = m_usb->UsbWriteData(bytes.mid(i, n));

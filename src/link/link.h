@@ -16,8 +16,12 @@ class UsbLink;
 
 // The one road of every byte to the module. Owns the serial port (while on-line) and
 // reaches the USB link through its interface. Each byte over the serial port waits
-// until the module holds clear-to-send and the output queue is empty, at most
-// 30 ticks of 1000 ms; over USB the bytes go in chunks of up to 8.
+// until the module holds clear-to-send, the output queue is empty and the port takes
+// it, at most 30 ticks of 1000 ms; over USB the bytes go in chunks of up to 8.
+//
+// A send runs on the window's thread: it sleeps while the wire is busy and lets
+// events other than user input run every few milliseconds, so the window repaints
+// and its timers (receive monitor, busy countdown) go on.
 //
 // The link keeps the bytes of the last completed command and their "[1b][40]" text,
 // and announces each completed command once; the recorder and the tutorial read
@@ -28,6 +32,8 @@ class Link : public QObject, public ByteSink
 public:
     static constexpr int ReadyTicks = 30;
     static constexpr int TickMs = 1000;
+    // Events run at least this often while a send goes on.
+    static constexpr int EventsEveryMs = 10;
 
     explicit Link(QObject *parent = nullptr);
     ~Link() override;
@@ -71,8 +77,11 @@ signals:
     void serialPortLost();
 
 private:
-    enum class Wait { Ready, TimedOut, Closed };
-    Wait waitUntilReady();
+    enum class Wait { Sent, TimedOut, Closed, Failed };
+    Wait sendSerialByte(quint8 byte);
+    qint64 pauseNs(qint64 now, qint64 waitStart, bool &sleptForWire) const;
+    void beginEvents();
+    void runEventsIfDue();
     void notify(const QString &message);
     SendResult portLost();
 
@@ -84,6 +93,12 @@ private:
     bool m_sending = false;
     bool m_releasedWhileSending = false;
     int m_busyCount = -1;
+    // When the last byte handed to the serial port should have left the wire.
+    qint64 m_wireFreeNs = 0;
+    // When events run next during a send, and when the last send ended.
+    qint64 m_eventsDueNs = 0;
+    qint64 m_sendEndedNs = 0;
+    bool m_sentBefore = false;
     QByteArray m_lastBytes;
     QString m_lastText;
 };

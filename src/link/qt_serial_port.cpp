@@ -2,8 +2,10 @@
 
 #include "link/serial_settings.h"
 
+#include <cerrno>
 #include <sys/ioctl.h>
 #include <termios.h>
+#include <unistd.h>
 
 namespace kvx {
 
@@ -50,6 +52,7 @@ QString QtSerialPort::open(const QString &device, const QString &settings)
     }
     m_port.clearError();
     m_device = device;
+    m_byteTimeNs = s->byteTimeNs();
     return QString();
 }
 
@@ -58,6 +61,7 @@ void QtSerialPort::close()
     if (m_port.isOpen())
         m_port.close();
     m_device.clear();
+    m_byteTimeNs = 0;
 }
 
 bool QtSerialPort::isOpen() const
@@ -90,16 +94,19 @@ int QtSerialPort::outBufferCount()
     return int(m_port.bytesToWrite()) + queued;
 }
 
-bool QtSerialPort::writeByte(quint8 byte)
+PortWrite QtSerialPort::writeByte(quint8 byte)
 {
     if (!m_port.isOpen())
-        return false;
+        return PortWrite::Failed;
+    // The handle is non-blocking: the byte goes to the kernel at once (so the output
+    // queue tells when it has gone) or is refused while the queue is full.
     const char c = char(byte);
-    if (m_port.write(&c, 1) != 1)
-        return false;
-    // Hand the byte to the kernel now, so the output queue tells when it has gone.
-    m_port.flush();
-    return m_port.error() == QSerialPort::NoError || m_port.error() == QSerialPort::TimeoutError;
+    const ssize_t n = ::write(int(m_port.handle()), &c, 1);
+    if (n == 1)
+        return PortWrite::Taken;
+    if (n == 0 || errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)
+        return PortWrite::NotTaken;
+    return PortWrite::Failed;
 }
 
 int QtSerialPort::inBufferCount()

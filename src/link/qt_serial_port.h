@@ -20,15 +20,19 @@ public:
     void close() override;
     bool isOpen() const override;
     QString deviceName() const override;
+    qint64 byteTimeNs() const override { return m_byteTimeNs; }
     bool ctsHolding() override;
     int outBufferCount() override;
-    bool writeByte(quint8 byte) override;
+    // Writes straight to the port's handle, so that a full queue ("would block")
+    // tells apart from a device that is gone.
+    PortWrite writeByte(quint8 byte) override;
     int inBufferCount() override;
     QByteArray readAll() override;
 
 private:
     QSerialPort m_port;
     QString m_device;
+    qint64 m_byteTimeNs = 0;
 };
 
 } // namespace kvx

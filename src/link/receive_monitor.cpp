@@ -60,6 +60,13 @@ void ReceiveText::received(const QByteArray &bytes)
     m_holdsBytes = true;
 }
 
+void ReceiveText::keepEditorBox(const QString &box)
+{
+    m_editorBox = box;
+    // Separators alone do not count as bytes shown.
+    m_holdsBytes = !QString(box).remove(editorSeparator()).isEmpty();
+}
+
 bool ReceiveText::quiet()
 {
     if (!m_pending)

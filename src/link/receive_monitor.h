@@ -32,6 +32,8 @@ public:
 
     // The received-data box as the monitor keeps it.
     const QString &editorBox() const { return m_editorBox; }
+    // Takes up a box that already holds text (shown before the port was reopened).
+    void keepEditorBox(const QString &box);
     void clearEditorBox()
     {
         m_editorBox.clear();
@@ -74,6 +76,8 @@ public:
 
     void setLanguage(const QString &uiLanguage) { m_text.setLanguage(uiLanguage); }
     QString receivedDataText() const { return m_text.editorBox(); }
+    // The received-data box holds this text already: the monitor appends to it.
+    void keepReceivedData(const QString &text) { m_text.keepEditorBox(text); }
     const QTimer &timer() const { return m_timer; }
 
 public slots:

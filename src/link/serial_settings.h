@@ -16,6 +16,13 @@ struct SerialSettings
     int dataBits = 8;
     double stopBits = 1;
 
+    // How long one byte takes on the wire: start bit, data bits, parity bit, stop bits.
+    qint64 byteTimeNs() const
+    {
+        const double bits = 1 + dataBits + (parity == 'n' ? 0 : 1) + stopBits;
+        return qint64(bits * 1e9 / baudRate);
+    }
+
     static std::optional<SerialSettings> parse(const QString &text);
 };
 

@@ -70,6 +70,9 @@ void MacroPlayer::tick()
     }
     if (m_paused && m_paused() && !m_stopAfterLine)
         return; // waits between lines
+    // Timers run while a send goes on: a tick that comes then waits for the line.
+    if (m_link.isSending())
+        return;
     if (m_next >= m_lines.size()) {
         finish(false);
         return;

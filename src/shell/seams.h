@@ -16,6 +16,8 @@ public:
     virtual void showEditor() = 0;
     virtual QString editorText() const = 0;
     virtual void setEditorText(const QString &text) = 0;
+    // What the received-data box shows (CR LF line ends).
+    virtual QString receivedDataText() const = 0;
     // Asks for a file and saves the editor's text in the chosen format.
     virtual void saveCommand() = 0;
     // Asks for a macro file and loads it into the editor.

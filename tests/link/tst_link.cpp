@@ -6,6 +6,7 @@
 #include "support/test_main.h"
 
 #include <QSignalSpy>
+#include <QTimer>
 
 using namespace kvx;
 using namespace kvx::test;
@@ -147,6 +148,45 @@ private slots:
         QCOMPARE(r.link.portOut(hexBytes("1B 40")), SendResult::Failed);
         QCOMPARE(r.notes.messages, QStringList{"Error has been detected.[AQ235]"});
         QCOMPARE(r.link.lastText(), QString());
+        QVERIFY(!r.port->opened);
+    }
+
+    // A full queue refuses the byte with "would block": the module is not ready yet.
+    void aByteRefusedWithWouldBlockWaits_data()
+    {
+        QTest::addColumn<int>("refusals");
+        QTest::newRow("for 20 s") << 80;
+        QTest::newRow("past the ready wait") << 1000;
+    }
+    void aByteRefusedWithWouldBlockWaits()
+    {
+        QFETCH(int, refusals);
+        const bool sent = refusals < 120;
+        Rig r;
+        r.clock.step = 250;
+        r.port->refusals = refusals;
+        QCOMPARE(r.link.portOut(hexBytes("1B 40")), sent ? SendResult::Sent : SendResult::NotReady);
+        QCOMPARE(r.port->written, sent ? hexBytes("1B 40") : QByteArray());
+        QCOMPARE(r.notes.messages, sent ? QStringList() : QStringList{"Display is not ready."});
+        QCOMPARE(r.link.lastText(), sent ? QStringLiteral("[1b][40]") : QString());
+        QVERIFY(r.port->opened);
+    }
+
+    // Each byte waits a moment only (clear-to-send drops for one check), far less
+    // than the 20 ms the window may go without its events.
+    void eventsRunThroughoutASendOfShortWaits()
+    {
+        Rig r;
+        r.port->beforeReadyCheck = [](FakeSerialPort &p) { p.cts = !p.cts; };
+        qint64 last = 0;
+        qint64 longest = 0;
+        QTimer events;
+        connect(&events, &QTimer::timeout,
+                [&] { longest = qMax(longest, r.clock.now - std::exchange(last, r.clock.now)); });
+        events.start(0);
+        QCOMPARE(r.link.portOut(QByteArray(2000, 'x')), SendResult::Sent);
+        QVERIFY(r.clock.now >= 2000);
+        QVERIFY2(qMax(longest, r.clock.now - last) <= 20, qPrintable(QString::number(longest)));
     }
 
     void nestedSendWhileWaitingIsBusy()

@@ -18,9 +18,10 @@ public:
     void close() override { opened = false; }
     bool isOpen() const override { return opened; }
     QString deviceName() const override { return QStringLiteral("/dev/fake"); }
+    qint64 byteTimeNs() const override { return 0; }
     bool ctsHolding() override { return true; }
     int outBufferCount() override { return 0; }
-    bool writeByte(quint8) override { return true; }
+    PortWrite writeByte(quint8) override { return PortWrite::Taken; }
     int inBufferCount() override { return int(incoming.size()) + phantom; }
     QByteArray readAll() override
     {

@@ -118,6 +118,21 @@ private slots:
         QCOMPARE(s.port->written, hexBytes("01"));
     }
 
+    // Timers run while a line is sent: a tick that comes then does not start the next.
+    void aTickDuringASendWaitsForIt()
+    {
+        Rig r;
+        bool ticked = false;
+        r.port->beforeReadyCheck = [&](FakeSerialPort &p) {
+            if (p.written.size() == 1 && !std::exchange(ticked, true))
+                r.player.tick();
+        };
+        r.player.play("PRT 01h;\r\nPRT 02h;\r\nPRT 03h;");
+        r.runOut();
+        QCOMPARE(r.port->written, hexBytes("01 02 03"));
+        QVERIFY(!r.player.playButtonActive());
+    }
+
     void stopsAtTheFirstByteNotSent()
     {
         Rig r;

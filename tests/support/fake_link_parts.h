@@ -10,12 +10,12 @@
 
 namespace kvx::test {
 
-// A clock that only moves when told to, or by `step` ms each time a wait idles.
+// A clock that only moves when told to, or by `step` ms each time a wait pauses.
 class FakeClock : public Clock
 {
 public:
-    qint64 msecs() override { return now; }
-    void idle(qint64) override { now += step; }
+    qint64 nsecs() override { return now * 1'000'000; }
+    void pause(qint64) override { now += step; }
     qint64 now = 0;
     qint64 step = 1;
 };
@@ -37,6 +37,7 @@ public:
     void close() override { opened = false; }
     bool isOpen() const override { return opened; }
     QString deviceName() const override { return name; }
+    qint64 byteTimeNs() const override { return 0; }
     bool ctsHolding() override
     {
         ++readyChecks;
@@ -45,12 +46,16 @@ public:
         return cts;
     }
     int outBufferCount() override { return outQueue; }
-    bool writeByte(quint8 byte) override
+    PortWrite writeByte(quint8 byte) override
     {
         if (failWrites)
-            return false;
+            return PortWrite::Failed;
+        if (refusals > 0) {
+            --refusals;
+            return PortWrite::NotTaken;
+        }
         written.append(char(byte));
-        return true;
+        return PortWrite::Taken;
     }
     int inBufferCount() override { return int(incoming.size()); }
     QByteArray readAll() override
@@ -67,6 +72,7 @@ public:
     bool cts = true;
     int outQueue = 0;
     bool failWrites = false;
+    int refusals = 0; // the next writes refused as "would block"
     int readyChecks = 0;
     std::function<void(FakeSerialPort &)> beforeReadyCheck;
     QByteArray written;

@@ -329,9 +329,12 @@ void ListExportWindow::cmdWrite_Click()
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     });
     if (report.result != SendResult::Sent) {
-        dialogs.message(imageText(ImageText::ModuleWriteStopped, language())
-                            .arg(report.sent)
-                            .arg(bytes.bytes.size()));
+        // A module that stopped taking bytes has been reported as not ready; how far
+        // it got is not known (the port's queue holds bytes it never took).
+        if (report.result != SendResult::NotReady)
+            dialogs.message(imageText(ImageText::ModuleWriteStopped, language())
+                                .arg(report.sent)
+                                .arg(bytes.bytes.size()));
         enableButtons(true);
         return;
     }

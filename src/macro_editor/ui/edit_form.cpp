@@ -301,6 +301,11 @@ QString EditForm::editorText() const
     return fromWidgetText(rawWidgetText(m_editBox));
 }
 
+QString EditForm::receivedDataText() const
+{
+    return fromWidgetText(rawWidgetText(m_txtSO));
+}
+
 void EditForm::setEditorText(const QString &text)
 {
     m_editBox->setPlainText(toWidgetText(text));

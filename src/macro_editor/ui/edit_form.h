@@ -42,6 +42,7 @@ public:
     void showEditor() override;
     QString editorText() const override;
     void setEditorText(const QString &text) override;
+    QString receivedDataText() const override;
     void saveCommand() override { SaveCommandButton_Click(); }
     void loadCommand() override { LoadCommandButton_Click(); }
 

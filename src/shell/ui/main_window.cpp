@@ -59,6 +59,13 @@ UsbIoTransport &chooseTransport(UsbIoTransport *given, std::unique_ptr<LinuxUsbI
     return *own;
 }
 
+// Text goes in at the end of the box, the caret following it.
+void appendAtEnd(QPlainTextEdit *box, const QString &text)
+{
+    box->moveCursor(QTextCursor::End);
+    box->insertPlainText(text);
+}
+
 
 
 // A tab control of the given pages and captions; page i is named "<tab>_page<i>".
@@ -551,7 +558,8 @@ void MainWindow::connectLink()
 {
     connect(&m_link, &Link::sendStarted, this, [this] { m_sendTextBox->clear(); });
     connect(&m_link, &Link::commandSent, this, [this](const QByteArray &, const QString &text) {
-        m_sendTextBox->setPlainText(text);
+        // What the module sent back while the command waited stays; the bytes follow it.
+        appendAtEnd(m_sendTextBox, text);
         commandCompleted();
     });
 }
@@ -560,10 +568,12 @@ void MainWindow::startMonitor(SerialPortIo *port)
 {
     m_monitor = std::make_unique<ReceiveMonitor>(port);
     m_monitor->setLanguage(m_state.UILanguage);
-    connect(m_monitor.get(), &ReceiveMonitor::sendTextAppended, this, [this](const QString &text) {
-        m_sendTextBox->moveCursor(QTextCursor::End);
-        m_sendTextBox->insertPlainText(text);
-    });
+    // The editor's received-data box outlives the port: the new monitor goes on
+    // appending to what it shows.
+    if (m_editor)
+        m_monitor->keepReceivedData(m_editor->receivedDataText());
+    connect(m_monitor.get(), &ReceiveMonitor::sendTextAppended, this,
+            [this](const QString &text) { appendAtEnd(m_sendTextBox, text); });
     connect(m_monitor.get(), &ReceiveMonitor::receivedDataPanelNeeded, m_host.get(), &PanelHost::receivedDataPanelNeeded);
     connect(m_monitor.get(), &ReceiveMonitor::receivedDataChanged, m_host.get(), &PanelHost::receivedDataChanged);
     connect(m_monitor.get(), &ReceiveMonitor::touchTextAppended, m_host.get(), &PanelHost::touchTextAppended);

@@ -222,6 +222,16 @@ private slots:
         QVERIFY(in<QPushButton>(e, "CmdClrSO")->isVisible());
         QVERIFY(txt->x() > in<QPlainTextEdit>(e, "EditBox")->geometry().right());
 
+        // Off-line and on-line again: the box keeps its text and the new port's
+        // monitor appends to it (first a separator, as after every start).
+        const QString shown = txt->toPlainText();
+        m.started.click("cmdOffLine");
+        m.started.click("cmdOnLine");
+        QVERIFY(w.receiveMonitor());
+        QTRY_COMPARE(txt->toPlainText(), shown + "-----\n");
+        m.module.write(QByteArray("B"));
+        QTRY_COMPARE(txt->toPlainText(), shown + "-----\n42h B\n-----\n");
+
         press(e, "CmdClrSO");
         QVERIFY(txt->toPlainText().isEmpty());
         QVERIFY(w.receiveMonitor()->receivedDataText().isEmpty());

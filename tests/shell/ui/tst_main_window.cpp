@@ -40,6 +40,7 @@ public:
     void showEditor() override { visible = true; }
     QString editorText() const override { return text; }
     void setEditorText(const QString &t) override { text = t; }
+    QString receivedDataText() const override { return QString(); }
     void saveCommand() override { savedText = text; }
     void loadCommand() override {}
     bool visible = false;
@@ -246,6 +247,19 @@ private slots:
         QCOMPARE(touch.size(), 2);
         QVERIFY(!received.isEmpty());
         // The recorder and the tutorial read the link's copy, which holds no received text.
+        QCOMPARE(s.window.link().lastText(), QStringLiteral("[0c]"));
+
+        // An answer that comes while a command waits to go out stays in the box (its
+        // separator may come too); the command's bytes follow it.
+        auto *box = s.child<QPlainTextEdit>("SendTextBox");
+        QMetaObject::Connection answer = connect(&s.window.link(), &Link::busyCountChanged, [&] {
+            disconnect(answer);
+            module.write(QByteArray("\x06"));
+            QTRY_VERIFY(box->toPlainText().startsWith(QStringLiteral("06 ")));
+        });
+        s.click("cmdBtn1_1");
+        const QString shown = box->toPlainText();
+        QVERIFY2(shown.startsWith("06 ") && shown.endsWith("[0c]"), qPrintable(shown));
         QCOMPARE(s.window.link().lastText(), QStringLiteral("[0c]"));
     }
 
