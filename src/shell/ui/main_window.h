@@ -137,9 +137,6 @@ public:
     void setTutorTimerInterval(int milliseconds) override { m_toviTimer.setInterval(milliseconds); }
     void stopTutorTimer() override { m_toviTimer.stop(); }
 
-    // addLog of the command log, for the panels.
-    void addLog(const QString &name, const QString &help) { m_log.addLog(name, help); }
-
     ReceiveMonitor *receiveMonitor() const { return m_monitor.get(); }
 
 public slots:
