@@ -31,6 +31,7 @@ BitmapFilesPanelUi::BitmapFilesPanelUi(PanelHost &host)
 
     m_drive = new QComboBox;
     m_drive->setObjectName(QStringLiteral("Drive1"));
+    fixListWidth(m_drive, 12);
     m_folderBox = new QLineEdit;
     m_folderBox->setObjectName(QStringLiteral("Dir1Path"));
     m_folderBox->setReadOnly(true);

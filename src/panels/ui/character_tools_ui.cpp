@@ -108,13 +108,14 @@ CharacterToolsUi::CharacterToolsUi(PanelHost &host)
 
     auto *sizes = new QGroupBox(QStringLiteral("Size"));
     sizes->setObjectName(QStringLiteral("FontSizeFrame"));
-    auto *sizeColumn = new QVBoxLayout(sizes);
+    // Two columns of three, so the frame is no taller than the dot grid.
+    auto *sizeGrid = new QGridLayout(sizes);
     const QStringList sizeCaptions = {QStringLiteral(" 5x7"), QStringLiteral(" 7x8"),   QStringLiteral(" 6x8"),
                                       QStringLiteral(" 8x16"), QStringLiteral("16x32"), QStringLiteral("12x24")};
     for (int i = 0; i < DownloadCharacterPanel::SizeOptionCount; ++i) {
         auto *option = new QRadioButton(sizeCaptions[i]);
         option->setObjectName(QStringLiteral("FontSizeOption_%1").arg(i));
-        sizeColumn->addWidget(option);
+        sizeGrid->addWidget(option, i % 3, i / 3);
         connect(option, &QRadioButton::clicked, this, [this, i] {
             m_download.FontSizeOption_Click(i);
             showSize();

@@ -45,6 +45,14 @@ QLineEdit *numberBox(const QString &name, const QString &text)
     return e;
 }
 
+// A number box that stands among words and always shows three digits.
+QLineEdit *valueBox(const QString &name, const QString &text)
+{
+    QLineEdit *e = numberBox(name, text);
+    e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("000")) + 12);
+    return e;
+}
+
 void showColour(QPushButton *b, const QColor &c)
 {
     b->setStyleSheet(c.isValid() ? QStringLiteral("background-color: %1;").arg(c.name()) : QString());
@@ -114,7 +122,8 @@ DisplayPanelsUi::~DisplayPanelsUi()
 QWidget *DisplayPanelsUi::buildUserWindows()
 {
     auto *define = frame(QStringLiteral("WindowDefineFrame"), QStringLiteral("User Window Specification"));
-    auto *outer = new QHBoxLayout(define);
+    // The sizing grid beside the window choice, the preview below both.
+    auto *outer = new QGridLayout(define);
 
     auto *sizing = frame(QStringLiteral("UserWindowFrame"), QStringLiteral("User Window Sizing"));
     auto *grid = new QGridLayout(sizing);
@@ -155,11 +164,10 @@ QWidget *DisplayPanelsUi::buildUserWindows()
             });
         }
     }
-    outer->addWidget(sizing);
+    outer->addWidget(sizing, 0, 0);
 
-    auto *right = new QVBoxLayout;
     auto *selection = frame(QStringLiteral("WindowSelectFrame"), QStringLiteral("User Window Selection"));
-    auto *selLayout = new QHBoxLayout(selection);
+    auto *selLayout = new QVBoxLayout(selection);
     auto *group = new QButtonGroup(selection);
     for (int i = 0; i < 5; ++i) {
         auto *r = new QRadioButton(i == 0 ? QStringLiteral("Base") : QStringLiteral("User%1").arg(i));
@@ -177,15 +185,16 @@ QWidget *DisplayPanelsUi::buildUserWindows()
             showUserWindows();
         });
     }
-    right->addWidget(selection);
+    selLayout->addStretch(1);
+    outer->addWidget(selection, 0, 1);
 
     auto *layoutFrame = frame(QStringLiteral("WindowLayoutFrame"), QStringLiteral("Window Layout"));
     auto *layoutBox = new QVBoxLayout(layoutFrame);
     layoutBox->setContentsMargins(2, 2, 2, 2);
     m_preview = new WindowLayoutView(m_host.encoder(), m_windows);
     layoutBox->addWidget(m_preview);
-    right->addWidget(layoutFrame, 1);
-    outer->addLayout(right, 1);
+    outer->addWidget(layoutFrame, 1, 0, 1, 2);
+    outer->setRowStretch(1, 1);
 
     return define;
 }
@@ -362,44 +371,55 @@ QWidget *DisplayPanelsUi::buildScreenActions()
             [this] { m_actions.WaitCommandButton_Click(m_waitSlider->value()); });
 
     auto *scroll = frame(QStringLiteral("ScrollFrame"), QStringLiteral("Scroll"));
-    auto *sl = new QHBoxLayout(scroll);
-    m_scrollShift = numberBox(QStringLiteral("ScrollShiftBox"), QStringLiteral("4"));
-    m_scrollRepetition = numberBox(QStringLiteral("ScrollRepetitionBox"), QStringLiteral("140"));
-    m_scrollSpeedBox = numberBox(QStringLiteral("ScrollSpeedBox"), QStringLiteral("1"));
+    // Each action reads as two lines: its values, then the rest and its start button.
+    auto *sl = new QGridLayout(scroll);
+    m_scrollShift = valueBox(QStringLiteral("ScrollShiftBox"), QStringLiteral("4"));
+    m_scrollRepetition = valueBox(QStringLiteral("ScrollRepetitionBox"), QStringLiteral("140"));
+    m_scrollSpeedBox = valueBox(QStringLiteral("ScrollSpeedBox"), QStringLiteral("1"));
     auto *scrollStart = button(QStringLiteral("ScrollCommandButton"), QStringLiteral("Start"));
-    sl->addWidget(m_scrollShift);
-    sl->addWidget(label(QStringLiteral("Label26"), QStringLiteral("bytes x ")));
-    sl->addWidget(m_scrollRepetition);
-    sl->addWidget(label(QStringLiteral("Label27"), QStringLiteral("times / (")));
-    sl->addWidget(m_scrollSpeedBox);
-    sl->addWidget(label(QStringLiteral("ScrollTimeLabel"), QStringLiteral("x 14 mSec)")));
-    sl->addStretch(1);
-    sl->addWidget(scrollStart);
+    auto *scrollValues = new QHBoxLayout;
+    scrollValues->addWidget(m_scrollShift);
+    scrollValues->addWidget(label(QStringLiteral("Label26"), QStringLiteral("bytes x ")));
+    scrollValues->addWidget(m_scrollRepetition);
+    scrollValues->addWidget(label(QStringLiteral("Label27"), QStringLiteral("times / (")));
+    scrollValues->addStretch(1);
+    auto *scrollTime = new QHBoxLayout;
+    scrollTime->addWidget(m_scrollSpeedBox);
+    scrollTime->addWidget(label(QStringLiteral("ScrollTimeLabel"), QStringLiteral("x 14 mSec)")));
+    scrollTime->addStretch(1);
+    sl->addLayout(scrollValues, 0, 0);
+    sl->addLayout(scrollTime, 1, 0);
+    sl->addWidget(scrollStart, 1, 1);
     connect(scrollStart, &QPushButton::clicked, this, [this] {
         m_actions.ScrollCommandButton_Click(m_scrollShift->text(), m_scrollRepetition->text(),
                                             m_scrollSpeedBox->text());
     });
 
     auto *blink = frame(QStringLiteral("BlinkFrame"), QStringLiteral("Blink Rate"));
-    auto *bl = new QHBoxLayout(blink);
+    auto *bl = new QGridLayout(blink);
     m_blinkPattern = new QComboBox;
     m_blinkPattern->setObjectName(QStringLiteral("BlinkPatternList"));
     m_blinkPattern->addItems({QStringLiteral("Nomal"), QStringLiteral("Blank"), QStringLiteral("Reverse")});
     m_blinkPattern->setCurrentIndex(2);
-    m_blinkNormal = numberBox(QStringLiteral("BlinkNormalTimeBox"), QStringLiteral("20"));
-    m_blinkEvent = numberBox(QStringLiteral("BlinkEventTimeBox"), QStringLiteral("10"));
-    m_blinkRepetition = numberBox(QStringLiteral("BlinkRepetitionBox"), QStringLiteral("3"));
+    m_blinkNormal = valueBox(QStringLiteral("BlinkNormalTimeBox"), QStringLiteral("20"));
+    m_blinkEvent = valueBox(QStringLiteral("BlinkEventTimeBox"), QStringLiteral("10"));
+    m_blinkRepetition = valueBox(QStringLiteral("BlinkRepetitionBox"), QStringLiteral("3"));
     auto *blinkStart = button(QStringLiteral("BlinkCommandButton"), QStringLiteral("Start"));
-    bl->addWidget(m_blinkPattern);
-    bl->addWidget(label(QString(), QStringLiteral("(")));
-    bl->addWidget(m_blinkNormal);
-    bl->addWidget(label(QString(), QStringLiteral("/")));
-    bl->addWidget(m_blinkEvent);
-    bl->addWidget(label(QStringLiteral("Label32"), QStringLiteral(")x 14mS")));
-    bl->addWidget(m_blinkRepetition);
-    bl->addWidget(label(QStringLiteral("BlinkTimesLabel"), QStringLiteral("times")));
-    bl->addStretch(1);
-    bl->addWidget(blinkStart);
+    auto *blinkTimes = new QHBoxLayout;
+    blinkTimes->addWidget(m_blinkPattern);
+    blinkTimes->addWidget(label(QString(), QStringLiteral("(")));
+    blinkTimes->addWidget(m_blinkNormal);
+    blinkTimes->addWidget(label(QString(), QStringLiteral("/")));
+    blinkTimes->addWidget(m_blinkEvent);
+    blinkTimes->addWidget(label(QStringLiteral("Label32"), QStringLiteral(")x 14mS")));
+    blinkTimes->addStretch(1);
+    auto *blinkCount = new QHBoxLayout;
+    blinkCount->addWidget(m_blinkRepetition);
+    blinkCount->addWidget(label(QStringLiteral("BlinkTimesLabel"), QStringLiteral("times")));
+    blinkCount->addStretch(1);
+    bl->addLayout(blinkTimes, 0, 0);
+    bl->addLayout(blinkCount, 1, 0);
+    bl->addWidget(blinkStart, 1, 1);
     connect(blinkStart, &QPushButton::clicked, this, [this] {
         m_actions.BlinkCommandButton_Click(m_blinkPattern->currentIndex(), m_blinkPattern->currentText(),
                                            m_blinkEvent->text(), m_blinkNormal->text(),

@@ -32,6 +32,7 @@ MemoryImagesPanelUi::MemoryImagesPanelUi(PanelHost &host)
 
     m_names = new QComboBox;
     m_names->setObjectName(QStringLiteral("CmbImageName"));
+    fixListWidth(m_names, 16);
     m_edit = button(QStringLiteral("CmdEditImageList"), QStringLiteral("Edit Image List"));
     m_size = label(QStringLiteral("Label48"), QStringLiteral("Size (X x Y)"));
     m_text[1] = box(QStringLiteral("Text1"), QStringLiteral("0"));
@@ -63,24 +64,26 @@ MemoryImagesPanelUi::MemoryImagesPanelUi(PanelHost &host)
     m_speed->setCurrentText(QStringLiteral("2"));
     m_draw = button(QStringLiteral("CmdIndicate"), QStringLiteral("Draw Memory Image"));
 
+    // The size label shows the chosen image's numbers; it takes the room its row
+    // leaves and never widens the window.
+    m_size->setSizePolicy(QSizePolicy::Ignored, m_size->sizePolicy().verticalPolicy());
     int row = 0;
     grid->addWidget(label(QStringLiteral("Label46"), QStringLiteral("Avilable for VX-5210/ 5290/ 2xxx")), row, 0, 1, 4);
     ++row;
-    grid->addWidget(m_names, row, 0, 1, 3);
-    grid->addWidget(m_edit, row, 3);
+    grid->addWidget(m_names, row, 0, 1, 4);
     ++row;
-    grid->addWidget(m_size, row, 0);
-    grid->addWidget(m_text[4], row, 1);
-    grid->addWidget(m_text[5], row, 2);
+    grid->addWidget(m_size, row, 0, 1, 2);
+    grid->addWidget(m_text[4], row, 2);
+    grid->addWidget(m_text[5], row, 3);
     ++row;
     grid->addWidget(label(QStringLiteral("Label43"), QStringLiteral("Image Offset (X x Y)")), row, 0);
     grid->addWidget(m_text[1], row, 1);
     grid->addWidget(m_text[2], row, 2);
     grid->addWidget(m_text[3], row, 3);
     ++row;
-    grid->addWidget(offsetClear, row, 3);
     grid->addWidget(m_yUnit[0], row, 0);
     grid->addWidget(m_yUnit[1], row, 1);
+    grid->addWidget(offsetClear, row, 2, 1, 2);
     ++row;
     grid->addWidget(position, row, 0);
     grid->addWidget(m_text[6], row, 1);
@@ -90,7 +93,9 @@ MemoryImagesPanelUi::MemoryImagesPanelUi(PanelHost &host)
     grid->addWidget(m_scroll, row, 0);
     grid->addWidget(m_speedLabel, row, 1);
     grid->addWidget(m_speed, row, 2);
-    grid->addWidget(m_draw, row, 3);
+    ++row;
+    grid->addWidget(m_edit, row, 0);
+    grid->addWidget(m_draw, row, 1, 1, 3);
 
     m_frame = frame;
 

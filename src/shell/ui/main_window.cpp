@@ -17,6 +17,7 @@
 #include "shell/captions.h"
 #include "shell/ui/caption_apply.h"
 #include "shell/ui/clickable_label.h"
+#include "shell/ui/compact_style.h"
 #include "shell/ui/list_choice_box.h"
 #include "shell/ui/comm_scan.h"
 #include "shell/ui/splash_dialog.h"
@@ -73,8 +74,13 @@ QTabWidget *tabs(const QString &name, std::initializer_list<std::pair<QWidget *,
 {
     auto *t = new QTabWidget;
     t->setObjectName(name);
+    // Every tab shows its whole caption; none hides behind scroll arrows.
+    t->setUsesScrollButtons(false);
     for (const auto &[page, caption] : pages) {
         page->setObjectName(QStringLiteral("%1_page%2").arg(name).arg(t->count()));
+        // The frames stand at the top of their page, as tall as they need.
+        if (auto *frames = qobject_cast<QBoxLayout *>(page->layout()))
+            frames->addStretch(1);
         t->addTab(page, caption);
     }
     return t;
@@ -93,7 +99,6 @@ QWidget *page(std::initializer_list<QWidget *> frames)
 QVBoxLayout *column(QHBoxLayout *body)
 {
     auto *c = new QVBoxLayout;
-    c->setSpacing(4);
     body->addLayout(c);
     return c;
 }
@@ -222,9 +227,12 @@ void MainWindow::macroEditorUnloaded(MacroEditorSeam *editor)
 // ---------------------------------------------------------------- building
 
 // The whole arrangement of the window, top-down as it reads: the row of settings
-// frames, the command log, then three columns of command frames and tab controls.
-// The command panels build their frames and pages; this is the one place that decides
-// where each of them stands.
+// frames, the command log, then four columns of command frames and tab controls
+// (text and fonts; pictures and download characters; screen actions, LEDs, touch
+// switches and the display's power; user windows and their modes). The command panels
+// build their frames and pages; this is the one place that decides where each of them
+// stands. The window has to fit a 1366 x 768 screen in both languages, so everything
+// is laid out tightly (see CompactStyle).
 void MainWindow::buildUi()
 {
     auto *central = new QWidget;
@@ -236,37 +244,32 @@ void MainWindow::buildUi()
     const CharacterToolsUi::Frames &tools = m_tools->frames();
 
     auto *root = new QVBoxLayout(central);
-    root->setContentsMargins(6, 6, 6, 6);
-    root->setSpacing(4);
 
     // Top row: the settings frames and the pictures beside them.
     auto *top = new QHBoxLayout;
-    top->addWidget(buildConnectionFrame());
-    top->addWidget(buildModelFrame());
-    top->addWidget(buildRecorderFrame());
+    top->addWidget(buildConnectionFrame(), 1);
+    top->addWidget(buildModelFrame(), 1);
+    top->addWidget(buildRecorderFrame(), 1);
     top->addLayout(buildPictures());
     root->addLayout(top);
 
     root->addWidget(buildLogArea());
 
     auto *body = new QHBoxLayout;
-    body->setSpacing(4);
     root->addLayout(body, 1);
 
-    // Left column: basic codes, the text tabs, the font settings and the character tools.
-    QVBoxLayout *left = column(body);
-    left->addWidget(buildBasicCodesFrame());
+    // Text and fonts: basic codes, the text tabs, the font settings.
+    QVBoxLayout *text = column(body);
+    text->addWidget(buildBasicCodesFrame());
     m_tab4 = tabs(QStringLiteral("SSTab4"), {{fontText.textEntryPage, QStringLiteral("TEXT Entry")},
                                              {fontText.dotTextPage, QStringLiteral("Text with Adrs")},
                                              {fontText.asianPage, QStringLiteral("CJK Font")}});
-    left->addWidget(m_tab4);
-    left->addWidget(fontText.fontFrame);
-    left->addWidget(tools.downloadCharacter);
-    left->addWidget(tools.toolRow);
-    left->addStretch(1);
+    text->addWidget(m_tab4);
+    text->addWidget(fontText.fontFrame);
+    text->addStretch(1);
 
-    // Middle column: the picture tabs over the screen and LED tabs.
-    QVBoxLayout *middle = column(body);
+    // Pictures over the download-character editor and the character tools.
+    QVBoxLayout *pictures = column(body);
     // The two "Home" buttons that stand below the bitmap and test-pattern controls.
     auto *cursorHome = button(QStringLiteral("CmdCursorHome"), QStringLiteral("Home"));
     connect(cursorHome, &QPushButton::clicked, this, [this] { m_basic.CmdCursorHome_Click(); });
@@ -277,28 +280,32 @@ void MainWindow::buildUi()
                    {page({m_imagePanels->memoryImages->frame()}), QStringLiteral("Memory")},
                    {page({m_imagePanels->testPatterns->frame(), home}), QStringLiteral("Test")},
                    {buildDrawPage(), QStringLiteral("Draw")}});
-    middle->addWidget(m_tab1);
+    pictures->addWidget(m_tab1, 1);
+    pictures->addWidget(tools.downloadCharacter);
+    pictures->addWidget(tools.toolRow);
+
+    // Screen actions, LEDs and touch switches over the display's power.
+    QVBoxLayout *screen = column(body);
     m_tab3 = tabs(QStringLiteral("SSTab3"), {{display.screenActionsPage, QStringLiteral("Screen Action")},
                                              {ledTouch.backLightPage, QStringLiteral("Back Light")},
                                              {ledTouch.animationPage, QStringLiteral("LED Animation")},
                                              {ledTouch.touchPage, QStringLiteral("Touch Switch")}});
-    middle->addWidget(m_tab3);
-    middle->addStretch(1);
+    screen->addWidget(m_tab3, 1);
+    screen->addWidget(display.controls);
+    screen->addWidget(display.screenSaver);
 
-    // Right column: the user windows and the display's modes and power.
-    QVBoxLayout *right = column(body);
-    right->addWidget(display.userWindows);
-    right->addWidget(display.windowModes);
+    // The user windows and the display's modes.
+    QVBoxLayout *windows = column(body);
+    windows->addWidget(display.userWindows, 1);
+    windows->addWidget(display.windowModes);
     auto *modes = new QHBoxLayout;
     modes->addWidget(display.drawModes);
     modes->addWidget(display.writeModes);
-    right->addLayout(modes);
-    right->addWidget(display.controls);
-    right->addWidget(display.screenSaver);
-    right->addStretch(1);
+    windows->addLayout(modes);
 
     if (auto *init = findChild<QPushButton *>(QStringLiteral("InitializeCommandButton")))
         connect(init, &QPushButton::clicked, m_tools, &CharacterToolsUi::InitializeCommandButton_Click);
+    CompactStyle::apply(*this);
 }
 
 void MainWindow::createPanels()
@@ -346,9 +353,7 @@ QWidget *MainWindow::buildDrawPage()
     drawNote->setObjectName(QStringLiteral("Label54"));
     drawNote->setWordWrap(true);
     (new QVBoxLayout(draw))->addWidget(drawNote);
-    QWidget *drawPage = page({draw});
-    static_cast<QVBoxLayout *>(drawPage->layout())->addStretch(1);
-    return drawPage;
+    return page({draw});
 }
 
 QWidget *MainWindow::buildConnectionFrame()
@@ -360,6 +365,7 @@ QWidget *MainWindow::buildConnectionFrame()
     auto *ports = new ListChoiceBox;
     m_portList = ports;
     m_portList->setObjectName(QStringLiteral("CommPortList"));
+    fixListWidth(m_portList, 10);
     m_portList->addItems(Connection::portItems());
     const QStringList devices = [] {
         QStringList names;
@@ -377,6 +383,7 @@ QWidget *MainWindow::buildConnectionFrame()
     auto *settings = new ListChoiceBox;
     m_settingsList = settings;
     m_settingsList->setObjectName(QStringLiteral("CommSettingsList"));
+    fixListWidth(m_settingsList, 12);
     m_settingsList->addItems(m_connection.settingsItems());
     m_settingsList->setCurrentIndex(0);
     auto *on = button(QStringLiteral("cmdOnLine"), QStringLiteral("ON"));
@@ -386,14 +393,18 @@ QWidget *MainWindow::buildConnectionFrame()
     m_onLine->setObjectName(QStringLiteral("imgOnLine"));
     m_onLine->setStyleSheet(QStringLiteral("color: rgb(0, 160, 0); font-weight: bold;"));
     m_onLine->setVisible(false);
+    // The indicator keeps its room while hidden, so going on-line moves nothing.
+    QSizePolicy keep = m_onLine->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    m_onLine->setSizePolicy(keep);
     grid->addWidget(portLabel, 0, 0);
     grid->addWidget(m_portList, 0, 1);
     grid->addWidget(search, 0, 2);
+    grid->addWidget(on, 0, 3);
     grid->addWidget(settingsLabel, 1, 0);
     grid->addWidget(m_settingsList, 1, 1, 1, 2);
-    grid->addWidget(on, 2, 0);
-    grid->addWidget(off, 2, 1);
-    grid->addWidget(m_onLine, 2, 2);
+    grid->addWidget(off, 1, 3);
+    grid->addWidget(m_onLine, 0, 4);
 
     connect(on, &QPushButton::clicked, this, [this] {
         m_connection.setPortText(m_portList->currentText());
@@ -423,6 +434,7 @@ QWidget *MainWindow::buildModelFrame()
     auto *grid = new QGridLayout(g);
     m_models = new QComboBox;
     m_models->setObjectName(QStringLiteral("HinmeiList"));
+    fixListWidth(m_models, 16);
     m_models->addItems(ModelList());
     m_models->setCurrentText(QLatin1String(DefaultModel));
     m_revB = new QCheckBox;
@@ -506,10 +518,12 @@ QWidget *MainWindow::buildLogArea()
     commandLabel->setObjectName(QStringLiteral("Label49"));
     grid->addWidget(commandLabel, 0, 0);
     grid->addWidget(m_sendCommandBox, 0, 1);
-    grid->addWidget(label(QStringLiteral("LogHelpLabel"), QStringLiteral("OpCode")), 1, 0);
-    grid->addWidget(m_sendHelpBox, 1, 1);
-    grid->addWidget(label(QStringLiteral("LogSentLabel"), QStringLiteral("Sent")), 2, 0);
-    grid->addWidget(m_sendTextBox, 2, 1);
+    grid->addWidget(label(QStringLiteral("LogHelpLabel"), QStringLiteral("OpCode")), 0, 2);
+    grid->addWidget(m_sendHelpBox, 0, 3);
+    grid->addWidget(label(QStringLiteral("LogSentLabel"), QStringLiteral("Sent")), 1, 0);
+    grid->addWidget(m_sendTextBox, 1, 1, 1, 3);
+    grid->setColumnStretch(1, 2);
+    grid->setColumnStretch(3, 3);
     connect(&m_log, &CommandLog::logged, this, [this](const QString &name, const QString &help) {
         m_sendCommandBox->setText(name);
         m_sendHelpBox->setText(help);
@@ -536,18 +550,19 @@ QWidget *MainWindow::buildBasicCodesFrame()
     auto *yUnit = new QLabel(QStringLiteral(" Byte"));
     yUnit->setObjectName(QStringLiteral("Label5"));
     auto *cursor = new QHBoxLayout;
+    cursor->addWidget(label);
     cursor->addWidget(m_cursorX);
     cursor->addWidget(xUnit);
     cursor->addWidget(m_cursorY);
     cursor->addWidget(yUnit);
-    grid->addWidget(label, 0, 0);
-    grid->addLayout(cursor, 0, 1, 1, 2);
+    grid->addLayout(cursor, 0, 0, 1, 3);
+    // "Set" closes the cursor row; the other codes follow four to a row.
     for (int i = 0; i < captions.size(); ++i) {
         auto *b = button(QStringLiteral("cmdBtn1_%1").arg(i), captions[i]);
         if (i == 0)
             grid->addWidget(b, 0, 3);
         else
-            grid->addWidget(b, 1 + (i - 1) / 5, (i - 1) % 5);
+            grid->addWidget(b, 1 + (i - 1) / 4, (i - 1) % 4);
         connect(b, &QPushButton::clicked, this,
                 [this, i] { m_basic.cmdBtn1_Click(i, m_cursorX->text(), m_cursorY->text()); });
     }

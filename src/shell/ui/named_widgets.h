@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +40,15 @@ inline QLineEdit *box(const QString &name, const QString &text)
 inline QGroupBox *frame(const QString &name, const QString &caption)
 {
     return named<QGroupBox>(name, caption);
+}
+
+// A list whose items come from outside (paths, device and image names): it is as wide
+// as the given number of characters whatever it holds, so a long item never widens
+// the window; the drop-down still shows the items whole.
+inline void fixListWidth(QComboBox *list, int characters)
+{
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(characters);
 }
 
 // A page for a tab control: an empty widget whose QVBoxLayout the panel fills; the

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QProxyStyle>
+
+class QWidget;
+
+namespace kvx {
+
+// The look of a window that has to hold many controls on a small screen: narrow
+// margins and spacing, and push buttons as wide as their caption needs (the usual
+// styles never make a captioned button narrower than 80 pixels). Every size still
+// follows from the font and the texts, so a longer caption gets a wider button.
+class CompactStyle : public QProxyStyle
+{
+    Q_OBJECT
+public:
+    CompactStyle();
+
+    int pixelMetric(PixelMetric metric, const QStyleOption *option = nullptr,
+                    const QWidget *widget = nullptr) const override;
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &contentsSize,
+                           const QWidget *widget) const override;
+
+    // Gives every widget of the window (not the windows it owns) this style; the one
+    // instance lives as long as the application.
+    static void apply(QWidget &window);
+};
+
+} // namespace kvx
