@@ -54,6 +54,15 @@ QSize textSize(const QFontMetrics &fm, const QString &text)
     return fm.size(Qt::TextShowMnemonic, text);
 }
 
+QSize withSlack(const QWidget *w, QSize need)
+{
+    if (w->maximumWidth() <= w->width())
+        need.rwidth() += (need.width() + 9) / 10;
+    if (w->maximumHeight() <= w->height())
+        need.rheight() += (need.height() + 9) / 10;
+    return need;
+}
+
 class Checker
 {
 public:
@@ -74,9 +83,11 @@ private:
         m_problems << QStringLiteral("%1: %2: %3").arg(nameOf(&m_window), nameOf(w), what);
     }
 
-    // The text needs `need` and gets `room`.
+    // The text needs `need` and gets `room`. A widget that cannot grow with its text
+    // needs a tenth more: another machine's font may well be that much larger.
     void measure(const QWidget *w, const QString &text, QSize need, QSize room)
     {
+        need = withSlack(w, need);
         if (need.width() > room.width() || need.height() > room.height())
             add(w, QStringLiteral("\"%1\" needs %2, has %3").arg(text, sizeText(need), sizeText(room)));
     }
@@ -166,7 +177,8 @@ private:
                                                Qt::TextWordWrap | Qt::TextShowMnemonic, l->text());
             measure(l, l->text(), need.size(), room.size());
         } else {
-            measure(l, l->text(), textSize(fm, l->text()), room.size());
+            // Without a buddy the label shows an ampersand as it is.
+            measure(l, l->text(), l->buddy() ? textSize(fm, l->text()) : fm.size(0, l->text()), room.size());
         }
     }
 
@@ -236,7 +248,7 @@ private:
             opt.features |= QStyleOptionFrame::Flat;
         const QStyle *style = g->style();
         const QRect label = style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, g);
-        QRect need(label.topLeft(), label.size().expandedTo(textSize(fm, g->title())));
+        QRect need(label.topLeft(), label.size().expandedTo(withSlack(g, textSize(fm, g->title()))));
         if (g->isCheckable())
             need |= style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxCheckBox, g);
         if (!g->rect().contains(need))

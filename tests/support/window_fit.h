@@ -20,14 +20,16 @@ inline constexpr QSize LargestWindow{1360, 700};
 // - a caption does not fit the room its widget gives it, in width or in height:
 //   labels, push, check and radio buttons, tool buttons showing text, group-box
 //   titles, the current item of a list that cannot be typed in, tab texts, and line
-//   edits whose text is a caption of the caption tables.
+//   edits whose text is a caption of the caption tables. A widget held at its size
+//   (its maximum width or height reached) needs a tenth more than its text, since a
+//   wider font elsewhere cannot make it grow.
 // Every page of every tab widget is looked at (the current page is restored). What
 // scrolls or is typed in (text edits, list views, line edits with the user's data,
 // editable lists, spin boxes) is not a caption and is not measured; neither is a
 // widget with the dynamic property "elidesText" set, which shortens its text itself.
 //
 // The measure is the widget's font against the rectangle its style draws the text
-// in, so it is only as good as the fonts installed: leave room for wider fonts.
+// in, so it is only as good as the fonts installed here.
 QStringList windowFitProblems(QWidget &window);
 
 } // namespace kvx::test

@@ -1,8 +1,10 @@
 #include "image_list/ui/image_list_window.h"
 #include "image_list/ui/list_export_window.h"
+#include "macro_editor/ui/progress_dialog.h"
 #include "panels/ui/touch_para_window.h"
 #include "panels/ui/user_win_dialog.h"
 #include "shell/ui/comm_scan.h"
+#include "shell/ui/panel_host.h"
 #include "shell/ui/splash_dialog.h"
 #include "support/fake_port_prober.h"
 #include "support/started_window.h"
@@ -121,6 +123,7 @@ private slots:
 
         // The series whose layouts change the window; the image list's windows also
         // differ between the newer series' flash layouts.
+        const QList<std::pair<const char *, Series>> one = {{"5200", Series::Newer}};
         const QList<std::pair<const char *, Series>> both = {{"5200", Series::Newer}, {"2100", Series::Older}};
         const QList<std::pair<const char *, Series>> all = {
             {"5200", Series::Newer}, {"5200 one page", Series::NewerOnePage}, {"2100", Series::Older}};
@@ -135,9 +138,18 @@ private slots:
                  s.window.show();
                  return &s.window;
              }},
-            {"macro editor", both, [](StartedWindow &s) {
+            {"macro editor", one, [](StartedWindow &s) {
                  s.window.macroEditor()->showEditor();
+                 // With the box of the bytes the module sent back.
+                 emit s.window.host().receivedDataPanelNeeded();
                  return s.window.findChild<QWidget *>(QStringLiteral("EditForm"));
+             }},
+            {"upload progress", one, [](StartedWindow &s) -> QWidget * {
+                 auto *progress = new ProgressDialog(s.window.state().japanese(), &s.window);
+                 progress->showProgress(s.window.state().tr(QStringLiteral("Macro"), QStringLiteral("マクロ")),
+                                        s.window.state().tr(QStringLiteral("Code translation on progress."),
+                                                            QStringLiteral("マクロ書き込み中")));
+                 return progress;
              }},
             {"image list", all, [](StartedWindow &s) -> QWidget * {
                  s.window.imageList().replaceEntries(longEntries());
@@ -152,7 +164,7 @@ private slots:
                  w->show();
                  return w;
              }},
-            {"entry dialog", both, [](StartedWindow &s) -> QWidget * {
+            {"entry dialog", one, [](StartedWindow &s) -> QWidget * {
                  s.window.imageList().replaceEntries(longEntries());
                  EntryParamDialog *d = imageWindow(s)->entryDialog();
                  d->setLanguage(s.window.state().UILanguage);
@@ -164,17 +176,17 @@ private slots:
                  s.program.tutorWindow()->showTutorial();
                  return s.program.tutorWindow();
              }},
-            {"touch parameters", both, [](StartedWindow &s) {
+            {"touch parameters", one, [](StartedWindow &s) {
                  auto *w = s.window.findChild<QWidget *>(QStringLiteral("TouchPara"));
                  w->show();
                  return w;
              }},
-            {"user window", both, [](StartedWindow &s) -> QWidget * {
+            {"user window", one, [](StartedWindow &s) -> QWidget * {
                  s.click(QStringLiteral("UserWindowRegistCheck_0"));
                  QTest::mouseClick(s.child<QLineEdit>(QStringLiteral("UserWindowLeftBox_0")), Qt::LeftButton);
                  return s.window.findChild<UserWinDialog *>();
              }},
-            {"port search", both, [](StartedWindow &s) -> QWidget * {
+            {"port search", one, [](StartedWindow &s) -> QWidget * {
                  static FakePortProber prober;
                  for (int i = 0; i < 16; ++i)
                      prober.ports.insert(QStringLiteral("/dev/ttyUSB%1").arg(i + 10),
@@ -184,7 +196,7 @@ private slots:
                  scan->ScanPorts();
                  return scan;
              }},
-            {"splash", both, [](StartedWindow &s) -> QWidget * {
+            {"splash", one, [](StartedWindow &s) -> QWidget * {
                  auto *splash = new SplashDialog(s.window.windowTitle(), &s.window);
                  splash->show();
                  return splash;
