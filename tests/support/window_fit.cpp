@@ -141,11 +141,11 @@ private:
         if (auto *l = qobject_cast<QLabel *>(w))
             label(l, fm);
         else if (auto *b = qobject_cast<QPushButton *>(w))
-            pushButton(b, fm);
+            button(b, QStyle::SE_PushButtonContents, fm);
         else if (auto *check = qobject_cast<QCheckBox *>(w))
-            checkOrRadio(check, QStyle::SE_CheckBoxContents, fm);
+            button(check, QStyle::SE_CheckBoxContents, fm);
         else if (auto *r = qobject_cast<QRadioButton *>(w))
-            checkOrRadio(r, QStyle::SE_RadioButtonContents, fm);
+            button(r, QStyle::SE_RadioButtonContents, fm);
         else if (auto *t = qobject_cast<QToolButton *>(w))
             toolButton(t);
         else if (auto *g = qobject_cast<QGroupBox *>(w))
@@ -182,9 +182,10 @@ private:
         }
     }
 
-    // The label of a push button goes into the style's contents rectangle: icon, a
-    // gap, then the text; a menu's arrow takes room of its own.
-    void pushButton(const QPushButton *b, const QFontMetrics &fm)
+    // A button's label goes into the style's contents rectangle: icon, a gap, then
+    // the text (beside a check box's or radio button's indicator); a push button's
+    // menu arrow takes room of its own.
+    void button(const QAbstractButton *b, QStyle::SubElement contents, const QFontMetrics &fm)
     {
         if (b->text().isEmpty())
             return;
@@ -193,32 +194,18 @@ private:
         opt.text = b->text();
         opt.icon = b->icon();
         opt.iconSize = b->iconSize();
-        if (b->autoDefault())
+        const auto *push = qobject_cast<const QPushButton *>(b);
+        if (push && push->autoDefault())
             opt.features |= QStyleOptionButton::AutoDefaultButton;
-        if (b->isFlat())
+        if (push && push->isFlat())
             opt.features |= QStyleOptionButton::Flat;
         QSize need = textSize(fm, b->text());
         if (!b->icon().isNull())
             need.rwidth() += b->iconSize().width() + 4;
-        QSize room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b).size();
-        if (b->menu())
+        QSize room = b->style()->subElementRect(contents, &opt, b).size();
+        if (push && push->menu())
             room.rwidth() -= b->style()->pixelMetric(QStyle::PM_MenuButtonIndicator, &opt, b);
         measure(b, b->text(), need, room);
-    }
-
-    void checkOrRadio(const QAbstractButton *b, QStyle::SubElement contents, const QFontMetrics &fm)
-    {
-        if (b->text().isEmpty())
-            return;
-        QStyleOptionButton opt;
-        opt.initFrom(b);
-        opt.text = b->text();
-        opt.icon = b->icon();
-        opt.iconSize = b->iconSize();
-        QSize need = textSize(fm, b->text());
-        if (!b->icon().isNull())
-            need.rwidth() += b->iconSize().width() + 4;
-        measure(b, b->text(), need, b->style()->subElementRect(contents, &opt, b).size());
     }
 
     // A tool button lays out its icon and text its own way; it gets its size hint
