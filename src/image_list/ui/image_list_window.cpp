@@ -106,9 +106,11 @@ ImageListWindow::ImageListWindow(PanelHost &main)
     auto *central = new QWidget;
     auto *root = new QVBoxLayout(central);
     auto *titles = new QHBoxLayout;
-    // Column titles over the slots, in the order of the slot's boxes.
+    // Column titles over the slots, in the order of the slot's boxes. The last one
+    // also has the room over the scroll bar, as its narrow column leaves a wider font
+    // no margin.
     const int order[] = {2, 1, 0, 3, 4, 5, 6, 7, 8};
-    const int widths[] = {32, 89, 100, 76, 72, 200, 110, 104, 24};
+    const int widths[] = {32, 89, 100, 76, 72, 200, 110, 104, 24 + 20};
     for (int i = 0; i < 9; ++i) {
         auto *t = new QLabel;
         t->setObjectName(QStringLiteral("Label1_%1").arg(order[i]));
@@ -119,7 +121,6 @@ ImageListWindow::ImageListWindow(PanelHost &main)
             t->setFixedWidth(widths[i]);
         titles->addWidget(t, order[i] == 5 ? 1 : 0);
     }
-    titles->addSpacing(20);
     root->addLayout(titles);
     m_view = new ImageSlotView(m_list, m_editor);
     root->addWidget(m_view, 1);
