@@ -71,8 +71,8 @@ public:
     QStringList run()
     {
         if (m_window.width() > LargestWindow.width() || m_window.height() > LargestWindow.height())
-            add(&m_window, QStringLiteral("window %1 is larger than %2")
-                               .arg(sizeText(m_window.size()), sizeText(LargestWindow)));
+            add(&m_window,
+                QStringLiteral("window %1 is larger than %2").arg(sizeText(m_window.size()), sizeText(LargestWindow)));
         children(&m_window);
         return m_problems;
     }
@@ -108,10 +108,11 @@ private:
     {
         const QRect inParent = w->geometry();
         if (!w->parentWidget()->rect().contains(inParent))
-            add(w, QStringLiteral("at %1,%2 size %3 lies outside its parent (%4)")
-                       .arg(inParent.x())
-                       .arg(inParent.y())
-                       .arg(sizeText(inParent.size()), sizeText(w->parentWidget()->size())));
+            add(w,
+                QStringLiteral("at %1,%2 size %3 lies outside its parent (%4)")
+                    .arg(inParent.x())
+                    .arg(inParent.y())
+                    .arg(sizeText(inParent.size()), sizeText(w->parentWidget()->size())));
         if (!w->property("elidesText").toBool())
             text(w);
         // What scrolls or is typed in holds data; its parts are not captions.
@@ -173,8 +174,8 @@ private:
         if (l->indent() > 0)
             room.setLeft(room.left() + l->indent());
         if (l->wordWrap()) {
-            const QRect need = fm.boundingRect(QRect(0, 0, room.width(), 100000),
-                                               Qt::TextWordWrap | Qt::TextShowMnemonic, l->text());
+            const QRect need =
+                fm.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap | Qt::TextShowMnemonic, l->text());
             measure(l, l->text(), need.size(), room.size());
         } else {
             // Without a buddy the label shows an ampersand as it is.
@@ -239,11 +240,12 @@ private:
         if (g->isCheckable())
             need |= style->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxCheckBox, g);
         if (!g->rect().contains(need))
-            add(g, QStringLiteral("title \"%1\" needs %2 at %3,%4, the frame is %5")
-                       .arg(g->title(), sizeText(need.size()))
-                       .arg(need.x())
-                       .arg(need.y())
-                       .arg(sizeText(g->size())));
+            add(g,
+                QStringLiteral("title \"%1\" needs %2 at %3,%4, the frame is %5")
+                    .arg(g->title(), sizeText(need.size()))
+                    .arg(need.x())
+                    .arg(need.y())
+                    .arg(sizeText(g->size())));
     }
 
     void lineEdit(const QLineEdit *e, const QFontMetrics &fm)
@@ -294,11 +296,10 @@ private:
             opt.icon = bar->tabIcon(i);
             opt.iconSize = bar->iconSize();
             opt.documentMode = bar->documentMode();
-            opt.leftButtonSize = bar->tabButton(i, QTabBar::LeftSide) ? bar->tabButton(i, QTabBar::LeftSide)->size()
-                                                                      : QSize();
-            opt.rightButtonSize = bar->tabButton(i, QTabBar::RightSide)
-                                      ? bar->tabButton(i, QTabBar::RightSide)->size()
-                                      : QSize();
+            opt.leftButtonSize =
+                bar->tabButton(i, QTabBar::LeftSide) ? bar->tabButton(i, QTabBar::LeftSide)->size() : QSize();
+            opt.rightButtonSize =
+                bar->tabButton(i, QTabBar::RightSide) ? bar->tabButton(i, QTabBar::RightSide)->size() : QSize();
             const QString what = QStringLiteral("tab %1").arg(i);
             if (!bar->rect().contains(opt.rect))
                 add(bar, QStringLiteral("%1 \"%2\" lies outside the bar").arg(what, opt.text));

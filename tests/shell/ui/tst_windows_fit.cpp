@@ -157,29 +157,34 @@ private slots:
             Opener open;
         };
         const QList<Window> windows = {
-            {"main window", both, [](StartedWindow &s) -> QWidget * {
+            {"main window", both,
+             [](StartedWindow &s) -> QWidget * {
                  s.window.show();
                  return &s.window;
              }},
-            {"macro editor", one, [](StartedWindow &s) {
+            {"macro editor", one,
+             [](StartedWindow &s) {
                  s.window.macroEditor()->showEditor();
                  // With the box of the bytes the module sent back.
                  emit s.window.host().receivedDataPanelNeeded();
                  return s.window.findChild<QWidget *>(QStringLiteral("EditForm"));
              }},
-            {"upload progress", one, [](StartedWindow &s) -> QWidget * {
+            {"upload progress", one,
+             [](StartedWindow &s) -> QWidget * {
                  auto *progress = new ProgressDialog(s.window.state().japanese(), &s.window);
                  progress->showProgress(s.window.state().tr(QStringLiteral("Macro"), QStringLiteral("マクロ")),
                                         s.window.state().tr(QStringLiteral("Code translation on progress."),
                                                             QStringLiteral("マクロ書き込み中")));
                  return progress;
              }},
-            {"image list", all, [](StartedWindow &s) -> QWidget * {
+            {"image list", all,
+             [](StartedWindow &s) -> QWidget * {
                  s.window.imageList().replaceEntries(longEntries());
                  imageWindow(s)->showWindow();
                  return imageWindow(s);
              }},
-            {"export window", all, [](StartedWindow &s) -> QWidget * {
+            {"export window", all,
+             [](StartedWindow &s) -> QWidget * {
                  s.window.imageList().replaceEntries(longEntries());
                  ListExportWindow *w = imageWindow(s)->exportWindow();
                  if (!w->activate())
@@ -187,7 +192,8 @@ private slots:
                  w->show();
                  return w;
              }},
-            {"entry dialog", one, [](StartedWindow &s) -> QWidget * {
+            {"entry dialog", one,
+             [](StartedWindow &s) -> QWidget * {
                  s.window.imageList().replaceEntries(longEntries());
                  EntryParamDialog *d = imageWindow(s)->entryDialog();
                  d->setLanguage(s.window.state().UILanguage);
@@ -195,21 +201,25 @@ private slots:
                  d->show();
                  return d;
              }},
-            {"tutorial", both, [](StartedWindow &s) -> QWidget * {
+            {"tutorial", both,
+             [](StartedWindow &s) -> QWidget * {
                  s.program.tutorWindow()->showTutorial();
                  return s.program.tutorWindow();
              }},
-            {"touch parameters", one, [](StartedWindow &s) {
+            {"touch parameters", one,
+             [](StartedWindow &s) {
                  auto *w = s.window.findChild<QWidget *>(QStringLiteral("TouchPara"));
                  w->show();
                  return w;
              }},
-            {"user window", one, [](StartedWindow &s) -> QWidget * {
+            {"user window", one,
+             [](StartedWindow &s) -> QWidget * {
                  s.click(QStringLiteral("UserWindowRegistCheck_0"));
                  QTest::mouseClick(s.child<QLineEdit>(QStringLiteral("UserWindowLeftBox_0")), Qt::LeftButton);
                  return s.window.findChild<UserWinDialog *>();
              }},
-            {"port search", one, [](StartedWindow &s) -> QWidget * {
+            {"port search", one,
+             [](StartedWindow &s) -> QWidget * {
                  static FakePortProber prober;
                  for (int i = 0; i < 16; ++i)
                      prober.ports.insert(QStringLiteral("/dev/ttyUSB%1").arg(i + 10),
@@ -219,7 +229,8 @@ private slots:
                  scan->ScanPorts();
                  return scan;
              }},
-            {"splash", one, [](StartedWindow &s) -> QWidget * {
+            {"splash", one,
+             [](StartedWindow &s) -> QWidget * {
                  auto *splash = new SplashDialog(s.window.windowTitle(), &s.window);
                  splash->show();
                  return splash;
