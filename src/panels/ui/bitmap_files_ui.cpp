@@ -3,6 +3,7 @@
 
 #include "link/app_paths.h"
 #include "panels/memory_images.h"
+#include "shell/ui/eliding_combo_box.h"
 #include "shell/ui/panel_host.h"
 
 #include <QButtonGroup>
@@ -29,9 +30,8 @@ BitmapFilesPanelUi::BitmapFilesPanelUi(PanelHost &host)
     frame->setObjectName(QStringLiteral("FileBmpFrame"));
     auto *grid = new QGridLayout(frame);
 
-    m_drive = new QComboBox;
+    m_drive = new ElidingComboBox(12);
     m_drive->setObjectName(QStringLiteral("Drive1"));
-    fixListWidth(m_drive, 12);
     m_folderBox = new QLineEdit;
     m_folderBox->setObjectName(QStringLiteral("Dir1Path"));
     m_folderBox->setReadOnly(true);

@@ -4,6 +4,7 @@
 #include "shell/model_series.h"
 #include "image_list/image_list.h"
 #include "link/vx5200.h"
+#include "shell/ui/eliding_combo_box.h"
 #include "shell/ui/panel_host.h"
 
 #include <QButtonGroup>
@@ -30,9 +31,8 @@ MemoryImagesPanelUi::MemoryImagesPanelUi(PanelHost &host)
     frame->setObjectName(QStringLiteral("Frame1"));
     auto *grid = new QGridLayout(frame);
 
-    m_names = new QComboBox;
+    m_names = new ElidingComboBox(16);
     m_names->setObjectName(QStringLiteral("CmbImageName"));
-    fixListWidth(m_names, 16);
     m_edit = button(QStringLiteral("CmdEditImageList"), QStringLiteral("Edit Image List"));
     m_size = label(QStringLiteral("Label48"), QStringLiteral("Size (X x Y)"));
     m_text[1] = box(QStringLiteral("Text1"), QStringLiteral("0"));

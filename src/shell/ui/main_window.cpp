@@ -434,7 +434,6 @@ QWidget *MainWindow::buildModelFrame()
     auto *grid = new QGridLayout(g);
     m_models = new QComboBox;
     m_models->setObjectName(QStringLiteral("HinmeiList"));
-    fixListWidth(m_models, 16);
     m_models->addItems(ModelList());
     m_models->setCurrentText(QLatin1String(DefaultModel));
     m_revB = new QCheckBox;

@@ -4,6 +4,7 @@
 #include "panels/ui/touch_para_window.h"
 #include "panels/ui/user_win_dialog.h"
 #include "shell/ui/comm_scan.h"
+#include "shell/settings_files.h"
 #include "shell/ui/panel_host.h"
 #include "shell/ui/splash_dialog.h"
 #include "support/fake_port_prober.h"
@@ -13,6 +14,7 @@
 #include "tutorial/ui/tutorial_window.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -142,7 +144,6 @@ private slots:
         QTest::addColumn<Opener>("open");
         QTest::addColumn<Series>("series");
         QTest::addColumn<bool>("japanese");
-        QTest::addColumn<bool>("mainWindow");
 
         // The series whose layouts change the window; the image list's windows also
         // differ between the newer series' flash layouts.
@@ -240,16 +241,13 @@ private slots:
             for (const bool japanese : {false, true})
                 for (const auto &[seriesName, series] : w.series)
                     QTest::addRow("%s, %s, %s", w.name, japanese ? "Japanese" : "English", seriesName)
-                        << w.open << series << japanese << (QByteArray(w.name) == "main window");
+                        << w.open << series << japanese;
     }
     void everyWindowFitsASmallScreenWithNoCaptionCut()
     {
         QFETCH(Opener, open);
         QFETCH(Series, series);
         QFETCH(bool, japanese);
-        QFETCH(bool, mainWindow);
-        if (mainWindow)
-            QSKIP("main window is compacted separately");
         StartedWindow s;
         QCOMPARE(s.window.logicalDpiX(), 96);
         QCOMPARE(s.window.logicalDpiY(), 96);
@@ -260,6 +258,30 @@ private slots:
         QVERIFY(window && window->isVisible());
         QVERIFY(QTest::qWaitForWindowExposed(window));
         const QStringList problems = windowFitProblems(*window);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    }
+
+    // Long folders (the home folder among the bitmap panel's roots, the working
+    // folder) and long image names neither widen the main window nor show cut.
+    void theMainWindowKeepsItsSizeWhateverItsBoxesHold()
+    {
+        const QSize plain = StartedWindow().window.size();
+        const QByteArray home = qgetenv("HOME");
+        const QString longHome = QString::fromUtf8(home) + QStringLiteral("/%1/%1").arg(QString(48, QLatin1Char('h')));
+        const QString folder = longHome + QStringLiteral("/%1").arg(QString(96, QLatin1Char('f')));
+        QVERIFY(QDir().mkpath(folder));
+        qputenv("HOME", longHome.toUtf8());
+        StartedWindow s(QStringLiteral("/dev/kvx-no-such-port"), [&](MainWindow &window) {
+            ConfigSettings settings = defaultConfigSettings();
+            settings.bitmapFolder = folder;
+            QVERIFY(saveConfig(settings).ok);
+            window.imageList().replaceEntries(longEntries());
+        });
+        qputenv("HOME", home);
+        QCOMPARE(s.window.state().WorkFolder, folder);
+        QVERIFY(s.child<QComboBox>(QStringLiteral("CmbImageName"))->currentText().startsWith(longEntries().first().imgLabel));
+        QCOMPARE(s.window.size(), plain);
+        const QStringList problems = windowFitProblems(s.window);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     }
 };
