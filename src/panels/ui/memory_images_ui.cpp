@@ -64,9 +64,9 @@ MemoryImagesPanelUi::MemoryImagesPanelUi(PanelHost &host)
     m_speed->setCurrentText(QStringLiteral("2"));
     m_draw = button(QStringLiteral("CmdIndicate"), QStringLiteral("Draw Memory Image"));
 
-    // The size label shows the chosen image's numbers; it takes the room its row
-    // leaves and never widens the window.
-    m_size->setSizePolicy(QSizePolicy::Ignored, m_size->sizePolicy().verticalPolicy());
+    // The size label shows the chosen image's numbers: a long one takes a second line
+    // rather than widening the window.
+    m_size->setWordWrap(true);
     int row = 0;
     grid->addWidget(label(QStringLiteral("Label46"), QStringLiteral("Avilable for VX-5210/ 5290/ 2xxx")), row, 0, 1, 4);
     ++row;
