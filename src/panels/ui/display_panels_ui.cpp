@@ -53,6 +53,23 @@ QLineEdit *valueBox(const QString &name, const QString &text)
     return e;
 }
 
+// A screen action that reads as two lines, its start button at the end of the second.
+void twoLines(QGroupBox *frame, std::initializer_list<QWidget *> first, std::initializer_list<QWidget *> second,
+              QPushButton *start)
+{
+    const auto line = [](std::initializer_list<QWidget *> widgets) {
+        auto *row = new QHBoxLayout;
+        for (QWidget *w : widgets)
+            row->addWidget(w);
+        row->addStretch(1);
+        return row;
+    };
+    auto *grid = new QGridLayout(frame);
+    grid->addLayout(line(first), 0, 0);
+    grid->addLayout(line(second), 1, 0);
+    grid->addWidget(start, 1, 1);
+}
+
 void showColour(QPushButton *b, const QColor &c)
 {
     b->setStyleSheet(c.isValid() ? QStringLiteral("background-color: %1;").arg(c.name()) : QString());
@@ -371,32 +388,20 @@ QWidget *DisplayPanelsUi::buildScreenActions()
             [this] { m_actions.WaitCommandButton_Click(m_waitSlider->value()); });
 
     auto *scroll = frame(QStringLiteral("ScrollFrame"), QStringLiteral("Scroll"));
-    // Each action reads as two lines: its values, then the rest and its start button.
-    auto *sl = new QGridLayout(scroll);
     m_scrollShift = valueBox(QStringLiteral("ScrollShiftBox"), QStringLiteral("4"));
     m_scrollRepetition = valueBox(QStringLiteral("ScrollRepetitionBox"), QStringLiteral("140"));
     m_scrollSpeedBox = valueBox(QStringLiteral("ScrollSpeedBox"), QStringLiteral("1"));
     auto *scrollStart = button(QStringLiteral("ScrollCommandButton"), QStringLiteral("Start"));
-    auto *scrollValues = new QHBoxLayout;
-    scrollValues->addWidget(m_scrollShift);
-    scrollValues->addWidget(label(QStringLiteral("Label26"), QStringLiteral("bytes x ")));
-    scrollValues->addWidget(m_scrollRepetition);
-    scrollValues->addWidget(label(QStringLiteral("Label27"), QStringLiteral("times / (")));
-    scrollValues->addStretch(1);
-    auto *scrollTime = new QHBoxLayout;
-    scrollTime->addWidget(m_scrollSpeedBox);
-    scrollTime->addWidget(label(QStringLiteral("ScrollTimeLabel"), QStringLiteral("x 14 mSec)")));
-    scrollTime->addStretch(1);
-    sl->addLayout(scrollValues, 0, 0);
-    sl->addLayout(scrollTime, 1, 0);
-    sl->addWidget(scrollStart, 1, 1);
+    twoLines(scroll,
+             {m_scrollShift, label(QStringLiteral("Label26"), QStringLiteral("bytes x ")), m_scrollRepetition,
+              label(QStringLiteral("Label27"), QStringLiteral("times / ("))},
+             {m_scrollSpeedBox, label(QStringLiteral("ScrollTimeLabel"), QStringLiteral("x 14 mSec)"))}, scrollStart);
     connect(scrollStart, &QPushButton::clicked, this, [this] {
         m_actions.ScrollCommandButton_Click(m_scrollShift->text(), m_scrollRepetition->text(),
                                             m_scrollSpeedBox->text());
     });
 
     auto *blink = frame(QStringLiteral("BlinkFrame"), QStringLiteral("Blink Rate"));
-    auto *bl = new QGridLayout(blink);
     m_blinkPattern = new QComboBox;
     m_blinkPattern->setObjectName(QStringLiteral("BlinkPatternList"));
     m_blinkPattern->addItems({QStringLiteral("Nomal"), QStringLiteral("Blank"), QStringLiteral("Reverse")});
@@ -405,21 +410,11 @@ QWidget *DisplayPanelsUi::buildScreenActions()
     m_blinkEvent = valueBox(QStringLiteral("BlinkEventTimeBox"), QStringLiteral("10"));
     m_blinkRepetition = valueBox(QStringLiteral("BlinkRepetitionBox"), QStringLiteral("3"));
     auto *blinkStart = button(QStringLiteral("BlinkCommandButton"), QStringLiteral("Start"));
-    auto *blinkTimes = new QHBoxLayout;
-    blinkTimes->addWidget(m_blinkPattern);
-    blinkTimes->addWidget(label(QString(), QStringLiteral("(")));
-    blinkTimes->addWidget(m_blinkNormal);
-    blinkTimes->addWidget(label(QString(), QStringLiteral("/")));
-    blinkTimes->addWidget(m_blinkEvent);
-    blinkTimes->addWidget(label(QStringLiteral("Label32"), QStringLiteral(")x 14mS")));
-    blinkTimes->addStretch(1);
-    auto *blinkCount = new QHBoxLayout;
-    blinkCount->addWidget(m_blinkRepetition);
-    blinkCount->addWidget(label(QStringLiteral("BlinkTimesLabel"), QStringLiteral("times")));
-    blinkCount->addStretch(1);
-    bl->addLayout(blinkTimes, 0, 0);
-    bl->addLayout(blinkCount, 1, 0);
-    bl->addWidget(blinkStart, 1, 1);
+    twoLines(blink,
+             {m_blinkPattern, label(QString(), QStringLiteral("(")), m_blinkNormal,
+              label(QString(), QStringLiteral("/")), m_blinkEvent,
+              label(QStringLiteral("Label32"), QStringLiteral(")x 14mS"))},
+             {m_blinkRepetition, label(QStringLiteral("BlinkTimesLabel"), QStringLiteral("times"))}, blinkStart);
     connect(blinkStart, &QPushButton::clicked, this, [this] {
         m_actions.BlinkCommandButton_Click(m_blinkPattern->currentIndex(), m_blinkPattern->currentText(),
                                            m_blinkEvent->text(), m_blinkNormal->text(),

@@ -15,8 +15,7 @@ constexpr int ButtonMinimumWidth = 36;
 
 } // namespace
 
-CompactStyle::CompactStyle()
-    : QProxyStyle(nullptr)
+CompactStyle::CompactStyle() : QProxyStyle(nullptr)
 {
     setObjectName(QStringLiteral("CompactStyle"));
 }
@@ -31,12 +30,9 @@ int CompactStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, co
         // A frame's caption already sets its contents apart from the frame above.
         return 4;
     case PM_LayoutHorizontalSpacing:
-    case PM_LayoutVerticalSpacing:
-        return 3;
-    case PM_TabBarTabHSpace:
-        return 10;
-    default:
-        return QProxyStyle::pixelMetric(metric, option, widget);
+    case PM_LayoutVerticalSpacing: return 3;
+    case PM_TabBarTabHSpace: return 10;
+    default: return QProxyStyle::pixelMetric(metric, option, widget);
     }
 }
 
@@ -50,8 +46,7 @@ QSize CompactStyle::sizeFromContents(ContentsType type, const QStyleOption *opti
     if (!button || button->text.isEmpty())
         return size;
     const int frame = 2 * pixelMetric(PM_DefaultFrameWidth, option, widget);
-    const int natural = contentsSize.width() + pixelMetric(PM_ButtonMargin, option, widget) + frame +
-                        2 * ButtonPadding;
+    const int natural = contentsSize.width() + pixelMetric(PM_ButtonMargin, option, widget) + frame + 2 * ButtonPadding;
     size.setWidth(qMax(natural, ButtonMinimumWidth));
     return size;
 }

@@ -6,8 +6,7 @@
 
 namespace kvx {
 
-ElidingComboBox::ElidingComboBox(int characters, QWidget *parent)
-    : QComboBox(parent)
+ElidingComboBox::ElidingComboBox(int characters, QWidget *parent) : QComboBox(parent)
 {
     fixListWidth(this, characters);
     // Tells the window checks that the box shortens its text itself.

@@ -3,8 +3,8 @@
 #include "macro_editor/ui/progress_dialog.h"
 #include "panels/ui/touch_para_window.h"
 #include "panels/ui/user_win_dialog.h"
-#include "shell/ui/comm_scan.h"
 #include "shell/settings_files.h"
+#include "shell/ui/comm_scan.h"
 #include "shell/ui/panel_host.h"
 #include "shell/ui/splash_dialog.h"
 #include "support/fake_port_prober.h"
@@ -279,7 +279,9 @@ private slots:
         });
         qputenv("HOME", home);
         QCOMPARE(s.window.state().WorkFolder, folder);
-        QVERIFY(s.child<QComboBox>(QStringLiteral("CmbImageName"))->currentText().startsWith(longEntries().first().imgLabel));
+        QVERIFY(s.child<QComboBox>(QStringLiteral("CmbImageName"))
+                    ->currentText()
+                    .startsWith(longEntries().first().imgLabel));
         QCOMPARE(s.window.size(), plain);
         const QStringList problems = windowFitProblems(s.window);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
