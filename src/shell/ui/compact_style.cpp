@@ -15,7 +15,8 @@ constexpr int ButtonMinimumWidth = 36;
 
 } // namespace
 
-CompactStyle::CompactStyle() : QProxyStyle(nullptr)
+// Built on a style of the application's kind (the one given with -style, too).
+CompactStyle::CompactStyle() : QProxyStyle(QApplication::style()->name())
 {
     setObjectName(QStringLiteral("CompactStyle"));
 }

@@ -228,7 +228,7 @@ void MainWindow::macroEditorUnloaded(MacroEditorSeam *editor)
 
 // The whole arrangement of the window, top-down as it reads: the row of settings
 // frames, the command log, then four columns of command frames and tab controls
-// (text and fonts; pictures and download characters; screen actions, LEDs, touch
+// (text and fonts; images and download characters; screen actions, LEDs, touch
 // switches and the display's power; user windows and their modes). The command panels
 // build their frames and pages; this is the one place that decides where each of them
 // stands. The window has to fit a 1366 x 768 screen in both languages, so everything
@@ -268,8 +268,9 @@ void MainWindow::buildUi()
     text->addWidget(fontText.fontFrame);
     text->addStretch(1);
 
-    // Pictures over the download-character editor and the character tools.
-    QVBoxLayout *pictures = column(body);
+    // Bitmaps, memory images and test patterns over the download-character editor and
+    // the character tools.
+    QVBoxLayout *images = column(body);
     // The two "Home" buttons that stand below the bitmap and test-pattern controls.
     auto *cursorHome = button(QStringLiteral("CmdCursorHome"), QStringLiteral("Home"));
     connect(cursorHome, &QPushButton::clicked, this, [this] { m_basic.CmdCursorHome_Click(); });
@@ -280,9 +281,9 @@ void MainWindow::buildUi()
                    {page({m_imagePanels->memoryImages->frame()}), QStringLiteral("Memory")},
                    {page({m_imagePanels->testPatterns->frame(), home}), QStringLiteral("Test")},
                    {buildDrawPage(), QStringLiteral("Draw")}});
-    pictures->addWidget(m_tab1, 1);
-    pictures->addWidget(tools.downloadCharacter);
-    pictures->addWidget(tools.toolRow);
+    images->addWidget(m_tab1, 1);
+    images->addWidget(tools.downloadCharacter);
+    images->addWidget(tools.toolRow);
 
     // Screen actions, LEDs and touch switches over the display's power.
     QVBoxLayout *screen = column(body);
