@@ -50,13 +50,15 @@ for language in English Japanese; do
   home=$(mktemp -d)
   folder="$home/Documents/Telmarin/KVX35P"
   mkdir -p "$folder"
-  # The settings a first run writes, with the language chosen (the tool-tip button's
-  # colour as it is on a first run).
-  printf '"%s"\r\n' 5200seiV30b2 '*** InterFace ***' 1 38400,n,8,1 VX140X32_52K >"$folder/Config.dat"
-  printf '%s\r\n' 8421631 >>"$folder/Config.dat"
-  printf '"%s"\r\n' 5200 '' >>"$folder/Config.dat"
-  printf '%s\r\n' 0 >>"$folder/Config.dat"
-  printf '"%s"\r\n' "$language" >>"$folder/Config.dat"
+  # The default settings with the language chosen: port 1 at 38400,n,8,1, the default
+  # model, tool tips on, the first series, the program's own folder, no revision B.
+  {
+    printf '"%s"\r\n' 5200seiV30b2 '*** InterFace ***' 1 38400,n,8,1 VX140X32_52K
+    printf '%s\r\n' 8421631
+    printf '"%s"\r\n' 5200 ''
+    printf '%s\r\n' 0
+    printf '"%s"\r\n' "$language"
+  } >"$folder/Config.dat"
   case $language in
     English) out=docs/main-window-en.png ;;
     Japanese) out=docs/main-window-ja.png ;;
