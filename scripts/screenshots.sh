@@ -46,8 +46,10 @@ kvx_install_packages
 kvx_build build
 mkdir -p docs
 
+# A home folder of a fixed name, so the pictures differ only where the program does.
+home=/tmp/kvx35p-screenshots/home
 for language in English Japanese; do
-  home=$(mktemp -d)
+  rm -rf "$home"
   folder="$home/Documents/Telmarin/KVX35P"
   mkdir -p "$folder"
   # The default settings with the language chosen: port 1 at 38400,n,8,1, the default
@@ -66,6 +68,6 @@ for language in English Japanese; do
   env -u XDG_CONFIG_HOME -u XDG_DATA_HOME -u XDG_CACHE_HOME -u XDG_DOCUMENTS_DIR -u QT_QPA_PLATFORM \
     HOME="$home" LANG=C.UTF-8 \
     xvfb-run -a -s "-screen 0 1366x768x24 -dpi 96" "$0" --capture "$out"
-  rm -rf "$home"
   echo "Saved $out"
 done
+rm -rf "$(dirname "$home")"
