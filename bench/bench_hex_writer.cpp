@@ -147,8 +147,9 @@ int main(int argc, char *argv[])
     const QString raw = dir.filePath(QStringLiteral("block.bin"));
     const QString theirs = dir.filePath(QStringLiteral("srec.hex"));
     writeFile(raw, macroDataBlock(bytes));
-    const QStringList catArgs{raw, QStringLiteral("-binary"), QStringLiteral("-offset"), QStringLiteral("0x0400"),
-                              QStringLiteral("-o"), theirs, QStringLiteral("-intel")};
+    const QStringList catArgs{
+        raw,    QStringLiteral("-binary"), QStringLiteral("-offset"), QStringLiteral("0x0400"), QStringLiteral("-o"),
+        theirs, QStringLiteral("-intel")};
     for (int r = 0; r < runs; ++r) {
         double ms = 0;
         if (run(srecCat, catArgs, ms) != 0) {

@@ -44,10 +44,7 @@ double secondsSince(WallClock::time_point start)
 class DrainingPort : public SerialPortIo
 {
 public:
-    explicit DrainingPort(int baud)
-        : m_byteTime(std::chrono::nanoseconds(10'000'000'000LL / baud))
-    {
-    }
+    explicit DrainingPort(int baud) : m_byteTime(std::chrono::nanoseconds(10'000'000'000LL / baud)) {}
     QString open(const QString &, const QString &) override { return QString(); }
     void close() override { m_open = false; }
     bool isOpen() const override { return m_open; }
@@ -199,8 +196,7 @@ void ptyRun(qsizetype size, double stallSeconds)
                     "send %.3f s, CPU %.3f s = %.1f%% of one core; 16 ms timer longest gap %.1f ms\n",
                     stallSeconds, r == SendResult::Sent ? "sent" : "FAILED", open ? "open" : "CLOSED",
                     static_cast<long long>(received.size()), static_cast<long long>(bytes.size()),
-                    received == bytes ? "in order" : "NOT THE BYTES SENT", sendSecs, cpu, 100.0 * cpu / sendSecs,
-                    gap);
+                    received == bytes ? "in order" : "NOT THE BYTES SENT", sendSecs, cpu, 100.0 * cpu / sendSecs, gap);
     }
     if (reader.joinable()) {
         ::close(slave);

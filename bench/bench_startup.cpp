@@ -42,12 +42,9 @@ public:
         shown << text;
         switch (buttons) {
         case Buttons::Ok:
-        case Buttons::OkCancel:
-            return Answer::Ok;
-        case Buttons::RetryCancel:
-            return Answer::Cancel;
-        default:
-            return Answer::No;
+        case Buttons::OkCancel: return Answer::Ok;
+        case Buttons::RetryCancel: return Answer::Cancel;
+        default: return Answer::No;
         }
     }
     FileChoice openFile(const FileRequest &) override { return {}; }
@@ -153,8 +150,7 @@ int oneRun(int argc, char *argv[])
     ::getrusage(RUSAGE_SELF, &usage);
     std::printf("run app %.2f construct %.2f startUp %.2f startUpEnd %.2f expose %.2f paint %.2f frame %.2f "
                 "drained %.2f vmhwm %ld maxrss %ld vmrss %ld messages %lld online %d\n",
-                appMs, constructMs, startUpMs - beforeStartMs, startUpMs, first.expose, first.paint, frameMs,
-                drainedMs,
+                appMs, constructMs, startUpMs - beforeStartMs, startUpMs, first.expose, first.paint, frameMs, drainedMs,
                 statusKb("VmHWM"), long(usage.ru_maxrss), statusKb("VmRSS"),
                 static_cast<long long>(dialogs.shown.size()), window.link().serialPort() ? 1 : 0);
     for (const QString &text : dialogs.shown)
@@ -180,9 +176,10 @@ int main(int argc, char *argv[])
 
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 9;
-    std::printf("platform: %s\n", qEnvironmentVariableIsSet("QT_QPA_PLATFORM")
-                                      ? qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM"))
-                                      : (qEnvironmentVariableIsSet("DISPLAY") ? "xcb (DISPLAY set)" : "default"));
+    std::printf("platform: %s\n",
+                qEnvironmentVariableIsSet("QT_QPA_PLATFORM")
+                    ? qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM"))
+                    : (qEnvironmentVariableIsSet("DISPLAY") ? "xcb (DISPLAY set)" : "default"));
     std::map<QString, std::vector<double>> figures;
     std::vector<double> processMs;
     for (int r = 0; r < runs; ++r) {

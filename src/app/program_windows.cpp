@@ -10,10 +10,7 @@ namespace kvx {
 class ProgramWindows::Tutorial : public TutorialSeam
 {
 public:
-    explicit Tutorial(ProgramWindows &windows)
-        : m_windows(windows)
-    {
-    }
+    explicit Tutorial(ProgramWindows &windows) : m_windows(windows) {}
     void showTutorial() override { m_windows.tutorWindow()->showTutorial(); }
     void hideTutorial() override { m_windows.tutorWindow()->hide(); }
     void unloadTutorial() override { m_windows.tutorWindow()->unloadTutorial(); }
@@ -27,8 +24,7 @@ private:
 };
 
 ProgramWindows::ProgramWindows(MainWindow::Options options)
-    : m_main(std::make_unique<MainWindow>(options))
-    , m_tutorial(std::make_unique<Tutorial>(*this))
+    : m_main(std::make_unique<MainWindow>(options)), m_tutorial(std::make_unique<Tutorial>(*this))
 {
     MainWindow *main = m_main.get();
     // Both stand over the main window, which owns them. The macro editor's close box
@@ -54,8 +50,7 @@ TutorialWindow *ProgramWindows::tutorWindow()
     if (!m_tutorWindow) {
         MainWindow &main = *m_main;
         m_tutorWindow = std::make_unique<TutorialWindow>(&main, &main.dialogs(), &main);
-        QObject::connect(&main.host(), &PanelHost::languageChanged, m_tutorWindow.get(),
-                         &TutorialWindow::retranslate);
+        QObject::connect(&main.host(), &PanelHost::languageChanged, m_tutorWindow.get(), &TutorialWindow::retranslate);
     }
     return m_tutorWindow.get();
 }

@@ -128,8 +128,8 @@ BmpLoad loadBmpFile(const QString &path, const QString &language)
 BmpLoad loadBmpBytes(const QByteArray &bytes, const QString &language)
 {
     BmpHeader h;
-    if (bytes.size() < kFileHeaderSize + kInfoHeaderSize || !readBmpHeader(bytes, h)
-        || bytes.at(0) != 'B' || bytes.at(1) != 'M' || h.headerSize < kInfoHeaderSize)
+    if (bytes.size() < kFileHeaderSize + kInfoHeaderSize || !readBmpHeader(bytes, h) || bytes.at(0) != 'B'
+        || bytes.at(1) != 'M' || h.headerSize < kInfoHeaderSize)
         return failed();
 
     const int depth = h.bitCount;
@@ -204,18 +204,10 @@ BmpLoad loadBmpBytes(const QByteArray &bytes, const QString &language)
         quint8 *dst = r.image.grey.data() + size_t(y) * size_t(width);
         for (qint64 x = 0; x < width; ++x) {
             switch (depth) {
-            case 1:
-                dst[x] = (src[x / 8] >> (7 - x % 8)) & 1 ? 255 : 0;
-                break;
-            case 4:
-                dst[x] = table[size_t(x % 2 == 0 ? src[x / 2] >> 4 : src[x / 2] & 0x0f)];
-                break;
-            case 8:
-                dst[x] = table[src[x]];
-                break;
-            default:
-                dst[x] = quint8(greyOf(src[3 * x], src[3 * x + 1], src[3 * x + 2]));
-                break;
+            case 1: dst[x] = (src[x / 8] >> (7 - x % 8)) & 1 ? 255 : 0; break;
+            case 4: dst[x] = table[size_t(x % 2 == 0 ? src[x / 2] >> 4 : src[x / 2] & 0x0f)]; break;
+            case 8: dst[x] = table[src[x]]; break;
+            default: dst[x] = quint8(greyOf(src[3 * x], src[3 * x + 1], src[3 * x + 2])); break;
             }
         }
     }
@@ -227,8 +219,8 @@ QString hexByte(int value)
     return QStringLiteral("%1").arg(value & 0xff, 2, 16, QLatin1Char('0')).toUpper();
 }
 
-QString imageToHexText(const GreyImage &image, const QString &polarity, const HexTextFormat &format,
-                       qint32 &checksum, bool *tooLarge)
+QString imageToHexText(const GreyImage &image, const QString &polarity, const HexTextFormat &format, qint32 &checksum,
+                       bool *tooLarge)
 {
     if (tooLarge)
         *tooLarge = false;

@@ -15,7 +15,7 @@ struct BmpHeader
     quint32 offBits = 0;    // start of the pixel rows
     quint32 headerSize = 0; // biSize: the colour table follows the info header
     qint32 width = 0;
-    qint32 height = 0;      // negative: rows stored top row first
+    qint32 height = 0; // negative: rows stored top row first
     quint16 bitCount = 0;
     quint32 compression = 0;
     quint32 clrUsed = 0;
@@ -90,8 +90,8 @@ struct HexTextFormat
     QString lineEnd = QStringLiteral(";");
     int bytesPerLine = 16;
 };
-QString imageToHexText(const GreyImage &image, const QString &polarity, const HexTextFormat &format,
-                       qint32 &checksum, bool *tooLarge = nullptr);
+QString imageToHexText(const GreyImage &image, const QString &polarity, const HexTextFormat &format, qint32 &checksum,
+                       bool *tooLarge = nullptr);
 
 // Bytes of the image in the dot layout: width times whole groups of 8 rows.
 inline qint64 imageByteCount(const GreyImage &image)

@@ -54,9 +54,9 @@ ListingTarget listingTarget(const QString &path, int filterIndex)
         target.path += QLatin1String(filterIndex >= 0 && filterIndex < 3 ? byFilter[filterIndex] : ".txt");
     }
     const QString ext = extensionOf(target.path);
-    target.form = ext == QLatin1String(".c")     ? ListingForm::C
-                : ext == QLatin1String(".asm") ? ListingForm::Assembler
-                                               : ListingForm::Text;
+    target.form = ext == QLatin1String(".c") ? ListingForm::C
+        : ext == QLatin1String(".asm")       ? ListingForm::Assembler
+                                             : ListingForm::Text;
     return target;
 }
 
@@ -71,19 +71,17 @@ QString definitionListing(const QList<ImageListEntry> &entries, ListingForm form
               << QStringLiteral("  No.  Label      FileName               X x  Y     P- Address") << QString();
         for (int i = 0; i < entries.size(); ++i) {
             const ImageListEntry &e = entries[i];
-            lines << right(QString::number(i + 1), 5) + QLatin1Char(' ') + left(e.imgLabel, 10)
-                         + QLatin1Char(' ') + left(e.imgFileName, 20) + QLatin1Char(' ')
-                         + right(QString::number(e.imgX), 4) + QStringLiteral(" x")
-                         + right(QString::number(e.imgY), 4) + QLatin1Char(' ')
-                         + right(QString::number(e.imgPage), 4) + QLatin1Char('-')
-                         + right(QString::number(e.imgAddress), 7);
+            lines << right(QString::number(i + 1), 5) + QLatin1Char(' ') + left(e.imgLabel, 10) + QLatin1Char(' ')
+                    + left(e.imgFileName, 20) + QLatin1Char(' ') + right(QString::number(e.imgX), 4)
+                    + QStringLiteral(" x") + right(QString::number(e.imgY), 4) + QLatin1Char(' ')
+                    + right(QString::number(e.imgPage), 4) + QLatin1Char('-') + right(QString::number(e.imgAddress), 7);
         }
         lines << QString() << QStringLiteral("EOF");
         break;
     case ListingForm::C:
-        lines << QStringLiteral("/** ") + image_msg::banner << QStringLiteral("*** ") + title
-              << QStringLiteral("*** ") << QStringLiteral("*** Rev1.20") << QStringLiteral("*** ") + total
-              << QStringLiteral("**/") << QString() << QString();
+        lines << QStringLiteral("/** ") + image_msg::banner << QStringLiteral("*** ") + title << QStringLiteral("*** ")
+              << QStringLiteral("*** Rev1.20") << QStringLiteral("*** ") + total << QStringLiteral("**/") << QString()
+              << QString();
         for (const ImageListEntry &e : entries) {
             const QString name = baseName(e.imgFileName);
             lines << QStringLiteral("#define  _") + name + QStringLiteral("_page   ") + QString::number(e.imgPage)
@@ -93,9 +91,8 @@ QString definitionListing(const QList<ImageListEntry> &entries, ListingForm form
         lines << QString() << QString();
         break;
     case ListingForm::Assembler:
-        lines << QStringLiteral("rem ") + image_msg::banner << QStringLiteral("rem ") + title
-              << QStringLiteral("rem ") << QStringLiteral("rem Rev1.20") << QStringLiteral("rem ") + total
-              << QString() << QString() << QString();
+        lines << QStringLiteral("rem ") + image_msg::banner << QStringLiteral("rem ") + title << QStringLiteral("rem ")
+              << QStringLiteral("rem Rev1.20") << QStringLiteral("rem ") + total << QString() << QString() << QString();
         for (const ImageListEntry &e : entries) {
             const QString name = baseName(e.imgFileName);
             lines << QStringLiteral(".equ ") + name + QStringLiteral("_page ") + QString::number(e.imgPage)

@@ -103,8 +103,7 @@ bool ImageExporter::writeData(Writer &out, const ExportContext &context, int ind
 
 // Writes the images of one flash page in address order, each starting where the one
 // before ended. A position where no image starts ends the export with a message.
-bool ImageExporter::pageWalk(Writer &out, const ExportContext &context, int page, qint64 used,
-                             bool evenAfterImage)
+bool ImageExporter::pageWalk(Writer &out, const ExportContext &context, int page, qint64 used, bool evenAfterImage)
 {
     qint64 position = 0;
     while (position < used) {
@@ -293,8 +292,8 @@ qint64 ImageExporter::writeExportFile(const QString &path, const ExportContext &
         m_notifier.notify(image_msg::fileWriteError);
         return 0;
     }
-    const qint64 written = context.seriesOption == 3 ? writeListUserSetMode(file, context)
-                                                     : writeListRewriteMode(file, context);
+    const qint64 written =
+        context.seriesOption == 3 ? writeListUserSetMode(file, context) : writeListRewriteMode(file, context);
     if (written == 0) {
         file.cancelWriting();
         return 0;
@@ -321,12 +320,8 @@ AreaBoxStates exportAreaStates(const MemoryMap &map, int seriesOption, const QSt
     for (size_t n = 1; n < 16; ++n)
         s.from[n] = map.fromUsed[n] != 0 && map.fromUsed[n] <= map.fromPageSize;
     switch (seriesOption) {
-    case 0:
-        s = AreaBoxStates{};
-        break;
-    case 1:
-        s.ram = false;
-        break;
+    case 0: s = AreaBoxStates{}; break;
+    case 1: s.ram = false; break;
     case 2:
         s.ram = false;
         for (size_t n = 1; n < 16; ++n)
@@ -336,8 +331,7 @@ AreaBoxStates exportAreaStates(const MemoryMap &map, int seriesOption, const QSt
         for (size_t n = 5; n < 16; ++n)
             s.from[n] = false;
         break;
-    default:
-        break;
+    default: break;
     }
     return s;
 }

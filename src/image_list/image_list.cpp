@@ -23,8 +23,7 @@ const QString kFrom = QStringLiteral("FROM");
 
 } // namespace
 
-ImageList::ImageList(UserDialogs &dialogs, QObject *parent)
-    : QObject(parent), m_dialogs(dialogs), m_entries(imgMax + 1)
+ImageList::ImageList(UserDialogs &dialogs, QObject *parent) : QObject(parent), m_dialogs(dialogs), m_entries(imgMax + 1)
 {
     m_map = assignImageAddresses(m_entries, m_count, m_seriesOption, m_moduleSeri);
 }
@@ -33,8 +32,7 @@ QStringList ImageList::comboItems() const
 {
     QStringList items;
     for (int i = 0; i < m_count; ++i)
-        items.append(m_entries[i].imgLabel + QStringLiteral(" [") + m_entries[i].imgFileName
-                     + QLatin1Char(']'));
+        items.append(m_entries[i].imgLabel + QStringLiteral(" [") + m_entries[i].imgFileName + QLatin1Char(']'));
     return items;
 }
 

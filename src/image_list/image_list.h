@@ -73,11 +73,11 @@ public:
     void dropFilesOnList(const QStringList &files);
 
     // Slot edits of entry index (the slot's ImgTop + slot number).
-    void selectEntry(int index);             // a click on a slot
-    void setCheck(int index, int value);     // the "Inv" box
+    void selectEntry(int index);         // a click on a slot
+    void setCheck(int index, int value); // the "Inv" box
     void setLabel(int index, const QString &label);
     void chooseMemory(int index, const QString &memory); // the slot's memory choice
-    void setImgTop(int top);                 // the scroll bar
+    void setImgTop(int top);                             // the scroll bar
     void setImgSelected(int index);
     // The entry dialog's Set.
     void setEntryParameters(int index, qint64 address, int x, int y, const QString &memory);

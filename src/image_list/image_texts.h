@@ -7,27 +7,27 @@ namespace kvx {
 // Texts of the image list and its export in the interface language. The language is
 // Japanese exactly when it equals "Japanese"; any other value gives English.
 enum class ImageText {
-    ImageTool,          // window caption after a save
-    ImageLabelList,     // window caption before one (after opening a list)
-    ImageNo,            // "Image No." before an entry number
+    ImageTool,      // window caption after a save
+    ImageLabelList, // window caption before one (after opening a list)
+    ImageNo,        // "Image No." before an entry number
     NotBmpOrNotAccessible,
     NoImageToExport,
     NotAccessible,
     ImageTooLarge,
     // Texts of this program's own checks.
-    ImageSizeRefused,     // %1 width, %2 height
+    ImageSizeRefused, // %1 width, %2 height
     CompressedBmp,
-    ListReadError,        // %1 line number, %2 file
-    ListReadFailed,       // %1 file
-    NotImageList,         // %1 file
-    NotCopiedNameTaken,   // %1 folder, %2 file names
-    NotCopied,            // %1 file names
-    PageWalkStalled,      // %1 page, %2 position
-    ExportLineMalformed,  // %1 line number, %2 token
-    FileNotWritten,       // %1 file, %2 reason
-    ModuleWriteStopped,   // %1 bytes sent, %2 bytes in all
-    PortNotOpen,          // the module write finds no open link
-    SizeChanged,          // %1 file, %2 x %3 in the list, %4 x %5 now
+    ListReadError,       // %1 line number, %2 file
+    ListReadFailed,      // %1 file
+    NotImageList,        // %1 file
+    NotCopiedNameTaken,  // %1 folder, %2 file names
+    NotCopied,           // %1 file names
+    PageWalkStalled,     // %1 page, %2 position
+    ExportLineMalformed, // %1 line number, %2 token
+    FileNotWritten,      // %1 file, %2 reason
+    ModuleWriteStopped,  // %1 bytes sent, %2 bytes in all
+    PortNotOpen,         // the module write finds no open link
+    SizeChanged,         // %1 file, %2 x %3 in the list, %4 x %5 now
 };
 
 QString imageText(ImageText id, const QString &language);

@@ -15,33 +15,26 @@ QStringList slotMemoryChoices(int seriesOption)
             items << (p < 10 ? QStringLiteral("F %1").arg(p) : QStringLiteral("F%1").arg(p));
         return items;
     }
-    case 2:
-        return {QStringLiteral("FROM"), QStringLiteral("F 0")};
-    case 3:
-        return entryMemoryChoices();
-    default:
-        return {};
+    case 2: return {QStringLiteral("FROM"), QStringLiteral("F 0")};
+    case 3: return entryMemoryChoices();
+    default: return {};
     }
 }
 
 QStringList entryMemoryChoices()
 {
-    return {QStringLiteral("VRAM"), QStringLiteral("RAM"), QStringLiteral("FROM"),
+    return {QStringLiteral("VRAM"), QStringLiteral("RAM"),   QStringLiteral("FROM"),
             QStringLiteral("F 0"),  QStringLiteral("F 1-4"), QStringLiteral("F 1"),
-            QStringLiteral("F 2"),  QStringLiteral("F 3"), QStringLiteral("F 4")};
+            QStringLiteral("F 2"),  QStringLiteral("F 3"),   QStringLiteral("F 4")};
 }
 
 UsageFrame usageFrameFor(int seriesOption, bool new5290)
 {
     switch (seriesOption) {
-    case 1:
-        return UsageFrame::Pages;
-    case 2:
-        return new5290 ? UsageFrame::Pages : UsageFrame::Single;
-    case 3:
-        return UsageFrame::Older;
-    default:
-        return UsageFrame::None;
+    case 1: return UsageFrame::Pages;
+    case 2: return new5290 ? UsageFrame::Pages : UsageFrame::Single;
+    case 3: return UsageFrame::Older;
+    default: return UsageFrame::None;
     }
 }
 

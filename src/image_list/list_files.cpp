@@ -5,8 +5,8 @@
 #include "image_list/image_texts.h"
 #include "image_list/param_text.h"
 #include "image_list/text_io.h"
-#include "link/codepage.h"
 #include "link/app_paths.h"
+#include "link/codepage.h"
 #include "link/numbers.h"
 #include "shell/user_dialogs.h"
 
@@ -50,9 +50,9 @@ QString listText(const QList<ImageListEntry> &entries, const QString &totalWord,
                  const std::function<QString(const ImageListEntry &)> &reference)
 {
     QStringList lines;
-    lines << image_msg::banner << QStringLiteral("Macro Editor Image List   ") + image_msg::authorCredit
-          << QString() << QStringLiteral("Rev1.20")
-          << QStringLiteral("Total number of %1 : ").arg(totalWord) + item(entries.size()) << QString();
+    lines << image_msg::banner << QStringLiteral("Macro Editor Image List   ") + image_msg::authorCredit << QString()
+          << QStringLiteral("Rev1.20") << QStringLiteral("Total number of %1 : ").arg(totalWord) + item(entries.size())
+          << QString();
     for (int i = 0; i < entries.size(); ++i) {
         const ImageListEntry &e = entries[i];
         lines << QStringLiteral("No = ") + item(i + 1) << QStringLiteral("label = ") + e.imgLabel
@@ -109,9 +109,8 @@ ImageListRead parseImageList(const QString &text, const QString &base, int maxEn
             read.entries.append(e);
             continue;
         }
-        static const QStringList entryKeys{QStringLiteral("label"), QStringLiteral("file"),
-                                           QStringLiteral("x"),     QStringLiteral("y"),
-                                           QStringLiteral("check"), QStringLiteral("memory"),
+        static const QStringList entryKeys{QStringLiteral("label"),  QStringLiteral("file"),  QStringLiteral("x"),
+                                           QStringLiteral("y"),      QStringLiteral("check"), QStringLiteral("memory"),
                                            QStringLiteral("address")};
         const bool entryKey = entryKeys.contains(key);
         if (!entryKey && key != QLatin1String("currentpath"))
@@ -155,10 +154,7 @@ ImageListRead parseImageList(const QString &text, const QString &base, int maxEn
     return read;
 }
 
-ImageListFiles::ImageListFiles(ImageList &list, UserDialogs &dialogs)
-    : m_list(list), m_dialogs(dialogs)
-{
-}
+ImageListFiles::ImageListFiles(ImageList &list, UserDialogs &dialogs) : m_list(list), m_dialogs(dialogs) {}
 
 QString ImageListFiles::caption() const
 {
@@ -286,9 +282,9 @@ bool ImageListFiles::saveImageList()
 bool ImageListFiles::saveImageListAs()
 {
     UserDialogs::FileRequest request;
-    request.start = !m_listPath.isEmpty()       ? m_listPath
-                  : !m_listDialogFile.isEmpty() ? m_listDialogFile
-                                                : m_list.workFolder();
+    request.start = !m_listPath.isEmpty() ? m_listPath
+        : !m_listDialogFile.isEmpty()     ? m_listDialogFile
+                                          : m_list.workFolder();
     request.filters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Image List (*.IML)")};
     request.filterIndex = 1;
     const UserDialogs::FileChoice choice = m_dialogs.saveFile(request);
@@ -311,21 +307,21 @@ bool ImageListFiles::saveTempImageList()
     QString error;
     if (writeTextFile(path, tempImageListText(m_list.entries()), &error))
         return true;
-    m_dialogs.message(imageText(ImageText::FileNotWritten, m_list.language())
-                          .arg(QDir::toNativeSeparators(path), error));
+    m_dialogs.message(
+        imageText(ImageText::FileNotWritten, m_list.language()).arg(QDir::toNativeSeparators(path), error));
     return false;
 }
 
 bool ImageListFiles::saveImgPathFile()
 {
     const QString path = programFile(kImgPathFile);
-    const QString text = m_listDialogFile + QLatin1String("\r\n") + QLatin1String(m_withBmp ? "Y" : "N")
-        + QLatin1String("\r\n");
+    const QString text =
+        m_listDialogFile + QLatin1String("\r\n") + QLatin1String(m_withBmp ? "Y" : "N") + QLatin1String("\r\n");
     QString error;
     if (writeTextFile(path, text, &error))
         return true;
-    m_dialogs.message(imageText(ImageText::FileNotWritten, m_list.language())
-                          .arg(QDir::toNativeSeparators(path), error));
+    m_dialogs.message(
+        imageText(ImageText::FileNotWritten, m_list.language()).arg(QDir::toNativeSeparators(path), error));
     return false;
 }
 
@@ -386,8 +382,8 @@ bool ImageListFiles::outputList()
         return false;
     QString error;
     if (!writeTextFile(target.path, definitionListing(m_list.entries(), target.form), &error)) {
-        m_dialogs.message(imageText(ImageText::FileNotWritten, m_list.language())
-                              .arg(QDir::toNativeSeparators(target.path), error));
+        m_dialogs.message(
+            imageText(ImageText::FileNotWritten, m_list.language()).arg(QDir::toNativeSeparators(target.path), error));
         return false;
     }
     return true;

@@ -37,8 +37,7 @@ int ramLimit(const QString &moduleSeri)
     return moduleSeri == QLatin1String("2100B") ? 4096 : 1024;
 }
 
-MemoryMap assignImageAddresses(QList<ImageListEntry> &entries, int count, int seriesOption,
-                               const QString &moduleSeri)
+MemoryMap assignImageAddresses(QList<ImageListEntry> &entries, int count, int seriesOption, const QString &moduleSeri)
 {
     MemoryMap map;
     switch (seriesOption) {
@@ -54,8 +53,7 @@ MemoryMap assignImageAddresses(QList<ImageListEntry> &entries, int count, int se
         map.fromPageSize = kOlderPageSize;
         map.lastPage = 4;
         break;
-    default:
-        break;
+    default: break;
     }
     const bool older = seriesOption == 3;
     std::array<qint64, 16> &counter = map.fromUsed;

@@ -20,12 +20,12 @@ struct UsageBar
 // Where the memory map put the images and how full each area is.
 struct MemoryMap
 {
-    qint64 ramUsed = 0;                 // RamUsed
-    std::array<qint64, 16> fromUsed{};  // FromUsed0 .. FromUsed15
-    qint64 fromPageSize = 0;            // FromPageSize: 0, 32768 or 65536
+    qint64 ramUsed = 0;                // RamUsed
+    std::array<qint64, 16> fromUsed{}; // FromUsed0 .. FromUsed15
+    qint64 fromPageSize = 0;           // FromPageSize: 0, 32768 or 65536
     int lastPage = 0;
-    QString status;                     // "OK" / "ERROR ..." for series option 3, else ""
-    UsageBar ramBar;                    // series option 3: percent of the RAM limit
+    QString status;  // "OK" / "ERROR ..." for series option 3, else ""
+    UsageBar ramBar; // series option 3: percent of the RAM limit
     // Series option 1: one bar per page (bytes). Option 2: bar 0 only (bytes).
     // Option 3: bars 0..4 (percent of each page).
     std::array<UsageBar, 16> pageBars{};
@@ -40,7 +40,6 @@ int ramLimit(const QString &moduleSeri);
 
 // Places entries 0..count-1 (sets imgPage and imgAddress) and counts the bytes of
 // each area. An area filled exactly to its size fits; one beyond it overflows.
-MemoryMap assignImageAddresses(QList<ImageListEntry> &entries, int count, int seriesOption,
-                               const QString &moduleSeri);
+MemoryMap assignImageAddresses(QList<ImageListEntry> &entries, int count, int seriesOption, const QString &moduleSeri);
 
 } // namespace kvx

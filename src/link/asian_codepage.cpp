@@ -13,16 +13,11 @@ const iconv_t NoConverter = reinterpret_cast<iconv_t>(-1);
 const char *iconvName(int codePage)
 {
     switch (codePage) {
-    case 932:
-        return "CP932";
-    case 949:
-        return "CP949";
-    case 936:
-        return "CP936";
-    case 950:
-        return "CP950";
-    default:
-        return nullptr;
+    case 932: return "CP932";
+    case 949: return "CP949";
+    case 936: return "CP936";
+    case 950: return "CP950";
+    default: return nullptr;
     }
 }
 
@@ -59,9 +54,7 @@ int codePageOfLcid(int lcid, const QString &uiLanguage)
     return systemCodePage(uiLanguage) == SystemCodePage::Cp932 ? 932 : 1252;
 }
 
-CodePageEncoder::CodePageEncoder(int codePage)
-    : m_codePage(codePage)
-    , m_cd(nullptr)
+CodePageEncoder::CodePageEncoder(int codePage) : m_codePage(codePage), m_cd(nullptr)
 {
     if (const char *name = iconvName(codePage)) {
         iconv_t cd = iconv_open(name, "UTF-32LE");
@@ -121,14 +114,11 @@ QByteArray CodePageEncoder::encode(const QString &text)
 bool isLeadByte(quint8 byte, int codePage)
 {
     switch (codePage) {
-    case 932:
-        return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+    case 932: return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
     case 949:
     case 936:
-    case 950:
-        return byte >= 0x81 && byte <= 0xFE;
-    default:
-        return false;
+    case 950: return byte >= 0x81 && byte <= 0xFE;
+    default: return false;
     }
 }
 

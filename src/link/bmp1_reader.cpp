@@ -51,7 +51,7 @@ Bmp1Read ReadBmpToImage(const QByteArray &file)
         return failure(QString::fromLatin1(kNotBmpFileMessage));
     if (field(file, 2, 4) > quint32(file.size())) // declared longer than it is: cut short
         return failure();
-    if (field(file, 14, 4) < 40)                  // an old core header lays its fields out otherwise
+    if (field(file, 14, 4) < 40) // an old core header lays its fields out otherwise
         return failure();
     if (field(file, 28, 2) != 1 || field(file, 30, 4) != 0)
         return failure();

@@ -68,12 +68,9 @@ int cp932Code(char32_t ch)
         return '?';
     const auto *u = reinterpret_cast<const unsigned char *>(out);
     switch (outPtr - out) {
-    case 1:
-        return u[0];
-    case 2:
-        return u[0] * 256 + u[1];
-    default:
-        return '?';
+    case 1: return u[0];
+    case 2: return u[0] * 256 + u[1];
+    default: return '?';
     }
 }
 

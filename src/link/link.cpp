@@ -23,11 +23,7 @@ constexpr qint64 NsPerMs = 1'000'000;
 class TimerSlack
 {
 public:
-    TimerSlack()
-        : m_old(::prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0))
-    {
-        ::prctl(PR_SET_TIMERSLACK, 1000UL, 0, 0, 0);
-    }
+    TimerSlack() : m_old(::prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0)) { ::prctl(PR_SET_TIMERSLACK, 1000UL, 0, 0, 0); }
     ~TimerSlack()
     {
         if (m_old > 0)
@@ -58,10 +54,7 @@ void SteadyClock::pause(qint64 ns)
     m_lateNs = std::clamp<qint64>(m_lateNs + (late > m_lateNs ? 2000 : -500), 0, 500'000);
 }
 
-Link::Link(QObject *parent)
-    : QObject(parent)
-{
-}
+Link::Link(QObject *parent) : QObject(parent) {}
 
 Link::~Link() = default;
 

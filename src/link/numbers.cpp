@@ -5,10 +5,7 @@
 
 namespace kvx {
 
-EncodeError::EncodeError(const QString &what)
-    : std::runtime_error(what.toStdString())
-{
-}
+EncodeError::EncodeError(const QString &what) : std::runtime_error(what.toStdString()) {}
 
 int hexDigit(QChar c)
 {
@@ -169,8 +166,9 @@ QString decimalText(double value)
 {
     if (value == 0)
         return QStringLiteral("0");
-    return QString::number(value, 'g', 15).replace(QLatin1String("e+"), QLatin1String("E+")).replace(
-        QLatin1String("e-"), QLatin1String("E-"));
+    return QString::number(value, 'g', 15)
+        .replace(QLatin1String("e+"), QLatin1String("E+"))
+        .replace(QLatin1String("e-"), QLatin1String("E-"));
 }
 
 QString bracketHex(const QByteArray &bytes)

@@ -36,8 +36,8 @@ QString QtSerialPort::open(const QString &device, const QString &settings)
     default: break;
     }
     const auto stop = s->stopBits == 2 ? QSerialPort::TwoStop
-                      : s->stopBits == 1.5 ? QSerialPort::OneAndHalfStop
-                                           : QSerialPort::OneStop;
+        : s->stopBits == 1.5           ? QSerialPort::OneAndHalfStop
+                                       : QSerialPort::OneStop;
     // A pseudo-terminal takes no line settings; only a refused baud rate on a
     // device that has one is an error worth reporting.
     const bool ok = m_port.setBaudRate(s->baudRate);

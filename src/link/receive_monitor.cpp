@@ -78,9 +78,7 @@ bool ReceiveText::quiet()
 
 // ---- ReceiveMonitor ----
 
-ReceiveMonitor::ReceiveMonitor(SerialPortIo *port, QObject *parent)
-    : QObject(parent)
-    , m_port(port)
+ReceiveMonitor::ReceiveMonitor(SerialPortIo *port, QObject *parent) : QObject(parent), m_port(port)
 {
     m_timer.setInterval(kIntervalMs);
     connect(&m_timer, &QTimer::timeout, this, &ReceiveMonitor::tick);

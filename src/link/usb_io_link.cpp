@@ -38,14 +38,12 @@ bool UsbIoLink::OpenDevice()
         return false;
     }
     switch (m_transport.open(m_devicePath)) {
-    case UsbIoTransport::OpenResult::Opened:
-        return true;
+    case UsbIoTransport::OpenResult::Opened: return true;
     case UsbIoTransport::OpenResult::Unavailable:
         m_notifier.notify(QStringLiteral("Unable to open device, check connection and power"));
         m_devicePath = DeviceNotFound;
         return false;
-    case UsbIoTransport::OpenResult::Error:
-        break;
+    case UsbIoTransport::OpenResult::Error: break;
     }
     const UsbIoTransport::Failure failure = m_transport.lastFailure();
     m_notifier.notify(QStringLiteral("OpenDevice() ERROR #%1 : %2").arg(failure.number).arg(failure.text));

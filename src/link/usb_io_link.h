@@ -37,8 +37,7 @@ public:
     static constexpr int StatusReadPolls = 1000;
     static inline const QString DeviceNotFound = QStringLiteral("Device Not Found!");
 
-    UsbIoLink(UsbIoTransport &transport, Notifier &notifier,
-              PathReader readDevicePath = usbDevicePathSetting);
+    UsbIoLink(UsbIoTransport &transport, Notifier &notifier, PathReader readDevicePath = usbDevicePathSetting);
 
     // ---- device access ----
     // Reads the device path and opens it; a link still open is closed first.

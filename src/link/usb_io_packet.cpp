@@ -51,14 +51,38 @@ std::optional<UsbIoPacket> UsbIoPacket::fromRequest(const QByteArray &request)
     return p;
 }
 
-UsbIoPacket UsbIoPacket::busyOutMode() { return make(MajorWrite, 40, 9, 0); }
-UsbIoPacket UsbIoPacket::statusReadMode() { return make(MajorWrite, 40, 1, 0); }
-UsbIoPacket UsbIoPacket::cmd32(quint8 pin, quint8 value) { return make(MajorWrite, 32, value, pin); }
-UsbIoPacket UsbIoPacket::cmd33(quint8 pin, quint8 value) { return make(MajorWrite, 33, value, pin); }
-UsbIoPacket UsbIoPacket::cmd12(quint8 value) { return make(MajorWrite, 12, quint8(255 - value), value); }
-UsbIoPacket UsbIoPacket::cmd11(quint8 value) { return make(MajorWrite, 11, quint8(255 - value), value); }
-UsbIoPacket UsbIoPacket::statusRead() { return make(MajorRead, 2, 2, 1); }
-UsbIoPacket UsbIoPacket::writeByte(quint8 byte) { return make(MajorWrite, 14, byte, 1); }
+UsbIoPacket UsbIoPacket::busyOutMode()
+{
+    return make(MajorWrite, 40, 9, 0);
+}
+UsbIoPacket UsbIoPacket::statusReadMode()
+{
+    return make(MajorWrite, 40, 1, 0);
+}
+UsbIoPacket UsbIoPacket::cmd32(quint8 pin, quint8 value)
+{
+    return make(MajorWrite, 32, value, pin);
+}
+UsbIoPacket UsbIoPacket::cmd33(quint8 pin, quint8 value)
+{
+    return make(MajorWrite, 33, value, pin);
+}
+UsbIoPacket UsbIoPacket::cmd12(quint8 value)
+{
+    return make(MajorWrite, 12, quint8(255 - value), value);
+}
+UsbIoPacket UsbIoPacket::cmd11(quint8 value)
+{
+    return make(MajorWrite, 11, quint8(255 - value), value);
+}
+UsbIoPacket UsbIoPacket::statusRead()
+{
+    return make(MajorRead, 2, 2, 1);
+}
+UsbIoPacket UsbIoPacket::writeByte(quint8 byte)
+{
+    return make(MajorWrite, 14, byte, 1);
+}
 
 UsbIoPacket UsbIoPacket::data(const QByteArray &bytes)
 {

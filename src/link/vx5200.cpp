@@ -96,11 +96,7 @@ int hexPairValue(const QString &pair)
 
 } // namespace
 
-VX5200::VX5200(ByteSink *sink, Notifier *notifier)
-    : m_sink(sink)
-    , m_notifier(notifier)
-{
-}
+VX5200::VX5200(ByteSink *sink, Notifier *notifier) : m_sink(sink), m_notifier(notifier) {}
 
 // ---- identity ----
 
@@ -182,14 +178,38 @@ void VX5200::notify(const QString &message)
 
 // ---- control codes ----
 
-SendResult VX5200::BackSpace() { return portOut(Cmd{0x08}.bytes); }
-SendResult VX5200::HorizontalTab() { return portOut(Cmd{0x09}.bytes); }
-SendResult VX5200::LineFeed() { return portOut(Cmd{0x0A}.bytes); }
-SendResult VX5200::HomePosition() { return portOut(Cmd{0x0B}.bytes); }
-SendResult VX5200::DisplayClear() { return portOut(Cmd{0x0C}.bytes); }
-SendResult VX5200::CarriageReturn() { return portOut(Cmd{0x0D}.bytes); }
-SendResult VX5200::LineClear() { return portOut(Cmd{0x18}.bytes); }
-SendResult VX5200::ClearToEnd() { return portOut(Cmd{0x19}.bytes); }
+SendResult VX5200::BackSpace()
+{
+    return portOut(Cmd{0x08}.bytes);
+}
+SendResult VX5200::HorizontalTab()
+{
+    return portOut(Cmd{0x09}.bytes);
+}
+SendResult VX5200::LineFeed()
+{
+    return portOut(Cmd{0x0A}.bytes);
+}
+SendResult VX5200::HomePosition()
+{
+    return portOut(Cmd{0x0B}.bytes);
+}
+SendResult VX5200::DisplayClear()
+{
+    return portOut(Cmd{0x0C}.bytes);
+}
+SendResult VX5200::CarriageReturn()
+{
+    return portOut(Cmd{0x0D}.bytes);
+}
+SendResult VX5200::LineClear()
+{
+    return portOut(Cmd{0x18}.bytes);
+}
+SendResult VX5200::ClearToEnd()
+{
+    return portOut(Cmd{0x19}.bytes);
+}
 
 // ---- text ----
 
@@ -214,16 +234,28 @@ SendResult VX5200::DotUnitCharacterDisplay(qint64 x, qint64 y, int p, const QByt
 
 // ---- escape sequences ----
 
-SendResult VX5200::InitializeDisplay() { return portOut(Cmd{0x1B, 0x40}.bytes); }
-SendResult VX5200::DownloadEnable(int n) { return portOut(Cmd{0x1B, 0x25}.byte(n).bytes); }
+SendResult VX5200::InitializeDisplay()
+{
+    return portOut(Cmd{0x1B, 0x40}.bytes);
+}
+SendResult VX5200::DownloadEnable(int n)
+{
+    return portOut(Cmd{0x1B, 0x25}.byte(n).bytes);
+}
 
 SendResult VX5200::DownloadCharacterDefine(int c1, int c2, const QByteArray &data)
 {
     return portOut(Cmd{0x1B, 0x26, 0x01}.byte(c1).byte(c2).raw(data).bytes);
 }
 
-SendResult VX5200::DownloadCharacterDelete(int c) { return portOut(Cmd{0x1B, 0x3F, 0x01}.byte(c).bytes); }
-SendResult VX5200::InternationalFontSet(int n) { return portOut(Cmd{0x1B, 0x52}.byte(n).bytes); }
+SendResult VX5200::DownloadCharacterDelete(int c)
+{
+    return portOut(Cmd{0x1B, 0x3F, 0x01}.byte(c).bytes);
+}
+SendResult VX5200::InternationalFontSet(int n)
+{
+    return portOut(Cmd{0x1B, 0x52}.byte(n).bytes);
+}
 
 SendResult VX5200::CharacterCodeTable(int n)
 {
@@ -236,8 +268,14 @@ SendResult VX5200::CharacterCodeTable(int n)
 
 // ---- unit commands ----
 
-SendResult VX5200::CursorSet(int x, int y) { return portOut(Cmd{0x1F, 0x24}.le16(x).le16(y).bytes); }
-SendResult VX5200::CursorOnOff(int n) { return portOut(Cmd{0x1F, 0x43}.low16(n).bytes); }
+SendResult VX5200::CursorSet(int x, int y)
+{
+    return portOut(Cmd{0x1F, 0x24}.le16(x).le16(y).bytes);
+}
+SendResult VX5200::CursorOnOff(int n)
+{
+    return portOut(Cmd{0x1F, 0x43}.low16(n).bytes);
+}
 
 SendResult VX5200::bright(int n)
 {
@@ -252,9 +290,18 @@ SendResult VX5200::MacroExecute(int n, qint64 t1, qint64 t2)
     return portOut(Cmd{0x1F, 0x5E}.low16(n).low32(t1).low32(t2).bytes);
 }
 
-SendResult VX5200::DrawReverseMode(int n) { return portOut(Cmd{0x1F, 0x72}.byte(n).bytes); }
-SendResult VX5200::HorizontalScrollSpeed(int n) { return portOut(Cmd{0x1F, 0x73}.byte(n).bytes); }
-SendResult VX5200::DrawMode(int n) { return portOut(Cmd{0x1F, 0x77}.byte(n).bytes); }
+SendResult VX5200::DrawReverseMode(int n)
+{
+    return portOut(Cmd{0x1F, 0x72}.byte(n).bytes);
+}
+SendResult VX5200::HorizontalScrollSpeed(int n)
+{
+    return portOut(Cmd{0x1F, 0x73}.byte(n).bytes);
+}
+SendResult VX5200::DrawMode(int n)
+{
+    return portOut(Cmd{0x1F, 0x77}.byte(n).bytes);
+}
 
 SendResult VX5200::WindowMode(const QString &name)
 {
@@ -288,8 +335,14 @@ SendResult VX5200::MacroDifine(int n, const QString &hexText, qint64 count)
 
 // ---- screen actions and power saving ----
 
-SendResult VX5200::WaitAction(int t) { return portOut(Cmd{0x1F, 0x28, 0x61, 0x01}.byte(t).bytes); }
-SendResult VX5200::ShortWaitAction(int t) { return portOut(Cmd{0x1F, 0x28, 0x61, 0x02}.byte(t).bytes); }
+SendResult VX5200::WaitAction(int t)
+{
+    return portOut(Cmd{0x1F, 0x28, 0x61, 0x01}.byte(t).bytes);
+}
+SendResult VX5200::ShortWaitAction(int t)
+{
+    return portOut(Cmd{0x1F, 0x28, 0x61, 0x02}.byte(t).bytes);
+}
 
 SendResult VX5200::ScrollAction(int w, int c, int s)
 {
@@ -311,13 +364,25 @@ SendResult VX5200::DisolveAction(int p, int t)
     return portOut(Cmd{0x1F, 0x28, 0x61, 0x14}.byte(p).le16(t).bytes);
 }
 
-SendResult VX5200::ScreenSaver(int p) { return portOut(Cmd{0x1F, 0x28, 0x61, 0x40}.byte(p).bytes); }
-SendResult VX5200::AutoOffTimer(int n) { return portOut(Cmd{0x1F, 0x28, 0x61, 0x40, 0x11}.low16(n).bytes); }
+SendResult VX5200::ScreenSaver(int p)
+{
+    return portOut(Cmd{0x1F, 0x28, 0x61, 0x40}.byte(p).bytes);
+}
+SendResult VX5200::AutoOffTimer(int n)
+{
+    return portOut(Cmd{0x1F, 0x28, 0x61, 0x40, 0x11}.low16(n).bytes);
+}
 
 // ---- setup ----
 
-SendResult VX5200::userModeIn() { return portOut(Cmd{0x1F, 0x28, 0x65, 0x01, 0x49, 0x4E}.bytes); }
-SendResult VX5200::userModeOut() { return portOut(Cmd{0x1F, 0x28, 0x65, 0x02, 0x4F, 0x55, 0x54}.bytes); }
+SendResult VX5200::userModeIn()
+{
+    return portOut(Cmd{0x1F, 0x28, 0x65, 0x01, 0x49, 0x4E}.bytes);
+}
+SendResult VX5200::userModeOut()
+{
+    return portOut(Cmd{0x1F, 0x28, 0x65, 0x02, 0x4F, 0x55, 0x54}.bytes);
+}
 
 SendResult VX5200::SetMemorySwitch(int a, int b)
 {
@@ -331,11 +396,26 @@ SendResult VX5200::FontSize(double n)
     return portOut(Cmd{0x1F, 0x28, 0x67, 0x01}.byte(toWhole(n, IntWidth::Int32)).bytes);
 }
 
-SendResult VX5200::SelectFontSize8x16() { return portOut(Cmd{0x1F, 0x28, 0x67, 0x01, 0x02}.bytes); }
-SendResult VX5200::KanjiModeActive() { return portOut(Cmd{0x1F, 0x28, 0x67, 0x02, 0x01}.bytes); }
-SendResult VX5200::KanjiModeDeactive() { return portOut(Cmd{0x1F, 0x28, 0x67, 0x02, 0x00}.bytes); }
-SendResult VX5200::FontGapMode(int n) { return portOut(Cmd{0x1F, 0x28, 0x67, 0x03}.byte(n).bytes); }
-SendResult VX5200::ExtensionFontSelect(quint8 b) { return portOut(Cmd{0x1F, 0x28, 0x67, 0x05, b}.bytes); }
+SendResult VX5200::SelectFontSize8x16()
+{
+    return portOut(Cmd{0x1F, 0x28, 0x67, 0x01, 0x02}.bytes);
+}
+SendResult VX5200::KanjiModeActive()
+{
+    return portOut(Cmd{0x1F, 0x28, 0x67, 0x02, 0x01}.bytes);
+}
+SendResult VX5200::KanjiModeDeactive()
+{
+    return portOut(Cmd{0x1F, 0x28, 0x67, 0x02, 0x00}.bytes);
+}
+SendResult VX5200::FontGapMode(int n)
+{
+    return portOut(Cmd{0x1F, 0x28, 0x67, 0x03}.byte(n).bytes);
+}
+SendResult VX5200::ExtensionFontSelect(quint8 b)
+{
+    return portOut(Cmd{0x1F, 0x28, 0x67, 0x05, b}.bytes);
+}
 
 SendResult VX5200::Select2ByteLanguage(const QString &language)
 {
@@ -371,7 +451,10 @@ SendResult VX5200::FontMagnified(int x, int y)
 
 // ---- windows ----
 
-SendResult VX5200::CurrentWindowSelect(int n) { return portOut(Cmd{0x1F, 0x28, 0x77, 0x01}.byte(n).bytes); }
+SendResult VX5200::CurrentWindowSelect(int n)
+{
+    return portOut(Cmd{0x1F, 0x28, 0x77, 0x01}.byte(n).bytes);
+}
 
 SendResult VX5200::UserWindowDefine(int a, int x, int y, int w, int h)
 {
@@ -383,7 +466,10 @@ SendResult VX5200::UserWindowCancel(int a)
     return portOut(Cmd{0x1F, 0x28, 0x77, 0x02}.byte(a).byte(0x00).bytes);
 }
 
-SendResult VX5200::WriteScreenMode(int n) { return portOut(Cmd{0x1F, 0x28, 0x77, 0x10}.byte(n).bytes); }
+SendResult VX5200::WriteScreenMode(int n)
+{
+    return portOut(Cmd{0x1F, 0x28, 0x77, 0x10}.byte(n).bytes);
+}
 
 // ---- bit images ----
 
@@ -399,8 +485,8 @@ SendResult VX5200::DownloadedImageDisplay(int area, qint64 address, qint64 image
     return portOut(c.bytes);
 }
 
-SendResult VX5200::DownloadedImageScrollDisplay(int area, qint64 address, qint64 imageRows, qint64 x,
-                                                qint64 y, int speed)
+SendResult VX5200::DownloadedImageScrollDisplay(int area, qint64 address, qint64 imageRows, qint64 x, qint64 y,
+                                                int speed)
 {
     Cmd c{0x1F, 0x28, 0x66, 0x90};
     c.low16(area).le24(address).le32(imageRows).le32(x).le32(y).byte(0x01).byte(speed);
@@ -408,8 +494,7 @@ SendResult VX5200::DownloadedImageScrollDisplay(int area, qint64 address, qint64
 }
 
 SendResult VX5200::DotUnitDownloadedBitImageDisplay(double posX, double posY, int area, qint64 address,
-                                                    qint64 imageRows, double value6, double value7,
-                                                    qint64 w, qint64 h)
+                                                    qint64 imageRows, double value6, double value7, qint64 w, qint64 h)
 {
     Cmd c{0x1F, 0x28, 0x64, 0x20};
     c.number(posX).number(posY).low16(area).le24(address).le32(imageRows);
@@ -458,23 +543,21 @@ bool VX5200::printBmpFile(const QString &path)
 
 // ---- backlight, LEDs and touch switches ----
 
-SendResult VX5200::LedOnOff(int n) { return portOut(Cmd{0x1F, 0x4C, 0x61, 0x40}.byte(n).bytes); }
+SendResult VX5200::LedOnOff(int n)
+{
+    return portOut(Cmd{0x1F, 0x4C, 0x61, 0x40}.byte(n).bytes);
+}
 
 SendResult VX5200::BackLight(int mode, int b, int c, int d)
 {
     switch (mode) {
-    case 0:
-        return portOut(Cmd{0x1F, 0x4C, 0x00}.byte(d).bytes);
-    case 1:
-        return portOut(Cmd{0x1F, 0x4C, 0x01}.byte(c).bytes);
-    case 2:
-        return portOut(Cmd{0x1F, 0x4C, 0x02}.byte(b).bytes);
+    case 0: return portOut(Cmd{0x1F, 0x4C, 0x00}.byte(d).bytes);
+    case 1: return portOut(Cmd{0x1F, 0x4C, 0x01}.byte(c).bytes);
+    case 2: return portOut(Cmd{0x1F, 0x4C, 0x02}.byte(b).bytes);
     case 16:
     case 128:
-    case 129:
-        return portOut(Cmd{0x1F, 0x4C, mode}.byte(d).byte(c).byte(b).bytes);
-    default:
-        return SendResult::Skipped;
+    case 129: return portOut(Cmd{0x1F, 0x4C, mode}.byte(d).byte(c).byte(b).bytes);
+    default: return SendResult::Skipped;
     }
 }
 
@@ -501,10 +584,25 @@ SendResult VX5200::BackLight3(int group, int c1, int c2, int c3, int count, int 
     return portOut(c.bytes);
 }
 
-SendResult VX5200::ReadAllSwitches() { return portOut(Cmd{0x1F, 0x4B, 0x10}.bytes); }
-SendResult VX5200::ReadOneSwitch(int n) { return portOut(Cmd{0x1F, 0x4B, 0x11}.byte(n).bytes); }
-SendResult VX5200::ReadAllSwitcheLevel() { return portOut(Cmd{0x1F, 0x4B, 0x14}.bytes); }
-SendResult VX5200::SetReadSwitch(int n) { return portOut(Cmd{0x1F, 0x4B, 0x18}.byte(n).bytes); }
-SendResult VX5200::TouchParameter(int a, int b) { return portOut(Cmd{0x1F, 0x4B, 0x70}.byte(a).byte(b).bytes); }
+SendResult VX5200::ReadAllSwitches()
+{
+    return portOut(Cmd{0x1F, 0x4B, 0x10}.bytes);
+}
+SendResult VX5200::ReadOneSwitch(int n)
+{
+    return portOut(Cmd{0x1F, 0x4B, 0x11}.byte(n).bytes);
+}
+SendResult VX5200::ReadAllSwitcheLevel()
+{
+    return portOut(Cmd{0x1F, 0x4B, 0x14}.bytes);
+}
+SendResult VX5200::SetReadSwitch(int n)
+{
+    return portOut(Cmd{0x1F, 0x4B, 0x18}.byte(n).bytes);
+}
+SendResult VX5200::TouchParameter(int a, int b)
+{
+    return portOut(Cmd{0x1F, 0x4B, 0x70}.byte(a).byte(b).bytes);
+}
 
 } // namespace kvx

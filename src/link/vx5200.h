@@ -118,11 +118,9 @@ public:
     // ---- bit images ----
     SendResult BitImageDisplay(int x, int y, const QByteArray &data);
     SendResult DownloadedImageDisplay(int area, qint64 address, qint64 imageRows, qint64 x, qint64 y);
-    SendResult DownloadedImageScrollDisplay(int area, qint64 address, qint64 imageRows, qint64 x,
-                                            qint64 y, int speed);
-    SendResult DotUnitDownloadedBitImageDisplay(double posX, double posY, int area, qint64 address,
-                                                qint64 imageRows, double value6, double value7,
-                                                qint64 w, qint64 h);
+    SendResult DownloadedImageScrollDisplay(int area, qint64 address, qint64 imageRows, qint64 x, qint64 y, int speed);
+    SendResult DotUnitDownloadedBitImageDisplay(double posX, double posY, int area, qint64 address, qint64 imageRows,
+                                                double value6, double value7, qint64 w, qint64 h);
 
     // ---- bitmap files ----
     // A bitmap file checked for drawing: the image, or the messages the user was shown.
@@ -147,8 +145,8 @@ public:
     // ---- backlight, LEDs and touch switches ----
     SendResult LedOnOff(int n);
     SendResult BackLight(int mode, int b, int c, int d);
-    SendResult BackLight2(int group, const QVector<int> &first, const QVector<int> &second,
-                          const QVector<int> &third, int count);
+    SendResult BackLight2(int group, const QVector<int> &first, const QVector<int> &second, const QVector<int> &third,
+                          int count);
     SendResult BackLight3(int group, int c1, int c2, int c3, int count, int start);
     SendResult ReadAllSwitches();
     SendResult ReadOneSwitch(int n);

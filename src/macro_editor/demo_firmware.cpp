@@ -16,14 +16,10 @@ using Range = std::pair<int, int>; // first and last address
 std::vector<Range> codeRanges(HexVariant board)
 {
     switch (board) {
-    case HexVariant::KdbT640:
-        return {{0x0000, 0x0185}};
-    case HexVariant::Pic:
-        return {{0x0000, 0x0003}, {0x0008, 0x0025}, {0x0100, 0x0167}, {0x400E, 0x400F}};
-    case HexVariant::Tq:
-        return {{0x0000, 0x0037}, {0x0200, 0x02FD}};
-    case HexVariant::Plain:
-        break;
+    case HexVariant::KdbT640: return {{0x0000, 0x0185}};
+    case HexVariant::Pic: return {{0x0000, 0x0003}, {0x0008, 0x0025}, {0x0100, 0x0167}, {0x400E, 0x400F}};
+    case HexVariant::Tq: return {{0x0000, 0x0037}, {0x0200, 0x02FD}};
+    case HexVariant::Plain: break;
     }
     return {};
 }
@@ -32,12 +28,9 @@ std::vector<Range> codeRanges(HexVariant board)
 int addressRecordType(HexVariant board)
 {
     switch (board) {
-    case HexVariant::Pic:
-        return 0x04; // extended linear address
-    case HexVariant::Tq:
-        return 0x02; // extended segment address
-    default:
-        return -1;
+    case HexVariant::Pic: return 0x04; // extended linear address
+    case HexVariant::Tq: return 0x02;  // extended segment address
+    default: return -1;
     }
 }
 
@@ -58,14 +51,10 @@ constexpr qint64 MaxFirmwareFileSize = 256 * 1024;
 QString demoFirmwareFileName(HexVariant board)
 {
     switch (board) {
-    case HexVariant::KdbT640:
-        return QStringLiteral("KDB-T640.hex");
-    case HexVariant::Pic:
-        return QStringLiteral("PIC.hex");
-    case HexVariant::Tq:
-        return QStringLiteral("TQ.hex");
-    case HexVariant::Plain:
-        break;
+    case HexVariant::KdbT640: return QStringLiteral("KDB-T640.hex");
+    case HexVariant::Pic: return QStringLiteral("PIC.hex");
+    case HexVariant::Tq: return QStringLiteral("TQ.hex");
+    case HexVariant::Plain: break;
     }
     return QString();
 }
@@ -126,7 +115,8 @@ DemoFirmware checkDemoFirmware(HexVariant board, const QByteArray &fileText)
             if (length != 2 || address != 0 || bytes.at(4) != 0 || bytes.at(5) != 0)
                 return fail(number, QStringLiteral("extended address other than 0"));
         } else {
-            return fail(number, QStringLiteral("record type %1 not used by this board").arg(type, 2, 16, QLatin1Char('0')));
+            return fail(number,
+                        QStringLiteral("record type %1 not used by this board").arg(type, 2, 16, QLatin1Char('0')));
         }
         fw.records.append(QString::fromLatin1(line));
     }

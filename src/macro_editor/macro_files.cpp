@@ -111,7 +111,8 @@ bool MacroFileOperations::save(const QString &macroText, bool demoEntries, QStri
         } else if (format == MacroFormat::Assembler) {
             content = assemblerFile(reading.lines);
         } else {
-            const HexFile hex = intelHexFile(reading.bytes(), filter.variant, firmware[int(filter.variant)], m_japanese);
+            const HexFile hex =
+                intelHexFile(reading.bytes(), filter.variant, firmware[int(filter.variant)], m_japanese);
             if (!hex.refusal.isEmpty()) {
                 m_dialogs.message(hex.refusal, UserDialogs::Icon::Warning);
                 return false;
@@ -138,9 +139,9 @@ std::optional<QString> MacroFileOperations::load(const QString &currentText, QSt
     m_lastPath = choice.path;
 
     if (!currentText.isEmpty()
-        && m_dialogs.ask(text("Are you sure? in process data will eliminate", "現在のデータが失われますが、よろしいですか？"),
-                         UserDialogs::Buttons::OkCancel, UserDialogs::Icon::Question,
-                         text("Open File", "ファイルを開く"))
+        && m_dialogs.ask(
+               text("Are you sure? in process data will eliminate", "現在のデータが失われますが、よろしいですか？"),
+               UserDialogs::Buttons::OkCancel, UserDialogs::Icon::Question, text("Open File", "ファイルを開く"))
             != UserDialogs::Answer::Ok)
         return std::nullopt;
 

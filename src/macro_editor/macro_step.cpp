@@ -51,8 +51,8 @@ MacroSelection MacroStep::nextLine(const QString &text, int lineEnd)
 MacroSelection MacroStep::step(const QString &text, MacroSelection current, bool japanese)
 {
     if (!m_moduleReady || !m_moduleReady()) {
-        m_dialogs.message(pick(japanese, "Display is not conected or no power",
-                               "ディスプレイの接続と電源を確認してください。"));
+        m_dialogs.message(
+            pick(japanese, "Display is not conected or no power", "ディスプレイの接続と電源を確認してください。"));
         return current;
     }
     int caret = current.start;

@@ -15,8 +15,14 @@ constexpr int AutoStartSwitch = 19;
 
 } // namespace
 
-int ramMacroCapacity(bool revisionB) { return revisionB ? 16384 : 256; }
-int flashMacroCapacity(bool revisionB) { return revisionB ? 16384 : 4096; }
+int ramMacroCapacity(bool revisionB)
+{
+    return revisionB ? 16384 : 256;
+}
+int flashMacroCapacity(bool revisionB)
+{
+    return revisionB ? 16384 : 4096;
+}
 
 MacroUpload::MacroUpload(VX5200 &encoder, UserDialogs &dialogs, UploadProgress *progress)
     : m_encoder(encoder), m_dialogs(dialogs), m_progress(progress)
@@ -37,8 +43,9 @@ bool MacroUpload::send(SendResult result)
 
 bool MacroUpload::askTryNow(int macroNumber)
 {
-    const UserDialogs::Answer a = m_dialogs.ask(
-        pick(m_japanese, "Do you wantot try\u3000Macro now?", "マクロを実行しますか？"), UserDialogs::Buttons::OkCancel);
+    const UserDialogs::Answer a =
+        m_dialogs.ask(pick(m_japanese, "Do you wantot try\u3000Macro now?", "マクロを実行しますか？"),
+                      UserDialogs::Buttons::OkCancel);
     if (a != UserDialogs::Answer::Ok)
         return true;
     return send(m_encoder.MacroExecute(macroNumber, 0, 20));
@@ -79,10 +86,10 @@ MacroUpload::Outcome MacroUpload::run(const QString &macroText, bool revisionB, 
         return Outcome::TooLarge;
     };
 
-    const UserDialogs::Answer target = m_dialogs.ask(
-        pick(japanese, "Do you want to use RAM MACRO?\r\nYES = RAM Macro, NO = FROM Macro, Cancel = Stop",
-             "RAM マクロにしますか？\r\nはい=RAM Macro, いいえ= FROM Macro, キャンセル=中断"),
-        UserDialogs::Buttons::YesNoCancel);
+    const UserDialogs::Answer target =
+        m_dialogs.ask(pick(japanese, "Do you want to use RAM MACRO?\r\nYES = RAM Macro, NO = FROM Macro, Cancel = Stop",
+                           "RAM マクロにしますか？\r\nはい=RAM Macro, いいえ= FROM Macro, キャンセル=中断"),
+                      UserDialogs::Buttons::YesNoCancel);
 
     // Only a path that writes the macro needs a readable text.
     const bool writes = target == UserDialogs::Answer::Yes || target == UserDialogs::Answer::No;

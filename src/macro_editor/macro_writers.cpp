@@ -103,7 +103,10 @@ QString cNameForFile(const QString &path)
     return name;
 }
 
-QString textFile(const QString &macroText) { return macroText + CrLf; }
+QString textFile(const QString &macroText)
+{
+    return macroText + CrLf;
+}
 
 QString cSourceFile(const QList<MacroLine> &lines, const QString &cName)
 {
@@ -209,12 +212,9 @@ QByteArray macroDataBlock(const QByteArray &macroBytes)
 int demoBoardCapacity(HexVariant variant)
 {
     switch (variant) {
-    case HexVariant::Pic:
-        return 3328;
-    case HexVariant::Tq:
-        return 13310;
-    default:
-        return 0;
+    case HexVariant::Pic: return 3328;
+    case HexVariant::Tq: return 13310;
+    default: return 0;
     }
 }
 
@@ -242,9 +242,8 @@ HexFile intelHexFile(const QByteArray &macroBytes, HexVariant variant, const Dem
     if (const int capacity = demoBoardCapacity(variant)) {
         const qsizetype used = macroBytes.size() + 2;
         if (used <= capacity) {
-            file.capacityMessage = japanese
-                ? QStringLiteral("あと%1バイト残っています。").arg(capacity - used)
-                : QStringLiteral("Remaining Memory: %1Bytes").arg(capacity - used);
+            file.capacityMessage = japanese ? QStringLiteral("あと%1バイト残っています。").arg(capacity - used)
+                                            : QStringLiteral("Remaining Memory: %1Bytes").arg(capacity - used);
         } else {
             file.capacityMessage = japanese ? QStringLiteral("表示データがROM容量を越えています。")
                                             : QStringLiteral("Out of Memory of Target.");

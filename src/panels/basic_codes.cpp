@@ -24,33 +24,20 @@ SendResult BasicCodesPanel::cmdBtn1_Click(int index, const QString &cursorX, con
         const double x = numericValue(cursorX);
         const double y = numericValue(cursorY);
         return m_ctx.run(
-            [&](VX5200 &e) {
-                return e.CursorSet(int(toWhole(x, IntWidth::Int16)), int(toWhole(y, IntWidth::Int16)));
-            },
+            [&](VX5200 &e) { return e.CursorSet(int(toWhole(x, IntWidth::Int16)), int(toWhole(y, IntWidth::Int16))); },
             QStringLiteral("CursorSet(%1,%2)").arg(decimalText(x), decimalText(y)), cursorSetHelp());
     }
-    case 1:
-        return m_ctx.run([](VX5200 &e) { return e.DisplayClear(); }, QStringLiteral("DisplayClear"), Op);
-    case 2:
-        return m_ctx.run([](VX5200 &e) { return e.CursorOnOff(0); }, QStringLiteral("Cursor OFF"), OnOffHelp);
-    case 3:
-        return m_ctx.run([](VX5200 &e) { return e.CursorOnOff(1); }, QStringLiteral("Cursor ON"), OnOffHelp);
-    case 4:
-        return m_ctx.run([](VX5200 &e) { return e.LineClear(); }, QStringLiteral("LineClear"), Op);
-    case 5:
-        return m_ctx.run([](VX5200 &e) { return e.ClearToEnd(); }, QStringLiteral("ClearToEnd"), Op);
-    case 6:
-        return m_ctx.run([](VX5200 &e) { return e.HomePosition(); }, QStringLiteral("HomePosition"), Op);
-    case 7:
-        return m_ctx.run([](VX5200 &e) { return e.HorizontalTab(); }, QStringLiteral("HorizontalTab"), Op);
-    case 8:
-        return m_ctx.run([](VX5200 &e) { return e.BackSpace(); }, QStringLiteral("BackSpace"), Op);
-    case 9:
-        return m_ctx.run([](VX5200 &e) { return e.CarriageReturn(); }, QStringLiteral("CarriageReturn"), Op);
-    case 10:
-        return m_ctx.run([](VX5200 &e) { return e.LineFeed(); }, QStringLiteral("LineFeed"), Op);
-    default:
-        return SendResult::Skipped;
+    case 1: return m_ctx.run([](VX5200 &e) { return e.DisplayClear(); }, QStringLiteral("DisplayClear"), Op);
+    case 2: return m_ctx.run([](VX5200 &e) { return e.CursorOnOff(0); }, QStringLiteral("Cursor OFF"), OnOffHelp);
+    case 3: return m_ctx.run([](VX5200 &e) { return e.CursorOnOff(1); }, QStringLiteral("Cursor ON"), OnOffHelp);
+    case 4: return m_ctx.run([](VX5200 &e) { return e.LineClear(); }, QStringLiteral("LineClear"), Op);
+    case 5: return m_ctx.run([](VX5200 &e) { return e.ClearToEnd(); }, QStringLiteral("ClearToEnd"), Op);
+    case 6: return m_ctx.run([](VX5200 &e) { return e.HomePosition(); }, QStringLiteral("HomePosition"), Op);
+    case 7: return m_ctx.run([](VX5200 &e) { return e.HorizontalTab(); }, QStringLiteral("HorizontalTab"), Op);
+    case 8: return m_ctx.run([](VX5200 &e) { return e.BackSpace(); }, QStringLiteral("BackSpace"), Op);
+    case 9: return m_ctx.run([](VX5200 &e) { return e.CarriageReturn(); }, QStringLiteral("CarriageReturn"), Op);
+    case 10: return m_ctx.run([](VX5200 &e) { return e.LineFeed(); }, QStringLiteral("LineFeed"), Op);
+    default: return SendResult::Skipped;
     }
 }
 
@@ -62,8 +49,7 @@ SendResult BasicCodesPanel::CmdCursorHome_Click()
 
 SendResult BasicCodesPanel::CmdHome_Click()
 {
-    return m_ctx.run([](VX5200 &e) { return e.CursorSet(0, 0); }, QStringLiteral("CursorSet(0,0)"),
-                     cursorSetHelp());
+    return m_ctx.run([](VX5200 &e) { return e.CursorSet(0, 0); }, QStringLiteral("CursorSet(0,0)"), cursorSetHelp());
 }
 
 } // namespace kvx

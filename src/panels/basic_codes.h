@@ -13,10 +13,7 @@ class PanelContext;
 class BasicCodesPanel
 {
 public:
-    explicit BasicCodesPanel(PanelContext &ctx)
-        : m_ctx(ctx)
-    {
-    }
+    explicit BasicCodesPanel(PanelContext &ctx) : m_ctx(ctx) {}
 
     // The buttons cmdBtn1(0..10); index 11 ("Write") belongs to the text panel.
     // cursorX and cursorY are the texts of CursorXBox and CursorYBox.

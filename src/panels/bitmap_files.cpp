@@ -20,7 +20,8 @@ const char *const ImageHelp = "-----OpCode----- xL  xH  yL  yH  01  d1  d2  d3  
 
 BmpStep cursor(int x, int y)
 {
-    return {BmpStep::Cursor, x, y, 0, QStringLiteral("MoveCursor : "), QStringLiteral("-----OpCode----- xL  xH  yL  yH")};
+    return {
+        BmpStep::Cursor, x, y, 0, QStringLiteral("MoveCursor : "), QStringLiteral("-----OpCode----- xL  xH  yL  yH")};
 }
 
 BmpStep image(const QString &path)
@@ -37,8 +38,8 @@ QStringList sortedByName(QStringList names)
 
 } // namespace
 
-BmpDrawPlan bmpDrawPlan(const QString &moduleSeri, int action, bool tutorialShown, int dotX, int dotY,
-                        int scrollSpeed, const QString &path)
+BmpDrawPlan bmpDrawPlan(const QString &moduleSeri, int action, bool tutorialShown, int dotX, int dotY, int scrollSpeed,
+                        const QString &path)
 {
     BmpDrawPlan plan;
     if (moduleSeri == QLatin1String("5200")) {
@@ -55,30 +56,30 @@ BmpDrawPlan bmpDrawPlan(const QString &moduleSeri, int action, bool tutorialShow
     const int H = dotY;
     const int hiddenStart = W * H / 8; // the first display-memory byte right of the screen
     switch (action) {
-    case ActionNone:
-        plan.steps = {image(path)};
-        break;
+    case ActionNone: plan.steps = {image(path)}; break;
     case ActionScroll:
-        plan.steps = {cursor(W, 0), image(path),
+        plan.steps = {cursor(W, 0),
+                      image(path),
                       {BmpStep::Scroll, H / 8, W, scrollSpeed, QStringLiteral("ScrollAction : "),
                        QStringLiteral("-----OpCode----- ShiftAmount Repetition Speed  .   .   .   "
                                       "(1 <= repetition <= 65535)")},
                       cursor(0, 0)};
         break;
     case ActionFountain:
-        plan.steps = {cursor(W, 0), image(path),
+        plan.steps = {cursor(W, 0),
+                      image(path),
                       {BmpStep::Fountain, 2, 1, hiddenStart, QStringLiteral("FountaunAction : "),
                        QStringLiteral("-----OpCode----- Direction Speed SourceDataAddress ")},
                       cursor(0, 0)};
         break;
     case ActionDisolve:
-        plan.steps = {cursor(W, 0), image(path),
+        plan.steps = {cursor(W, 0),
+                      image(path),
                       {BmpStep::Disolve, 1, hiddenStart, 0, QStringLiteral("DisolveAunAction : "),
                        QStringLiteral("-----OpCode----- Direction SourceDataAddress")},
                       cursor(0, 0)};
         break;
-    default:
-        break;
+    default: break;
     }
     return plan;
 }

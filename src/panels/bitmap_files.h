@@ -34,7 +34,7 @@ struct BmpStep
 
 struct BmpDrawPlan
 {
-    int action = -1; // the action the sequence uses (the tutorial forces "None")
+    int action = -1;           // the action the sequence uses (the tutorial forces "None")
     bool actionForced = false; // OptAction(0) is to be chosen on the window
     QList<BmpStep> steps;
 };
@@ -44,8 +44,8 @@ struct BmpDrawPlan
 // drawn just right of the visible screen (dotX x dotY) and scrolled in, or shown by
 // the fountain or dissolve effect, after which the cursor goes home. While the
 // tutorial is shown the action is "None". An action outside 0..3 draws nothing.
-BmpDrawPlan bmpDrawPlan(const QString &moduleSeri, int action, bool tutorialShown, int dotX, int dotY,
-                        int scrollSpeed, const QString &path);
+BmpDrawPlan bmpDrawPlan(const QString &moduleSeri, int action, bool tutorialShown, int dotX, int dotY, int scrollSpeed,
+                        const QString &path);
 
 // ---- the folder browser ----
 
@@ -65,10 +65,7 @@ QString bmpFolderOf(const QString &folder, const QString &item);
 class BitmapFilesPanel
 {
 public:
-    explicit BitmapFilesPanel(PanelContext &ctx)
-        : m_ctx(ctx)
-    {
-    }
+    explicit BitmapFilesPanel(PanelContext &ctx) : m_ctx(ctx) {}
 
     // The folder the file list shows.
     QString folder() const { return m_folder; }

@@ -65,8 +65,7 @@ void CharacterSetTest::TimerTestMode_Timer()
     const int code = typed >= 32 && typed <= 255 ? int(typed) : 32;
     m_code = QString::number(code);
     const SendResult r = m_ctx.run([code](VX5200 &e) { return e.portOut(QByteArray(1, char(code))); },
-                                   QStringLiteral("Write a character '") + systemCharOf(quint8(code), page),
-                                   QString());
+                                   QStringLiteral("Write a character '") + systemCharOf(quint8(code), page), QString());
     if (r == SendResult::Busy)
         return;
     if (!wentOut(r)) {

@@ -23,9 +23,7 @@ public:
     // sendWaiting: whether a send is still waiting for the module (ticks are skipped).
     explicit CharacterSetTest(PanelContext &ctx, std::function<int()> ticksPerCharacter = {},
                               std::function<bool()> sendWaiting = {})
-        : m_ctx(ctx)
-        , m_ticksPerCharacter(std::move(ticksPerCharacter))
-        , m_sendWaiting(std::move(sendWaiting))
+        : m_ctx(ctx), m_ticksPerCharacter(std::move(ticksPerCharacter)), m_sendWaiting(std::move(sendWaiting))
     {
     }
 

@@ -19,12 +19,9 @@ double codeValue(const QString &codeText)
 QString sizeLogText(int option)
 {
     switch (option) {
-    case DownloadCharacterPanel::Size5x7:
-        return QStringLiteral(" 5X7dot");
-    case DownloadCharacterPanel::Size7x8:
-        return QStringLiteral(" 7x8dot");
-    default:
-        return QStringLiteral(" 6x8dot");
+    case DownloadCharacterPanel::Size5x7: return QStringLiteral(" 5X7dot");
+    case DownloadCharacterPanel::Size7x8: return QStringLiteral(" 7x8dot");
+    default: return QStringLiteral(" 6x8dot");
     }
 }
 
@@ -49,26 +46,19 @@ quint8 DotGrid::columnByte(int column) const
 bool DownloadCharacterPanel::dotVisible(int option, int i)
 {
     switch (option) {
-    case Size5x7:
-        return i < 40 && i % 8 != 0;
-    case Size7x8:
-        return true;
-    default:
-        return i < 48;
+    case Size5x7: return i < 40 && i % 8 != 0;
+    case Size7x8: return true;
+    default: return i < 48;
     }
 }
 
 int DownloadCharacterPanel::widthOf(int option)
 {
     switch (option) {
-    case Size5x7:
-        return 5;
-    case Size7x8:
-        return 7;
-    case Size6x8:
-        return 6;
-    default:
-        return 0;
+    case Size5x7: return 5;
+    case Size7x8: return 7;
+    case Size6x8: return 6;
+    default: return 0;
     }
 }
 
@@ -86,19 +76,20 @@ QString DownloadCharacterPanel::defineHelp(int width)
     QString help = QStringLiteral("---OpCode--- c1  c2   x ");
     for (int n = 1; n <= width; ++n)
         help += QStringLiteral(" d%1 ").arg(n);
-    return help + QStringLiteral(" (x:XSize 5-5X7dotFont,7-7X8dotFont)(c1:StartCode c2:EndCode "
-                                 "&h20<=c1<=c2<=&hff)(d:BmpData)");
+    return help
+        + QStringLiteral(" (x:XSize 5-5X7dotFont,7-7X8dotFont)(c1:StartCode c2:EndCode "
+                         "&h20<=c1<=c2<=&hff)(d:BmpData)");
 }
 
 int DownloadCharacterPanel::FontSizeOption_Click(int index)
 {
     if (index >= Size8x16) {
         m_size = Size6x8;
-        m_ctx.dialogs.message(m_ctx.state.tr(
-            QStringLiteral("This format is not supported by this tool.\r\n"
-                           "Please refer to a specification for detail of the format."),
-            QStringLiteral("このフォーマットはこのソフトでサポートされていません。\r\n"
-                           "フォーマットの詳細は仕様書を参照してください。")));
+        m_ctx.dialogs.message(
+            m_ctx.state.tr(QStringLiteral("This format is not supported by this tool.\r\n"
+                                          "Please refer to a specification for detail of the format."),
+                           QStringLiteral("このフォーマットはこのソフトでサポートされていません。\r\n"
+                                          "フォーマットの詳細は仕様書を参照してください。")));
     } else if (index >= 0) {
         m_size = index;
     }
@@ -116,8 +107,8 @@ SendResult DownloadCharacterPanel::FontDefineCommandButton_Click(const QString &
             const int whole = int(toWhole(code, IntWidth::Int16));
             return e.DownloadCharacterDefine(whole, whole, data);
         },
-        QStringLiteral("DownloadCharacterDefine startCode=") + c + QStringLiteral(" endCode=") + c
-            + sizeLogText(m_size) + QStringLiteral(" fontData"),
+        QStringLiteral("DownloadCharacterDefine startCode=") + c + QStringLiteral(" endCode=") + c + sizeLogText(m_size)
+            + QStringLiteral(" fontData"),
         defineHelp(x));
 }
 

@@ -40,10 +40,7 @@ public:
     enum SizeOption { Size5x7 = 0, Size7x8 = 1, Size6x8 = 2, Size8x16 = 3, Size16x32 = 4, Size12x24 = 5 };
     static constexpr int SizeOptionCount = 6;
 
-    explicit DownloadCharacterPanel(PanelContext &ctx)
-        : m_ctx(ctx)
-    {
-    }
+    explicit DownloadCharacterPanel(PanelContext &ctx) : m_ctx(ctx) {}
 
     const DotGrid &grid() const { return m_grid; }
     int sizeOption() const { return m_size; }

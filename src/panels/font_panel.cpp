@@ -17,10 +17,10 @@ const QStringList &FontPanel::gapItems()
 const QStringList &FontPanel::internationalItems()
 {
     static const QStringList items = {
-        QStringLiteral("America"),  QStringLiteral("France"),   QStringLiteral("Germany"),
-        QStringLiteral("England"),  QStringLiteral("Denmark1"), QStringLiteral("Sweden"),
-        QStringLiteral("Italy"),    QStringLiteral("Spain1"),   QStringLiteral("Japan"),
-        QStringLiteral("Norway"),   QStringLiteral("Denmark2"), QStringLiteral("Spain2"),
+        QStringLiteral("America"),       QStringLiteral("France"),   QStringLiteral("Germany"),
+        QStringLiteral("England"),       QStringLiteral("Denmark1"), QStringLiteral("Sweden"),
+        QStringLiteral("Italy"),         QStringLiteral("Spain1"),   QStringLiteral("Japan"),
+        QStringLiteral("Norway"),        QStringLiteral("Denmark2"), QStringLiteral("Spain2"),
         QStringLiteral("Latin America"), QStringLiteral("Korea")};
     return items;
 }

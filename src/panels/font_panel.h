@@ -16,10 +16,7 @@ class PanelContext;
 class FontPanel
 {
 public:
-    explicit FontPanel(PanelContext &ctx)
-        : m_ctx(ctx)
-    {
-    }
+    explicit FontPanel(PanelContext &ctx) : m_ctx(ctx) {}
 
     // ---- list contents ----
     static const QStringList &gapItems();

@@ -81,8 +81,8 @@ QString waitActionLogName(int wait)
 
 SendResult LedBacklightPanel::Command12_Click()
 {
-    return m_ctx.run([](VX5200 &e) { return e.LedOnOff(1); },
-                     QStringLiteral("Back lighr LED ON (n = 0 for LED off)"), QStringLiteral("-----OpCode----  n "));
+    return m_ctx.run([](VX5200 &e) { return e.LedOnOff(1); }, QStringLiteral("Back lighr LED ON (n = 0 for LED off)"),
+                     QStringLiteral("-----OpCode----  n "));
 }
 
 int LedBacklightPanel::allMode(const QString &moduleSeries, LedColourOption option, bool dutyAdjust)
@@ -92,14 +92,10 @@ int LedBacklightPanel::allMode(const QString &moduleSeries, LedColourOption opti
     if (moduleSeries == QLatin1String("2100"))
         return dutyAdjust ? 128 : 129;
     switch (option) {
-    case LedColourOption::Red:
-        return 2;
-    case LedColourOption::Green:
-        return 1;
-    case LedColourOption::Blue:
-        return 0;
-    case LedColourOption::RGB:
-        break;
+    case LedColourOption::Red: return 2;
+    case LedColourOption::Green: return 1;
+    case LedColourOption::Blue: return 0;
+    case LedColourOption::RGB: break;
     }
     return 16;
 }
@@ -119,26 +115,21 @@ SendResult LedBacklightPanel::CmdLED_Click(int red, int green, int blue, LedColo
         name = QStringLiteral("Back lighr Color : RGB   ") + bgr(red, green, blue);
         help = RgbHelp;
         break;
-    case 2:
-        name = QStringLiteral("Back lighr Color : Red   %1").arg(red);
-        break;
-    case 1:
-        name = QStringLiteral("Back lighr Color : Green %1").arg(green);
-        break;
-    default:
-        name = QStringLiteral("Back lighr Color : Blue  %1").arg(blue);
-        break;
+    case 2: name = QStringLiteral("Back lighr Color : Red   %1").arg(red); break;
+    case 1: name = QStringLiteral("Back lighr Color : Green %1").arg(green); break;
+    default: name = QStringLiteral("Back lighr Color : Blue  %1").arg(blue); break;
     }
     return m_ctx.run([&](VX5200 &e) { return e.BackLight(mode, red, green, blue); }, name, help);
 }
 
-SendResult LedBacklightPanel::CmdLedBlk_Click(int index, const QString &ledCountText, int red, int green,
-                                              int blue, bool dutyAdjust)
+SendResult LedBacklightPanel::CmdLedBlk_Click(int index, const QString &ledCountText, int red, int green, int blue,
+                                              bool dutyAdjust)
 {
     const int mode = dutyAdjust ? 144 : 145;
     const double quarter = numericValue(ledCountText) / 4;
-    const QString name = mode == 144 ? QStringLiteral("Back lighr Color with Duty adjust : RGB   ") + bgr(red, green, blue)
-                                     : QStringLiteral("Back lighr Color : Red   %1").arg(red);
+    const QString name = mode == 144
+        ? QStringLiteral("Back lighr Color with Duty adjust : RGB   ") + bgr(red, green, blue)
+        : QStringLiteral("Back lighr Color : Red   %1").arg(red);
     const QString help = mode == 144 ? RgbHelp : BrHelp;
     return m_ctx.run(
         [&](VX5200 &e) {

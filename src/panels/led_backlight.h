@@ -41,8 +41,7 @@ int BacklightStepValue(const QVector<int> &wave, int p, int o, int &L);
 
 // One frame: LED i takes the wave at position start + i, green a third of the cycle
 // behind red and blue two thirds, each lowered by its tone; below 0 becomes 0.
-AnimationFrame animationFrame(const QVector<int> &wave, const AnimationSettings &settings, int start,
-                              int ledCount);
+AnimationFrame animationFrame(const QVector<int> &wave, const AnimationSettings &settings, int start, int ledCount);
 
 // The start positions of the frames in the order they are sent: 1..frames, or
 // frames..1 when the speed is negative.
@@ -63,10 +62,7 @@ enum class LedColourOption { Red, Green, Blue, RGB };
 class LedBacklightPanel
 {
 public:
-    explicit LedBacklightPanel(PanelContext &ctx)
-        : m_ctx(ctx)
-    {
-    }
+    explicit LedBacklightPanel(PanelContext &ctx) : m_ctx(ctx) {}
 
     // "LED ON".
     SendResult Command12_Click();
@@ -78,8 +74,7 @@ public:
     static int allMode(const QString &moduleSeries, LedColourOption option, bool dutyAdjust);
 
     // "LED 0" to "LED 3": one colour for a quarter of the LEDs counted in TxtNoOfLED.
-    SendResult CmdLedBlk_Click(int index, const QString &ledCountText, int red, int green, int blue,
-                               bool dutyAdjust);
+    SendResult CmdLedBlk_Click(int index, const QString &ledCountText, int red, int green, int blue, bool dutyAdjust);
 
     // The animation: index 1, 3 or 4 from the buttons sends `repeatText` frames each
     // followed by a wait; 100 or more (a slider moved) sends one frame and no wait.

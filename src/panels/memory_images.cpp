@@ -159,10 +159,9 @@ SendResult MemoryImagesPanel::CmdIndicate_Click(const MemoryImageInputs &in)
     const double posY = numericValue(in.text7);
     return m_ctx.run(
         [&](VX5200 &enc) {
-            return enc.DotUnitDownloadedBitImageDisplay(double(toWhole(posX, IntWidth::Int32)),
-                                                        double(toWhole(posY, IntWidth::Int32)), area, address,
-                                                        imageRows, 0, 0, toWhole(width, IntWidth::Int32),
-                                                        toWhole(height, IntWidth::Int32));
+            return enc.DotUnitDownloadedBitImageDisplay(
+                double(toWhole(posX, IntWidth::Int32)), double(toWhole(posY, IntWidth::Int32)), area, address,
+                imageRows, 0, 0, toWhole(width, IntWidth::Int32), toWhole(height, IntWidth::Int32));
         },
         QStringLiteral("Dot unit Downloaded Image Display"),
         QStringLiteral("-Op-             m  --address-- -SizeY- -- X -- -- Y --"));

@@ -50,12 +50,12 @@ struct MemoryImageView
 // The values of the panel's controls when "Draw Memory Image" is pressed.
 struct MemoryImageInputs
 {
-    int index = -1;        // CmbImageName's list index
+    int index = -1; // CmbImageName's list index
     QString text3 = QStringLiteral("0");
-    QString text4;         // width in dots
-    QString text5;         // height in dots
-    QString text6;         // display position X (Y:1Dot)
-    QString text7;         // display position Y (Y:1Dot)
+    QString text4;           // width in dots
+    QString text5;           // height in dots
+    QString text6;           // display position X (Y:1Dot)
+    QString text7;           // display position Y (Y:1Dot)
     bool oneDotUnit = false; // OpYByte(1) "Y:1Dot" chosen
     bool scroll = false;     // ChkScroll ticked and enabled
     QString speed = QStringLiteral("2");
@@ -66,11 +66,7 @@ struct MemoryImageInputs
 class MemoryImagesPanel
 {
 public:
-    MemoryImagesPanel(PanelContext &ctx, const ImageList &images)
-        : m_ctx(ctx)
-        , m_images(images)
-    {
-    }
+    MemoryImagesPanel(PanelContext &ctx, const ImageList &images) : m_ctx(ctx), m_images(images) {}
 
     // True when index names an entry of the current list.
     bool validEntry(int index) const;

@@ -15,8 +15,7 @@ class ModuleInitializer
 {
 public:
     ModuleInitializer(PanelContext &ctx, std::function<void()> resetControls)
-        : m_ctx(ctx)
-        , m_resetControls(std::move(resetControls))
+        : m_ctx(ctx), m_resetControls(std::move(resetControls))
     {
     }
 

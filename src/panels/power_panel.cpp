@@ -7,8 +7,8 @@
 namespace kvx {
 
 namespace {
-const QString SaverHelp = QStringLiteral(
-    "-----OpCode-----  p  (p:Mode 0-DisplayPowerOff,1-DisplayPowerOn,2-FullOn,3-FullOff,4-Reverse4sec)");
+const QString SaverHelp =
+    QStringLiteral("-----OpCode-----  p  (p:Mode 0-DisplayPowerOff,1-DisplayPowerOn,2-FullOn,3-FullOff,4-Reverse4sec)");
 } // namespace
 
 QStringList PowerPanel::powerOffTimerItems(bool japanese)
@@ -23,8 +23,8 @@ QStringList PowerPanel::powerOffTimerItems(bool japanese)
 SendResult PowerPanel::BrightSlider_Change(int n)
 {
     const QString help = m_ctx.encoder.moduleSeri() == QLatin1String("5200")
-                             ? QStringLiteral("-OpCode-  n  (n:Brightness 1<=n<=8)")
-                             : QStringLiteral("-OpCode-  n  (n:Brightness 0<=n<=8)");
+        ? QStringLiteral("-OpCode-  n  (n:Brightness 1<=n<=8)")
+        : QStringLiteral("-OpCode-  n  (n:Brightness 0<=n<=8)");
     return m_ctx.run([&](VX5200 &e) { return e.bright(n); },
                      QStringLiteral("bright : %1(%2%)").arg(n).arg(decimalText(n * 12.5)), help);
 }

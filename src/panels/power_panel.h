@@ -19,10 +19,7 @@ public:
 
     static constexpr int BrightMaximum = 8;
 
-    explicit PowerPanel(PanelContext &ctx)
-        : m_ctx(ctx)
-    {
-    }
+    explicit PowerPanel(PanelContext &ctx) : m_ctx(ctx) {}
 
     // The power-off time list in the interface language, "None" first.
     static QStringList powerOffTimerItems(bool japanese);
@@ -36,7 +33,6 @@ public:
     // timerEnabled and timerText: the power-off time list.
     SendResult DispPowerCommandButton_Click(bool timerEnabled, const QString &timerText);
     Power power() const { return m_power; }
-
 
     // The start state, without sending.
     void resetControls() { m_power = Power::On; }

@@ -60,9 +60,7 @@ SendResult ScreenActionsPanel::BlinkCommandButton_Click(int pattern, const QStri
     const double t1 = numericValue(normalTime);
     const double c = numericValue(repetition);
     return m_ctx.run(
-        [&](VX5200 &e) {
-            return e.BlinkAction(pattern, fieldValue(t2, 255), fieldValue(t1, 255), fieldValue(c, 255));
-        },
+        [&](VX5200 &e) { return e.BlinkAction(pattern, fieldValue(t2, 255), fieldValue(t1, 255), fieldValue(c, 255)); },
         QStringLiteral("BlinkAction pattern=%1 eventTime=%2(%3msec)  normalTime=%4(%5msec)  repetition=%6")
             .arg(patternText, rounded(t2), decimalText(roundHalfEven(t2) * 0.014), rounded(t1),
                  decimalText(roundHalfEven(t1) * 0.014), repetition),

@@ -16,10 +16,7 @@ public:
     static constexpr int WaitMaximum = 255;
     static constexpr int WaitStart = 1;
 
-    explicit ScreenActionsPanel(PanelContext &ctx)
-        : m_ctx(ctx)
-    {
-    }
+    explicit ScreenActionsPanel(PanelContext &ctx) : m_ctx(ctx) {}
 
     // The wait slider's steps ("Short" / ">Long"): the new value, kept in range.
     static int Shorter_Click(int value) { return value > WaitMinimum ? value - 1 : value; }

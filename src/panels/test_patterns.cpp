@@ -21,21 +21,11 @@ QByteArray testPatternBytes(TestPattern pattern, int x, int y, int phase)
         const qsizetype column = i / y;
         char b = 0;
         switch (pattern) {
-        case TestPattern::AllOff:
-            b = 0;
-            break;
-        case TestPattern::AllOn:
-            b = char(0xFF);
-            break;
-        case TestPattern::Stripe:
-            b = stripe[((column + phase) % 4 + 4) % 4];
-            break;
-        case TestPattern::Checker:
-            b = column % 2 == 0 ? char(0x55) : char(0xAA);
-            break;
-        case TestPattern::IncrementalBinary:
-            b = char(i % 256);
-            break;
+        case TestPattern::AllOff: b = 0; break;
+        case TestPattern::AllOn: b = char(0xFF); break;
+        case TestPattern::Stripe: b = stripe[((column + phase) % 4 + 4) % 4]; break;
+        case TestPattern::Checker: b = column % 2 == 0 ? char(0x55) : char(0xAA); break;
+        case TestPattern::IncrementalBinary: b = char(i % 256); break;
         }
         bytes[i] = b;
     }
@@ -55,8 +45,8 @@ SendResult TestPatternPanel::draw(TestPattern pattern, int phase, const QString 
     // A size beyond any module is refused like any other size that does not fit,
     // before it is used as a number of bytes.
     constexpr double Beyond = 1e9;
-    const bool representable = std::isfinite(xs) && std::isfinite(ys) && std::fabs(xs) < Beyond
-        && std::fabs(ys) < Beyond;
+    const bool representable =
+        std::isfinite(xs) && std::isfinite(ys) && std::fabs(xs) < Beyond && std::fabs(ys) < Beyond;
     if (!representable || m_ctx.encoder.OverSize(qint64(xs), qint64(ys) * 8)) {
         m_ctx.dialogs.message(
             m_ctx.state.tr(QStringLiteral("Image size is too large."), QStringLiteral("画像が大きすぎます。")));

@@ -28,10 +28,7 @@ QByteArray testPatternBytes(TestPattern pattern, int x, int y, int phase = 0);
 class TestPatternPanel
 {
 public:
-    explicit TestPatternPanel(PanelContext &ctx)
-        : m_ctx(ctx)
-    {
-    }
+    explicit TestPatternPanel(PanelContext &ctx) : m_ctx(ctx) {}
 
     // Reads the two size texts, refuses a size the module cannot take with "Image size
     // is too large." (nothing sent), else sends the pattern and logs it.
@@ -43,10 +40,7 @@ public:
     {
         return draw(TestPattern::Stripe, index, x, y);
     }
-    SendResult CmdTextChecker_Click(const QString &x, const QString &y)
-    {
-        return draw(TestPattern::Checker, 0, x, y);
-    }
+    SendResult CmdTextChecker_Click(const QString &x, const QString &y) { return draw(TestPattern::Checker, 0, x, y); }
     SendResult TestPatternCommandButton_Click(const QString &x, const QString &y)
     {
         return draw(TestPattern::IncrementalBinary, 0, x, y);

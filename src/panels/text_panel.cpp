@@ -27,8 +27,8 @@ qint64 dotPosition(double value)
 
 bool isHexDigit(QChar c)
 {
-    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
-           (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
+        || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
 }
 
 bool isAsciiLetter(QChar c)
@@ -39,8 +39,8 @@ bool isAsciiLetter(QChar c)
 // "\'hh" at position i: the byte, or -1.
 int escapedByte(const QString &s, qsizetype i)
 {
-    if (i + 3 >= s.size() || s[i] != QLatin1Char('\\') || s[i + 1] != QLatin1Char('\'') || !isHexDigit(s[i + 2]) ||
-        !isHexDigit(s[i + 3]))
+    if (i + 3 >= s.size() || s[i] != QLatin1Char('\\') || s[i + 1] != QLatin1Char('\'') || !isHexDigit(s[i + 2])
+        || !isHexDigit(s[i + 3]))
         return -1;
     return s.mid(i + 2, 2).toInt(nullptr, 16);
 }
@@ -108,17 +108,17 @@ SendResult TextPanel::Command9_Click(const QList<RichChar> &chars, const QString
     const QByteArray bytes = richTextBytes(chars, codePage);
     const double x = numericValue(xText);
     const double y = numericValue(yText);
-    return m_ctx.run(
-        [&](VX5200 &e) { return e.DotUnitCharacterDisplay(dotPosition(x), dotPosition(y), 0, bytes); },
-        QStringLiteral("CharacterDisplay text=") + text +
-            QStringLiteral("\r\n    -Op-            -X- -X- -Y- -Y- -m- len "),
-        help);
+    return m_ctx.run([&](VX5200 &e) { return e.DotUnitCharacterDisplay(dotPosition(x), dotPosition(y), 0, bytes); },
+                     QStringLiteral("CharacterDisplay text=") + text
+                         + QStringLiteral("\r\n    -Op-            -X- -X- -Y- -Y- -m- len "),
+                     help);
 }
 
 TextPanel::AsianFontOn TextPanel::CmdAsiaFont_ON_Click(const QString &comboText)
 {
     AsianFontOn on;
-    on.result = m_ctx.run([](VX5200 &e) { return e.SelectFontSize8x16(); }, QStringLiteral("Select 8x16 font size"), Op);
+    on.result =
+        m_ctx.run([](VX5200 &e) { return e.SelectFontSize8x16(); }, QStringLiteral("Select 8x16 font size"), Op);
     if (!wentOut(on.result))
         return on;
     on.sizeSelected = true;
@@ -220,8 +220,8 @@ QByteArray TextPanel::RTF2DBText(const QString &rtf, int lcid)
             ++i;
         } else if (c != QLatin1Char('\\')) {
             qsizetype j = i;
-            while (j < n && rtf[j] != QLatin1Char('\\') && rtf[j] != QLatin1Char('{') && rtf[j] != QLatin1Char('}') &&
-                   rtf[j] != QLatin1Char('\r') && rtf[j] != QLatin1Char('\n'))
+            while (j < n && rtf[j] != QLatin1Char('\\') && rtf[j] != QLatin1Char('{') && rtf[j] != QLatin1Char('}')
+                   && rtf[j] != QLatin1Char('\r') && rtf[j] != QLatin1Char('\n'))
                 ++j;
             text += rtf.mid(i, j - i);
             i = j;
@@ -236,8 +236,9 @@ QByteArray TextPanel::RTF2DBText(const QString &rtf, int lcid)
                 i += 4;
             }
             text += decodeCodePageChar(bytes, codePage);
-        } else if (i + 1 < n && (rtf[i + 1] == QLatin1Char('\\') || rtf[i + 1] == QLatin1Char('{') ||
-                                 rtf[i + 1] == QLatin1Char('}'))) {
+        } else if (i + 1 < n
+                   && (rtf[i + 1] == QLatin1Char('\\') || rtf[i + 1] == QLatin1Char('{')
+                       || rtf[i + 1] == QLatin1Char('}'))) {
             text += rtf[i + 1];
             i += 2;
         } else {
@@ -259,17 +260,15 @@ QByteArray TextPanel::RTF2DBText(const QString &rtf, int lcid)
                                 QStringLiteral("認識できない文字 ID: エラー 1299\r\n"));
                 }
                 i = (k < n && rtf[k] == QLatin1Char(' ')) ? k + 1 : k;
-            } else if (word == QLatin1String("par") &&
-                       (j >= n || !(rtf[j].isDigit() || rtf[j] == QLatin1Char('-')))) {
+            } else if (word == QLatin1String("par") && (j >= n || !(rtf[j].isDigit() || rtf[j] == QLatin1Char('-')))) {
                 text += QStringLiteral("\r\n");
                 i = (j < n && rtf[j] == QLatin1Char(' ')) ? j + 1 : j;
             } else {
                 // Any other control word, up to a blank (dropped too), a backslash, a
                 // brace or a line end.
                 qsizetype k = i + 1;
-                while (k < n && rtf[k] != QLatin1Char(' ') && rtf[k] != QLatin1Char('\\') &&
-                       rtf[k] != QLatin1Char('}') && rtf[k] != QLatin1Char('{') && rtf[k] != QLatin1Char('\r') &&
-                       rtf[k] != QLatin1Char('\n'))
+                while (k < n && rtf[k] != QLatin1Char(' ') && rtf[k] != QLatin1Char('\\') && rtf[k] != QLatin1Char('}')
+                       && rtf[k] != QLatin1Char('{') && rtf[k] != QLatin1Char('\r') && rtf[k] != QLatin1Char('\n'))
                     ++k;
                 i = (k < n && rtf[k] == QLatin1Char(' ')) ? k + 1 : k;
             }

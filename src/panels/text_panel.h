@@ -24,10 +24,7 @@ struct RichChar
 class TextPanel
 {
 public:
-    explicit TextPanel(PanelContext &ctx)
-        : m_ctx(ctx)
-    {
-    }
+    explicit TextPanel(PanelContext &ctx) : m_ctx(ctx) {}
 
     // The longest text a dot-position display carries.
     static constexpr int MaxDotTextBytes = 255;

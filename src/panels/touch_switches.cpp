@@ -64,14 +64,10 @@ QString appendTouchText(const QString &text, const QString &added, int limit)
 std::optional<int> TouchSwitchPanel::modeForButton(int index)
 {
     switch (index) {
-    case 3:
-        return 0;
-    case 5:
-        return 1;
-    case 6:
-        return 2;
-    default:
-        return std::nullopt;
+    case 3: return 0;
+    case 5: return 1;
+    case 6: return 2;
+    default: return std::nullopt;
     }
 }
 
@@ -79,8 +75,7 @@ SendResult TouchSwitchPanel::cmdTouch_Click(int index, int switchIndex)
 {
     switch (index) {
     case 0:
-        return m_ctx.run([](VX5200 &e) { return e.ReadAllSwitches(); }, QStringLiteral("Read All Switches"),
-                         ReadHelp);
+        return m_ctx.run([](VX5200 &e) { return e.ReadAllSwitches(); }, QStringLiteral("Read All Switches"), ReadHelp);
     case 1:
         return m_ctx.run([&](VX5200 &e) { return e.ReadOneSwitch(switchIndex); },
                          QStringLiteral("Read Switch No.%1").arg(switchIndex), QStringLiteral("---OpCode-- SW"));
@@ -91,13 +86,12 @@ SendResult TouchSwitchPanel::cmdTouch_Click(int index, int switchIndex)
         return m_ctx.run([](VX5200 &e) { return e.SetReadSwitch(0); }, QStringLiteral("Cancel Auto Switch mode "),
                          ModeHelp);
     case 5:
-        return m_ctx.run([](VX5200 &e) { return e.SetReadSwitch(1); },
-                         QStringLiteral("Send All SW data when touched"), ModeHelp);
+        return m_ctx.run([](VX5200 &e) { return e.SetReadSwitch(1); }, QStringLiteral("Send All SW data when touched"),
+                         ModeHelp);
     case 6:
-        return m_ctx.run([](VX5200 &e) { return e.SetReadSwitch(2); },
-                         QStringLiteral("Send One SW data when touched"), ModeHelp);
-    default:
-        return SendResult::Skipped;
+        return m_ctx.run([](VX5200 &e) { return e.SetReadSwitch(2); }, QStringLiteral("Send One SW data when touched"),
+                         ModeHelp);
+    default: return SendResult::Skipped;
     }
 }
 
@@ -138,7 +132,7 @@ TouchParaTexts touchParaTexts(bool japanese)
                     QStringLiteral("高速　　<<=======>>　耐ノイズ"), QStringLiteral("高頻度　<<=======>>　低頻度")};
         t.frames = {QStringLiteral("しきい値"), QStringLiteral("ON-サンプル回数"), QStringLiteral("OFFサンプル回数"),
                     QStringLiteral("キャリブレーション頻度"), QStringLiteral("その他")};
-        t.command1 = {QStringLiteral("送信"), QStringLiteral("送信"), QStringLiteral("送信"),
+        t.command1 = {QStringLiteral("送信"), QStringLiteral("送信"),         QStringLiteral("送信"),
                       QStringLiteral("送信"), QStringLiteral("工場設定送信"), QStringLiteral("閉じる")};
         t.label1 = QStringLiteral("現在の設定を読み出すことはできません。\r\n"
                                   "メモリスイッチの変更は行いません。\r\n"
@@ -146,13 +140,18 @@ TouchParaTexts touchParaTexts(bool japanese)
         t.fontFamily = QStringLiteral("IPAPGothic");
     } else {
         t.title = QStringLiteral("Touch Parameters");
-        t.label2 = {QStringLiteral("Sensitive <<==>> Noize resistant"), QStringLiteral("Fast <<======>>　Noize resistant"),
-                    QStringLiteral("Fast <<======>>　Noize resistant"), QStringLiteral("Frequent <<=====>> Less Frequent")};
+        t.label2 = {
+            QStringLiteral("Sensitive <<==>> Noize resistant"), QStringLiteral("Fast <<======>>　Noize resistant"),
+            QStringLiteral("Fast <<======>>　Noize resistant"), QStringLiteral("Frequent <<=====>> Less Frequent")};
         t.frames = {QStringLiteral("Threshold"), QStringLiteral("Number of sampling - ON"),
                     QStringLiteral("Number of sampling - OFF"), QStringLiteral("Calibration time"),
                     QStringLiteral("General")};
-        t.command1 = {QStringLiteral("Send"), QStringLiteral("Send"), QStringLiteral("Send"),
-                      QStringLiteral("Send"), QStringLiteral("Send Factory Settings"), QStringLiteral("Close")};
+        t.command1 = {QStringLiteral("Send"),
+                      QStringLiteral("Send"),
+                      QStringLiteral("Send"),
+                      QStringLiteral("Send"),
+                      QStringLiteral("Send Factory Settings"),
+                      QStringLiteral("Close")};
         t.label1 = QStringLiteral("Current settings cannot be read.\r\n"
                                   "No changes are made for memory switch.\r\n"
                                   "Memory switch can change settings after reset/ power up.");

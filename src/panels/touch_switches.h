@@ -45,10 +45,7 @@ QString appendTouchText(const QString &text, const QString &added, int limit = k
 class TouchSwitchPanel
 {
 public:
-    explicit TouchSwitchPanel(PanelContext &ctx)
-        : m_ctx(ctx)
-    {
-    }
+    explicit TouchSwitchPanel(PanelContext &ctx) : m_ctx(ctx) {}
 
     // cmdTouch(index) for the commands: 0 read all, 1 read the switch at list index
     // `switchIndex` of ComboTSW(0), 2 read levels, 3 cancel, 5 all switches, 6 one
@@ -98,10 +95,7 @@ TouchParaTexts touchParaTexts(bool japanese);
 class TouchParameterSender
 {
 public:
-    explicit TouchParameterSender(PanelContext &ctx)
-        : m_ctx(ctx)
-    {
-    }
+    explicit TouchParameterSender(PanelContext &ctx) : m_ctx(ctx) {}
     // "Send" of parameter 0..3.
     SendResult send(int parameter, int value);
     // "Send Factory Settings": parameters 0..3 with their factory values, in order,

@@ -28,7 +28,10 @@ bool allDigits(const QString &s, int radix)
     return true;
 }
 
-bool isSeparator(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char(','); }
+bool isSeparator(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char(',');
+}
 
 } // namespace
 
@@ -65,14 +68,10 @@ std::optional<int> nextUserFontNumber(QString &text)
 qsizetype UserFontFile::expectedCount(int m)
 {
     switch (m) {
-    case 1:
-        return 773;
-    case 2:
-        return 2053;
-    case 4:
-        return 8197;
-    default:
-        return 0;
+    case 1: return 773;
+    case 2: return 2053;
+    case 4: return 8197;
+    default: return 0;
     }
 }
 
@@ -167,9 +166,7 @@ bool UserFontLoader::loadFile(const QString &path)
 
     const UserFontFile font = UserFontFile::parse(decodeFileText(bytes));
     switch (font.status) {
-    case UserFontFile::Status::Unreadable:
-        notLoaded();
-        return false;
+    case UserFontFile::Status::Unreadable: notLoaded(); return false;
     case UserFontFile::Status::WrongHeader:
         say(QStringLiteral("Wrong format. (#1821)"), QStringLiteral("不正なフォーマット (#1821)"));
         return false;
@@ -184,17 +181,16 @@ bool UserFontLoader::loadFile(const QString &path)
         say(QStringLiteral("Too many data"), QStringLiteral("過剰なデータです。"));
         notLoaded();
         return false;
-    case UserFontFile::Status::Ok:
-        break;
+    case UserFontFile::Status::Ok: break;
     }
 
-    const QString size = font.m == 1 ? QStringLiteral("6x8") : font.m == 2 ? QStringLiteral("8x16")
-                                                                            : QStringLiteral("16x32");
+    const QString size = font.m == 1 ? QStringLiteral("6x8")
+        : font.m == 2                ? QStringLiteral("8x16")
+                                     : QStringLiteral("16x32");
     const QString wait = m_ctx.state.tr(QStringLiteral("Please wait while font is being sent."),
                                         font.m == 4 ? QStringLiteral("フォント転送中。しばらくお待ちください。")
                                                     : QStringLiteral("フォント転送します。"));
-    say(size + QStringLiteral("dot user font\r\n") + wait,
-        size + QStringLiteral("ドット ユーザフォント\r\n") + wait);
+    say(size + QStringLiteral("dot user font\r\n") + wait, size + QStringLiteral("ドット ユーザフォント\r\n") + wait);
 
     if (m_progress)
         m_progress->begin(wait, 4);
@@ -206,8 +202,8 @@ bool UserFontLoader::loadFile(const QString &path)
     const QByteArray command = font.command;
     const SendResult r = PanelContext::inOrder({
         [&] {
-            return step(m_ctx.run([](VX5200 &e) { return e.userModeIn(); },
-                                  QStringLiteral("Enter User set up mode : "), QStringLiteral("-----OpCode-----")));
+            return step(m_ctx.run([](VX5200 &e) { return e.userModeIn(); }, QStringLiteral("Enter User set up mode : "),
+                                  QStringLiteral("-----OpCode-----")));
         },
         [&] {
             return step(m_ctx.run([&](VX5200 &e) { return e.portOut(command); },
@@ -216,8 +212,8 @@ bool UserFontLoader::loadFile(const QString &path)
                                                  "p;Pattern data")));
         },
         [&] {
-            return step(m_ctx.run([](VX5200 &e) { return e.userModeOut(); },
-                                  QStringLiteral("Exit User Set up mode : "), QStringLiteral("-----OpCode-----")));
+            return step(m_ctx.run([](VX5200 &e) { return e.userModeOut(); }, QStringLiteral("Exit User Set up mode : "),
+                                  QStringLiteral("-----OpCode-----")));
         },
     });
     if (!wentOut(r)) {

@@ -18,16 +18,16 @@ struct UserFontFile
 {
     enum class Status {
         Ok,
-        Unreadable,   // a value that is no byte (negative, above 255, not a number)
-        WrongHeader,  // the first four values are not 1F 28 65 13
-        WrongSize,    // m is not 1, 2 or 4
+        Unreadable,  // a value that is no byte (negative, above 255, not a number)
+        WrongHeader, // the first four values are not 1F 28 65 13
+        WrongSize,   // m is not 1, 2 or 4
         TooFew,
         TooMany,
     };
     Status status = Status::Unreadable;
-    int m = 0;          // the font size code of the header
+    int m = 0;           // the font size code of the header
     qsizetype count = 0; // the values read
-    QByteArray command; // the whole command when Ok
+    QByteArray command;  // the whole command when Ok
 
     // The number of values a font of size code m takes, header included; 0 for others.
     static qsizetype expectedCount(int m);
@@ -57,9 +57,7 @@ class UserFontLoader
 public:
     // initialize: the main window's module initialisation (sends 1B 40, resets controls).
     UserFontLoader(PanelContext &ctx, std::function<void()> initialize, LoadProgress *progress = nullptr)
-        : m_ctx(ctx)
-        , m_initialize(std::move(initialize))
-        , m_progress(progress)
+        : m_ctx(ctx), m_initialize(std::move(initialize)), m_progress(progress)
     {
     }
 

@@ -12,9 +12,9 @@ namespace kvx {
 
 namespace {
 
-const QString DefineHelp = QStringLiteral(
-    "-----OpCode-----  a   b xPL xPH yPL yPH xSL xSH ySL ySH (a:window 1<=a<=4)(b:0-Cancel,1-Define)"
-    "(xP:Left)(yP:Top)(xS:Width)(yS:Height)");
+const QString DefineHelp =
+    QStringLiteral("-----OpCode-----  a   b xPL xPH yPL yPH xSL xSH ySL ySH (a:window 1<=a<=4)(b:0-Cancel,1-Define)"
+                   "(xP:Left)(yP:Top)(xS:Width)(yS:Height)");
 const QString CancelHelp = QStringLiteral("-----OpCode-----  a   b  (a:window 1<=a<=4)(b:0-Cancel,1-Define)");
 const QString SelectHelp = QStringLiteral("-----OpCode-----  a  (0<=a<=4)");
 
@@ -29,8 +29,7 @@ bool fitsField(double v)
 
 } // namespace
 
-UserWindowsPanel::UserWindowsPanel(PanelContext &ctx)
-    : m_ctx(ctx)
+UserWindowsPanel::UserWindowsPanel(PanelContext &ctx) : m_ctx(ctx)
 {
     resetControls();
     m_labels = {QString(), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")};
@@ -128,8 +127,8 @@ void UserWindowsPanel::registCheckChanged(int index)
             registCheckChanged(index);
         }
     } else {
-        m_ctx.run([&](VX5200 &e) { return e.UserWindowCancel(a); },
-                  QStringLiteral("UserWindowCancel User%1").arg(a), CancelHelp);
+        m_ctx.run([&](VX5200 &e) { return e.UserWindowCancel(a); }, QStringLiteral("UserWindowCancel User%1").arg(a),
+                  CancelHelp);
         if (m_current == a)
             selectWindow(0);
     }
@@ -148,8 +147,8 @@ void UserWindowsPanel::WindowSelectOption_Click(int index)
     }
     redraw();
     m_ctx.run([&](VX5200 &e) { return e.CurrentWindowSelect(index); },
-              QStringLiteral("CurrentWindowSelect : ") +
-                  (index == 0 ? QStringLiteral("Base") : QStringLiteral("User%1").arg(index)),
+              QStringLiteral("CurrentWindowSelect : ")
+                  + (index == 0 ? QStringLiteral("Base") : QStringLiteral("User%1").arg(index)),
               SelectHelp);
 }
 

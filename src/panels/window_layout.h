@@ -22,10 +22,10 @@ struct LayoutWindow
 // pixels.
 struct WindowLayout
 {
-    bool drawn = false;           // false when there is no module size or no room
-    double scale = 0;             // pixels per module dot
-    QRectF display;               // the module's display area
-    QRectF base;                  // the base window's outline, just outside the display
+    bool drawn = false;            // false when there is no module size or no room
+    double scale = 0;              // pixels per module dot
+    QRectF display;                // the module's display area
+    QRectF base;                   // the base window's outline, just outside the display
     std::array<QRectF, 4> windows; // user windows 1..4 (meaningful where shown)
     std::array<bool, 4> shown{};
 };

@@ -17,11 +17,7 @@ public:
     static constexpr int SpeedMinimum = 1;
     static constexpr int SpeedMaximum = 31;
 
-    WindowModesPanel(PanelContext &ctx, UserWindowsPanel &windows)
-        : m_ctx(ctx)
-        , m_windows(windows)
-    {
-    }
+    WindowModesPanel(PanelContext &ctx, UserWindowsPanel &windows) : m_ctx(ctx), m_windows(windows) {}
 
     // The mark a window-mode button leaves on the current window's preview label.
     static QString mark(int index);

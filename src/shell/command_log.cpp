@@ -6,17 +6,12 @@
 
 namespace kvx {
 
-CommandLog::CommandLog(ShellState &state, QObject *parent)
-    : QObject(parent)
-    , m_state(state)
-{
-}
+CommandLog::CommandLog(ShellState &state, QObject *parent) : QObject(parent), m_state(state) {}
 
 void CommandLog::attachLink(Link *link)
 {
-    connect(link, &Link::commandSent, this, [this](const QByteArray &bytes, const QString &) {
-        commandCompleted(bytes);
-    });
+    connect(link, &Link::commandSent, this,
+            [this](const QByteArray &bytes, const QString &) { commandCompleted(bytes); });
 }
 
 void CommandLog::commandCompleted(const QByteArray &bytes)

@@ -9,14 +9,9 @@
 
 namespace kvx {
 
-Connection::Connection(Link &link, ShellState &state, UserDialogs &dialogs, PortFactory factory,
-                       QObject *parent)
-    : QObject(parent)
-    , m_link(link)
-    , m_state(state)
-    , m_dialogs(dialogs)
-    , m_factory(std::move(factory))
-    , m_settingsItems(serialSettingsChoices())
+Connection::Connection(Link &link, ShellState &state, UserDialogs &dialogs, PortFactory factory, QObject *parent)
+    : QObject(parent), m_link(link), m_state(state), m_dialogs(dialogs), m_factory(std::move(factory)),
+      m_settingsItems(serialSettingsChoices())
 {
     // A port that failed under a send has been closed by the link: off-line.
     connect(&m_link, &Link::serialPortLost, this, [this] {
@@ -83,8 +78,8 @@ void Connection::failed()
 
 void Connection::fillSettingsItems()
 {
-    m_settingsItems = isUsbText() ? QStringList{QStringLiteral("Status Read"), QStringLiteral("Busy OUT")}
-                                  : serialSettingsChoices();
+    m_settingsItems =
+        isUsbText() ? QStringList{QStringLiteral("Status Read"), QStringLiteral("Busy OUT")} : serialSettingsChoices();
 }
 
 void Connection::cmdOnLine_Click()

@@ -27,8 +27,7 @@ public:
     // Runs the port search and returns "COM" followed by the port chosen, or "".
     using PortSearch = std::function<QString()>;
 
-    Connection(Link &link, ShellState &state, UserDialogs &dialogs, PortFactory factory,
-               QObject *parent = nullptr);
+    Connection(Link &link, ShellState &state, UserDialogs &dialogs, PortFactory factory, QObject *parent = nullptr);
 
     void setUsb(UsbIoLink *usb) { m_usb = usb; }
     void setPortSearch(PortSearch search) { m_search = std::move(search); }

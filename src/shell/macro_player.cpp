@@ -9,11 +9,7 @@ namespace kvx {
 
 MacroPlayer::MacroPlayer(Link &link, ShellState &state, UserDialogs &dialogs, std::function<bool()> paused,
                          QObject *parent)
-    : QObject(parent)
-    , m_link(link)
-    , m_state(state)
-    , m_dialogs(dialogs)
-    , m_paused(std::move(paused))
+    : QObject(parent), m_link(link), m_state(state), m_dialogs(dialogs), m_paused(std::move(paused))
 {
     m_timer.setInterval(0);
     connect(&m_timer, &QTimer::timeout, this, &MacroPlayer::tick);

@@ -127,8 +127,7 @@ MacroLine MacroTokenizer::readLine(const QString &line, int number, std::optiona
     result.bytes.reserve(words.size() - 1);
     for (qsizetype j = 1; j < words.size(); ++j) {
         QString digits;
-        const int value =
-            strict ? strictWordValue(words.at(j), m_page, digits) : playerWordValue(words.at(j), m_page);
+        const int value = strict ? strictWordValue(words.at(j), m_page, digits) : playerWordValue(words.at(j), m_page);
         if (value > 0xFF) {
             result.bytes.clear();
             result.digits.clear();

@@ -46,11 +46,8 @@ std::optional<SeriesControls> seriesOptionControls(int index)
         c.CmdEditImageList = c.CmdIndicate = true;
         c.clearChkScroll = true;
         return c;
-    case 3:
-        c.CmdEditImageList = c.CmdIndicate = c.ChkScroll = c.Label50 = c.CmbSpeed = true;
-        return c;
-    default:
-        return std::nullopt;
+    case 3: c.CmdEditImageList = c.CmdIndicate = c.ChkScroll = c.Label50 = c.CmbSpeed = true; return c;
+    default: return std::nullopt;
     }
 }
 

@@ -20,18 +20,14 @@ class PanelContext
 {
 public:
     PanelContext(VX5200 &encoder, CommandLog &log, UserDialogs &dialogs, ShellState &state)
-        : encoder(encoder)
-        , log(log)
-        , dialogs(dialogs)
-        , state(state)
+        : encoder(encoder), log(log), dialogs(dialogs), state(state)
     {
     }
 
     // Sends one command and logs it with (name, help) only when it went out. A value
     // the encoder refuses shows "Value out of range." (in the interface language) and
     // sends and logs nothing. Returns what became of the command (Skipped when refused).
-    SendResult run(const std::function<SendResult(VX5200 &)> &command, const QString &name,
-                   const QString &help);
+    SendResult run(const std::function<SendResult(VX5200 &)> &command, const QString &name, const QString &help);
 
     // Sends a group of commands in order, stopping at the first that does not go out;
     // returns the result of the last command tried. For a group logged as one command.

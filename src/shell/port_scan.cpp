@@ -92,12 +92,9 @@ QList<PortCandidate> portCandidates(const QStringList &devices, int limit)
 QString portCaption(const QString &label, PortState state, bool japanese)
 {
     switch (state) {
-    case PortState::Available:
-        return label + (japanese ? QStringLiteral(" : 使用可") : QStringLiteral(" : avilable."));
-    case PortState::InUse:
-        return label + (japanese ? QStringLiteral(" : 使用中") : QStringLiteral(" : in use."));
-    case PortState::NotExist:
-        break;
+    case PortState::Available: return label + (japanese ? QStringLiteral(" : 使用可") : QStringLiteral(" : avilable."));
+    case PortState::InUse: return label + (japanese ? QStringLiteral(" : 使用中") : QStringLiteral(" : in use."));
+    case PortState::NotExist: break;
     }
     return label + (japanese ? QStringLiteral(" : なし") : QStringLiteral(" : NOT exist."));
 }

@@ -64,10 +64,7 @@ public:
         QString portText; // empty when no device stands behind the option
     };
 
-    explicit PortScanner(PortProber &prober)
-        : m_prober(prober)
-    {
-    }
+    explicit PortScanner(PortProber &prober) : m_prober(prober) {}
 
     // Empties every caption (the window's load).
     void clear();

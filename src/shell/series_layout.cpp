@@ -117,11 +117,16 @@ std::optional<bool> RevisionBPlan::isEnabled(const QString &name) const
 
 QStringList codeTableItems(bool olderSeries)
 {
-    QStringList items = {QStringLiteral("PC437(USA Euro std)"), QStringLiteral("Katakana -Japanese"),
-                         QStringLiteral("PC850 (Multilingual)"), QStringLiteral("PC860 (Portuguese)"),
-                         QStringLiteral("PC863 (Canadian - French)"), QStringLiteral("PC865 (Nordic)"),
-                         QStringLiteral("WPC1252"), QStringLiteral("PC866(Cyrillic #2)"),
-                         QStringLiteral("PC852(Latin 2)"), QStringLiteral("PC858")};
+    QStringList items = {QStringLiteral("PC437(USA Euro std)"),
+                         QStringLiteral("Katakana -Japanese"),
+                         QStringLiteral("PC850 (Multilingual)"),
+                         QStringLiteral("PC860 (Portuguese)"),
+                         QStringLiteral("PC863 (Canadian - French)"),
+                         QStringLiteral("PC865 (Nordic)"),
+                         QStringLiteral("WPC1252"),
+                         QStringLiteral("PC866(Cyrillic #2)"),
+                         QStringLiteral("PC852(Latin 2)"),
+                         QStringLiteral("PC858")};
     if (olderSeries)
         items << QStringLiteral("UserFont");
     return items;

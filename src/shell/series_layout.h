@@ -32,7 +32,7 @@ struct PresetText
 // What the series layouts read.
 struct LayoutInputs
 {
-    QString moduleSeri;        // "5200", "5200B", "2100" or "2100B"
+    QString moduleSeri; // "5200", "5200B", "2100" or "2100B"
     int dotWidth = 0;
     int dotHeight = 0;
     QString uiLanguage;        // "Japanese" selects the Japanese title
@@ -51,7 +51,7 @@ struct SeriesLayoutPlan
     bool chooseRgb = false;       // OptRGB chosen
     int actionOption = 0;         // OptAction chosen
     int brightMinimum = 0;        // BrightSlider's lower end
-    QList<PresetText> texts;     // TxtNoOfLED, the scroll and test-pattern size boxes
+    QList<PresetText> texts;      // TxtNoOfLED, the scroll and test-pattern size boxes
     // OptSeries_Click to run (the option is chosen by it); -1: the option stays.
     int seriesOptionClick = -1;
     // FontSizeOption chosen; its click handler runs.

@@ -23,10 +23,7 @@ const QString CrLf = QStringLiteral("\r\n");
 class FieldReader
 {
 public:
-    explicit FieldReader(const QString &text)
-        : m_text(text)
-    {
-    }
+    explicit FieldReader(const QString &text) : m_text(text) {}
 
     // The next field, or nothing when the file has ended or the field is cut off.
     std::optional<QString> next()
@@ -220,8 +217,14 @@ QByteArray configBytes(const ConfigSettings &s)
     return text.toUtf8();
 }
 
-QString configPath() { return programFile(QStringLiteral("Config.dat")); }
-QString textMemoPath() { return programFile(QStringLiteral("Tmp.sei")); }
+QString configPath()
+{
+    return programFile(QStringLiteral("Config.dat"));
+}
+QString textMemoPath()
+{
+    return programFile(QStringLiteral("Tmp.sei"));
+}
 
 ConfigRead loadConfig(const QString &path)
 {
@@ -270,8 +273,8 @@ std::optional<QString> systemLocaleLanguageName()
     return QLocale::languageToString(language);
 }
 
-QString decideLanguage(const std::optional<QString> &fileLanguage,
-                       const std::optional<QString> &localeLanguageName, UserDialogs &dialogs)
+QString decideLanguage(const std::optional<QString> &fileLanguage, const std::optional<QString> &localeLanguageName,
+                       UserDialogs &dialogs)
 {
     // "none" is the value the window holds while no language has been read.
     if (fileLanguage && *fileLanguage != QLatin1String("none"))

@@ -20,14 +20,14 @@ inline constexpr qint32 ToolTipsOnColour = 0x8080FF;
 // the file is read.
 struct ConfigSettings
 {
-    QString port = QStringLiteral("1");                      // CommPortList text
-    QString portSettings = QStringLiteral("38400,n,8,1");    // CommSettingsList text
-    QString model = QStringLiteral("VX140X32_52K");          // HinmeiList text
-    qint32 hintColour = ButtonFaceColour;                    // HintCommandButton back colour
-    int series = 0;                                          // index of the chosen OptSeries
-    QString bitmapFolder;                                    // Dir1 path / WorkFolder
-    bool revisionB = false;                                  // Chk_B
-    QString language = QStringLiteral("English");            // UILanguage
+    QString port = QStringLiteral("1");                   // CommPortList text
+    QString portSettings = QStringLiteral("38400,n,8,1"); // CommSettingsList text
+    QString model = QStringLiteral("VX140X32_52K");       // HinmeiList text
+    qint32 hintColour = ButtonFaceColour;                 // HintCommandButton back colour
+    int series = 0;                                       // index of the chosen OptSeries
+    QString bitmapFolder;                                 // Dir1 path / WorkFolder
+    bool revisionB = false;                               // Chk_B
+    QString language = QStringLiteral("English");         // UILanguage
 
     bool operator==(const ConfigSettings &) const = default;
 };
@@ -52,12 +52,12 @@ struct ConfigRead
 
     std::optional<QString> port;
     std::optional<QString> portSettings;
-    std::optional<QString> model;      // the model list's spelling (matched regardless of case)
+    std::optional<QString> model; // the model list's spelling (matched regardless of case)
     std::optional<qint32> hintColour;
-    std::optional<int> series;         // only for one of the four series strings
+    std::optional<int> series; // only for one of the four series strings
     std::optional<QString> bitmapFolder;
-    std::optional<bool> revisionB;     // true only for the field "1"
-    std::optional<QString> language;   // kept as read, whatever it says
+    std::optional<bool> revisionB;   // true only for the field "1"
+    std::optional<QString> language; // kept as read, whatever it says
 
     // Puts what was read into the settings. A folder that does not exist (any more)
     // is passed over, so the bitmap folder always names a real folder.
@@ -100,7 +100,7 @@ std::optional<QString> systemLocaleLanguageName();
 // stays as read; otherwise a locale whose English language name is exactly "Japanese"
 // asks the user (Yes: "Japanese", anything else: "English"), and every other locale,
 // or none, gives "English".
-QString decideLanguage(const std::optional<QString> &fileLanguage,
-                       const std::optional<QString> &localeLanguageName, UserDialogs &dialogs);
+QString decideLanguage(const std::optional<QString> &fileLanguage, const std::optional<QString> &localeLanguageName,
+                       UserDialogs &dialogs);
 
 } // namespace kvx

@@ -21,15 +21,11 @@ struct ShellState
     QString UILanguage = QStringLiteral("English");
     bool FormLoading = false;
     // The backlight wave's brightness steps, read by the LED animation.
-    QVector<int> BacklightWave = {16, 32, 64, 128, 160, 192, 240, 192, 160, 128, 64,
-                                  32, 16, 0,  0,   0,   0,   0,   0,   0,   0,   0};
+    QVector<int> BacklightWave = {16, 32, 64, 128, 160, 192, 240, 192, 160, 128, 64, 32, 16, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
     bool japanese() const { return UILanguage == QLatin1String("Japanese"); }
     // The text of the current language.
-    QString tr(const QString &english, const QString &inJapanese) const
-    {
-        return japanese() ? inJapanese : english;
-    }
+    QString tr(const QString &english, const QString &inJapanese) const { return japanese() ? inJapanese : english; }
 };
 
 } // namespace kvx

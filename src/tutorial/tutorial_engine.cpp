@@ -19,8 +19,7 @@ namespace {
 constexpr double MaxBoxWhole = 2147483647.0;
 } // namespace
 
-TutorialEngine::TutorialEngine(TutorialHost *host)
-    : m_host(host)
+TutorialEngine::TutorialEngine(TutorialHost *host) : m_host(host)
 {
     m_enabled.fill(true);
 }
@@ -108,8 +107,7 @@ void TutorialEngine::refreshProgress()
     int total = 0;
     int achieved = 0;
     for (int t = 0; t < TopicCount; ++t) {
-        m_progress.topics[t] = m_achieved[t] < topicCheckpoints(t) ? TopicState::Open
-                                                                    : TopicState::Complete;
+        m_progress.topics[t] = m_achieved[t] < topicCheckpoints(t) ? TopicState::Open : TopicState::Complete;
         if (m_enabled[t]) {
             total += topicCheckpoints(t);
             achieved += m_achieved[t];
@@ -149,10 +147,8 @@ void TutorialEngine::run()
     }
 
     if (m_step == 0) {
-        const bool firstVisit = std::all_of(m_achieved.begin(), m_achieved.end(),
-                                            [](int n) { return n == 0; });
-        m_text = buildText(firstVisit ? QStringLiteral("welcome.first")
-                                      : QStringLiteral("welcome.back"));
+        const bool firstVisit = std::all_of(m_achieved.begin(), m_achieved.end(), [](int n) { return n == 0; });
+        m_text = buildText(firstVisit ? QStringLiteral("welcome.first") : QStringLiteral("welcome.back"));
         m_introShown = false;
         m_host->setTutorTimerInterval(5000);
         return;
@@ -172,8 +168,7 @@ void TutorialEngine::run()
     }
 
     for (const StepRow &row : step->rows) {
-        if (!std::all_of(row.checks.begin(), row.checks.end(),
-                         [this](const StepCheck &c) { return holds(c); }))
+        if (!std::all_of(row.checks.begin(), row.checks.end(), [this](const StepCheck &c) { return holds(c); }))
             continue;
         m_text = buildText(row.textId);
         switch (row.outcome) {
@@ -181,14 +176,9 @@ void TutorialEngine::run()
             m_introShown = false;
             creditCheckpoint();
             break;
-        case StepOutcome::Stay:
-            creditCheckpoint();
-            break;
-        case StepOutcome::Finish:
-            m_introShown = false;
-            break;
-        case StepOutcome::Note:
-            break;
+        case StepOutcome::Stay: creditCheckpoint(); break;
+        case StepOutcome::Finish: m_introShown = false; break;
+        case StepOutcome::Note: break;
         }
         return;
     }
@@ -223,12 +213,9 @@ bool TutorialEngine::holds(const StepCheck &check) const
 {
     using Kind = StepCheck::Kind;
     switch (check.kind) {
-    case Kind::Always:
-        return true;
-    case Kind::SentEquals:
-        return m_host->lastSentText() == check.literal;
-    case Kind::SentNotEquals:
-        return m_host->lastSentText() != check.literal;
+    case Kind::Always: return true;
+    case Kind::SentEquals: return m_host->lastSentText() == check.literal;
+    case Kind::SentNotEquals: return m_host->lastSentText() != check.literal;
     case Kind::SentSliceEquals: {
         const QString sent = m_host->lastSentText();
         const qsizetype from = check.position - 1;
@@ -236,9 +223,7 @@ bool TutorialEngine::holds(const StepCheck &check) const
             return false;
         return QStringView(sent).mid(from, check.literal.size()) == check.literal;
     }
-    case Kind::TextSent:
-        return m_host->lastSentText().size()
-               == 4 * m_host->boxText(QStringLiteral("TextBox")).size();
+    case Kind::TextSent: return m_host->lastSentText().size() == 4 * m_host->boxText(QStringLiteral("TextBox")).size();
     case Kind::SentByte: {
         const std::optional<int> b = sentByte(m_host->lastSentText(), check.position, check.base);
         if (!b)
@@ -260,8 +245,7 @@ bool TutorialEngine::holds(const StepCheck &check) const
         const bool equal = double(*b) == operand;
         return check.compare == StepCheck::Compare::Equal ? equal : !equal;
     }
-    case Kind::OptionChecked:
-        return m_host->isChecked(check.control, check.index) == check.wanted;
+    case Kind::OptionChecked: return m_host->isChecked(check.control, check.index) == check.wanted;
     }
     return false;
 }
@@ -273,17 +257,17 @@ bool TutorialEngine::knownPlaceholder(const QString &token)
     const QStringList p = token.split(QLatin1Char(':'));
     const QString &kind = p.first();
     if (p.size() == 1)
-        return kind == QLatin1String("series") || kind == QLatin1String("next")
-               || kind == QLatin1String("back") || kind == QLatin1String("menu");
+        return kind == QLatin1String("series") || kind == QLatin1String("next") || kind == QLatin1String("back")
+            || kind == QLatin1String("menu");
     bool ok = true;
     if (kind == QLatin1String("caption"))
         return !p[1].isEmpty() && (p.size() == 2 || (p.size() == 3 && (p[2].toInt(&ok), ok)));
-    if (kind == QLatin1String("text") || kind == QLatin1String("entry")
-        || kind == QLatin1String("value") || kind == QLatin1String("times8"))
+    if (kind == QLatin1String("text") || kind == QLatin1String("entry") || kind == QLatin1String("value")
+        || kind == QLatin1String("times8"))
         return p.size() == 2 && !p[1].isEmpty();
     if (kind == QLatin1String("byte"))
         return p.size() == 3 && p[1].toInt(&ok) > 0 && ok
-               && (p[2] == QLatin1String("16") || p[2] == QLatin1String("10"));
+            && (p[2] == QLatin1String("16") || p[2] == QLatin1String("10"));
     return false;
 }
 

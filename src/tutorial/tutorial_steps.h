@@ -36,9 +36,9 @@ struct StepCheck
     };
     enum class Compare { Equal, NotEqual };
     enum class Operand {
-        Number,       // `number`
-        BoxNumber,    // the number a box's text begins with, as typed
-        BoxLowByte,   // that number rounded, modulo 256
+        Number,     // `number`
+        BoxNumber,  // the number a box's text begins with, as typed
+        BoxLowByte, // that number rounded, modulo 256
         // A box number that is not finite, or a rounded one beyond 32 bits, matches
         // nothing, whatever the comparison.
     };
@@ -61,8 +61,7 @@ struct StepCheck
     static StepCheck sentSliceEquals(int position, const QString &text);
     static StepCheck textSent();
     static StepCheck sentByte(int byteNumber, int base, Compare compare, double number);
-    static StepCheck sentByteVsBox(int byteNumber, int base, Compare compare, Operand operand,
-                                   const QString &box);
+    static StepCheck sentByteVsBox(int byteNumber, int base, Compare compare, Operand operand, const QString &box);
     static StepCheck optionChecked(const QString &control, int index, bool wanted = true);
 };
 

@@ -21,10 +21,12 @@ const QList<TutorialText> FirstTexts = {
      "Read the instructions here, go to the Main form to try them, and return to this screen after each step.\n"
      "\n"
      "Click [{back}] to go back a step, and click a Subject button to jump to that subject.\n"
-     "Note that a Subject button will turn red while you are studying that specific subject.  It will turn back into green when you complete the subject.",
+     "Note that a Subject button will turn red while you are studying that specific subject.  It will turn back into "
+     "green when you complete the subject.",
      "     \u3000★ようこそ、「VX-{series}チュートリアル」へ！\n"
      "\n"
-     "このチュートリアルは、VX-{series}の機能を理解していただくための、初心者向けのステップ・バイ・ステップ・ガイドです。\n"
+     "このチュートリアルは、VX-{series}"
+     "の機能を理解していただくための、初心者向けのステップ・バイ・ステップ・ガイドです。\n"
      "\n"
      "ここで説明を読み、メインフォームへ行って試し、ステップごとにこの画面へ戻ってきてください。\n"
      "ステップが終わるごとに、[{next}] ボタンをクリックしてください。\n"
@@ -43,7 +45,8 @@ const QList<TutorialText> FirstTexts = {
      "Remember, after each step, click the {next} to move ahead.\n"
      "Remember, you can always go back to a previous step by clicking [{back}] button.\n"
      "Click a Subject button to jump to that subject.\n"
-     "Note that a Subject button will turn red while you are studying that specific subject.  It will turn back into green when you complete the subject.",
+     "Note that a Subject button will turn red while you are studying that specific subject.  It will turn back into "
+     "green when you complete the subject.",
      "   ★再びようこそ「VX-{series}チュートリアル」へ！\n"
      "\n"
      "前回の続きから始めましょう。\n"
@@ -85,15 +88,18 @@ const QList<TutorialText> FirstTexts = {
     {"s1.intro",
      "      Hardware Connection Check\n"
      "\n"
-     "Connect your VX-{series} module to the I/O (RS-232C) port of your computer, and switch the power of the module on.\n"
+     "Connect your VX-{series} module to the I/O (RS-232C) port of your computer, and switch the power of the module "
+     "on.\n"
      "\n"
      "Go to Main Form.  Select your PC I/O Port(RS232C) at INTERFACE box and click [ON] button.\n"
      "[ON] button is at lower right in Main Form.",
      "      ◆接続確認\n"
      "\n"
-     "VX-{series}モジュールをパソコンのシリアルポート（I/O (RS-232C) ポート）に接続し、モジュールの電源を入れてください。\n"
+     "VX-{series}モジュールをパソコンのシリアルポート（I/O (RS-232C) "
+     "ポート）に接続し、モジュールの電源を入れてください。\n"
      "\n"
-     "メインフォームへ行き、INTERFACE の枠でパソコンのシリアルポート(RS232C)を選んで、[ON] ボタンをクリックしてください。\n"
+     "メインフォームへ行き、INTERFACE の枠でパソコンのシリアルポート(RS232C)を選んで、[ON] "
+     "ボタンをクリックしてください。\n"
      "[ON] ボタンはメインフォームの右下にあります。"},
     {"s1.done",
      "     Hardware Connection Check\n"
@@ -197,14 +203,16 @@ const QList<TutorialText> FirstTexts = {
      "モジュールは、次に文字を書き始める位置（カーソル位置）を覚えています。\n"
      "初期状態では左上の 0,0 ですが、コマンドで変えることができます。\n"
      "\n"
-     "[{caption:Label2}] の2つのボックスに、どちらも 1 を入力して、[{caption:cmdBtn1:0}] ボタンをクリックしてください。\n"
+     "[{caption:Label2}] の2つのボックスに、どちらも 1 を入力して、[{caption:cmdBtn1:0}] "
+     "ボタンをクリックしてください。\n"
      "それから、もう一度 [{caption:cmdBtn1:11}] ボタンをクリックしてください。\n"
      "書き込んだ後、カーソルは書いた文字の右へ移動します。"},
     {"s4.cursor",
      "    Setting the Cursor Position\n"
      "\n"
      "Now,\n"
-     "the Cursor should be positioned at {text:CursorXBox} dot from the left end & {text:CursorYBox} dot from the top end.\n"
+     "the Cursor should be positioned at {text:CursorXBox} dot from the left end & {text:CursorYBox} dot from the top "
+     "end.\n"
      "Click [{caption:cmdBtn1:11}] button to send the Character data to the display.",
      "      ◆カーソル\n"
      "\n"
@@ -261,7 +269,8 @@ const QList<TutorialText> FirstTexts = {
      "これらのボタンでカーソルを動かして、いろいろな場所に Hello を書いてみてください。\n"
      "画面は [{caption:cmdBtn1:1}] ボタンで、いつでも消すことができます。\n"
      "\n"
-     "5210シリーズのモジュールなら、アジアフォントで日本語を選んで [{caption:CmdAsiaFont_ON}] をクリックすると、漢字も表示できます。"},
+     "5210シリーズのモジュールなら、アジアフォントで日本語を選んで [{caption:CmdAsiaFont_ON}] "
+     "をクリックすると、漢字も表示できます。"},
     {"s5.done",
      "     Setting Cursor Position - Step 2\n"
      "\n"

@@ -11,8 +11,10 @@ QList<TutorialText> fontStyleTexts()
         {"s12.intro",
          "      Proportional Font\n"
          "\n"
-         "Until now, your messages were displayed with the standard 5 by 7 dot font, every character taking the same fixed width.\n"
-         "The VX-{series} can display proportional fonts as well, adjusting the space between letters to the width of each character.\n"
+         "Until now, your messages were displayed with the standard 5 by 7 dot font, every character taking the same "
+         "fixed width.\n"
+         "The VX-{series} can display proportional fonts as well, adjusting the space between letters to the width of "
+         "each character.\n"
          "\n"
          "To try this, select Proportional 2 from the Fixed or Proportional List in the User Font Style area. ",
          "      ◆プロポーショナル表示\n"
@@ -56,7 +58,8 @@ QList<TutorialText> fontStyleTexts()
         {"s12.cr",
          "      Proportional Font\n"
          "\n"
-         "[{caption:cmdBtn1:9}] is Carriage Return, and pressing this should bring you back to the beginning of a line.",
+         "[{caption:cmdBtn1:9}] is Carriage Return, and pressing this should bring you back to the beginning of a "
+         "line.",
          "      ◆プロポーショナル表示\n"
          "\n"
          " [{caption:cmdBtn1:9}]で、行頭へ戻ったはずですね。"},
@@ -79,7 +82,8 @@ QList<TutorialText> fontStyleTexts()
          "\n"
          "Yes,\n"
          "A different font width {text:TextBox} is displayed.\n"
-         "It may easier to understand this step if you place both lines side by side and using CR and LF to back to the beginning of a line.\n"
+         "It may easier to understand this step if you place both lines side by side and using CR and LF to back to "
+         "the beginning of a line.\n"
          "\n"
          "Use the original fixed character (width = 2) \n"
          "\n"
@@ -112,7 +116,8 @@ QList<TutorialText> fontStyleTexts()
         {"s13.intro",
          "      International Font\n"
          "\n"
-         "The VX-{series} has 14 variations on a standard 5 by 7 English font that are selectable from a library of 14 International fonts.\n"
+         "The VX-{series} has 14 variations on a standard 5 by 7 English font that are selectable from a library of 14 "
+         "International fonts.\n"
          "\n"
          "To see the variations more clearly, select [France] from Fixed or Proportional List in User Font Style.\n"
          "Then, type ] (Character code 5d), \n"
@@ -190,7 +195,8 @@ QList<TutorialText> fontStyleTexts()
          "      Character Set\n"
          "\n"
          "The VX-{series} has more than 10 built-in International Font Sets.\n"
-         "The display language can be changed to another character set, and character codes from 80h to FFh may be user-modified.\n"
+         "The display language can be changed to another character set, and character codes from 80h to FFh may be "
+         "user-modified.\n"
          "These are in the list of Character (80-FF) Font in the User Font Style area. \n"
          "\n"
          "To try this, select Katakana-Japanese from the Char(8-FF) pull-down.\n"
@@ -273,7 +279,8 @@ QList<TutorialText> fontStyleTexts()
          "\n"
          "The VX-{series} software allows characters to be modified and exchanged (max 30 characters).\n"
          "\n"
-         "In the ASCII Font Modification area, first clear the current pattern with the [[{caption:cmdBtn1:1}]] button.\n"
+         "In the ASCII Font Modification area, first clear the current pattern with the [[{caption:cmdBtn1:1}]] "
+         "button.\n"
          "Then, fill in the matrix with the pattern you want.\n"
          "Enter the character code in the box.  For example, enter code 30H(character [0]).\n"
          "Then, click the [{caption:FontDefineCommandButton}] button.\n"
@@ -291,22 +298,26 @@ QList<TutorialText> fontStyleTexts()
          "        Font Modification\n"
          "\n"
          "OK - Memory assignment was completed.\n"
-         "Now, the character code in the Module {text:FontCodeTextBox} The character pattern which you defined was stored as a [Modified] character.\n"
+         "Now, the character code in the Module {text:FontCodeTextBox} The character pattern which you defined was "
+         "stored as a [Modified] character.\n"
          "Note:  When the module is turned off, modified characters will be lost.\n"
          "\n"
-         "To prevent this, you'll have to change the mode.  To do this, click [Modified ASCII Font] in the User Font Style.",
+         "To prevent this, you'll have to change the mode.  To do this, click [Modified ASCII Font] in the User Font "
+         "Style.",
          "      ◆ダウンロード文字\n"
          "\n"
          " はい、結構、登録完了です。\n"
          "モジュールの文字コード {text:FontCodeTextBox} に、描いたパターンが外字として登録されました。\n"
          "注意：モジュールの電源を切ると、登録したパターンは消えてしまいます。\n"
          "\n"
-         "外字を表示するには、[{caption:DeviceContextFrame}] の [{caption:DownloadFontCheck}] をチェックしてください。"},
+         "外字を表示するには、[{caption:DeviceContextFrame}] の [{caption:DownloadFontCheck}] "
+         "をチェックしてください。"},
         {"s15.enabled",
          "        Font Modification\n"
          "\n"
          "Great. You've, assigned the character to memory.\n"
-         "From now, when you enter the code of the character code you just defined, the character you edited will be displayed.\n"
+         "From now, when you enter the code of the character code you just defined, the character you edited will be "
+         "displayed.\n"
          "\n"
          "To try this, enter the code which you just defined in the text box.\n"
          "Then click [{caption:cmdBtn1:11}] button.",
@@ -321,7 +332,8 @@ QList<TutorialText> fontStyleTexts()
          "        Font Modification\n"
          "\n"
          "If you don't use the Font Modification mode.\n"
-         "When you input the code of the character which you defined, the original character display will be displayed, not the modified character.\n"
+         "When you input the code of the character which you defined, the original character display will be "
+         "displayed, not the modified character.\n"
          "\n"
          "To demonstrate this, enter the character code you defined in the text box.\n"
          "Then click the [{caption:cmdBtn1:11}] bottom.",

@@ -3,18 +3,18 @@
 namespace kvx::tutorial_text_parts {
 
 // The closing lines of every screen-saver success.
-#define SAVER_CLOSING_EN                                                                        \
-    "\n"                                                                                        \
-    "\n"                                                                                        \
-    "Try the other commands.\n"                                                                 \
-    "\n"                                                                                        \
+#define SAVER_CLOSING_EN                                                                                               \
+    "\n"                                                                                                               \
+    "\n"                                                                                                               \
+    "Try the other commands.\n"                                                                                        \
+    "\n"                                                                                                               \
     "After you check the all the functions, click the {next} button and proceed.\n"
-#define SAVER_CLOSING_JA                                                                        \
-    "\n"                                                                                        \
-    "\n"                                                                                        \
-    " 他のボタンも確かめてみてね。\n"                                                            \
-    "\n"                                                                                        \
-    "\n"                                                                                        \
+#define SAVER_CLOSING_JA                                                                                               \
+    "\n"                                                                                                               \
+    "\n"                                                                                                               \
+    " 他のボタンも確かめてみてね。\n"                                                                    \
+    "\n"                                                                                                               \
+    "\n"                                                                                                               \
     " 全部確かめたら、{next} ボタンで次に進みましょう。\n"
 
 // Bit images (steps 17-18), user windows (19), screen actions (20-22), brightness (23)
@@ -33,7 +33,8 @@ QList<TutorialText> graphicsTexts()
          "\n"
          "Click [Test Pattern] tab at Graphic Data area,\n"
          "\n"
-         "In the X-size and Y-size boxes,  enter a vertical and horizontal size for your test pattern, then click one pattern buttons.\n"
+         "In the X-size and Y-size boxes,  enter a vertical and horizontal size for your test pattern, then click one "
+         "pattern buttons.\n"
          "\n",
          "      ◆BMP表示\n"
          "\n"
@@ -63,7 +64,8 @@ QList<TutorialText> graphicsTexts()
          "     Bit Map Image\n"
          "\n"
          "OK\n"
-         "{text:BmpXSizeBox} X {times8:BmpYSizeBox} a test pattern will be shown to the right of the cursor position you selected.\n"
+         "{text:BmpXSizeBox} X {times8:BmpYSizeBox} a test pattern will be shown to the right of the cursor position "
+         "you selected.\n"
          "\n"
          "Note the when you display a BMP file, the cursor position does not change.\n"
          "\n"
@@ -71,7 +73,8 @@ QList<TutorialText> graphicsTexts()
          "      ◆BMP表示\n"
          "\n"
          " そうですね、\n"
-         "横{text:BmpXSizeBox}dot×縦{times8:BmpYSizeBox}dotのテストパターン画像がカーソルの位置から右下に書かれました。\n"
+         "横{text:BmpXSizeBox}dot×縦{times8:BmpYSizeBox}"
+         "dotのテストパターン画像がカーソルの位置から右下に書かれました。\n"
          "\n"
          "BMPを描いた時には、文字と違って、カーソル位置は移動しません。\n"
          "\n"
@@ -98,13 +101,15 @@ QList<TutorialText> graphicsTexts()
          "\n"
          "First, Click File Image tab. \n"
          "\n"
-         "Then,  choose BMP file  which you want to show in the middle of left, then  click the [{caption:BmpDrawButton}] buttom.\n",
+         "Then,  choose BMP file  which you want to show in the middle of left, then  click the "
+         "[{caption:BmpDrawButton}] buttom.\n",
          "      ◆BMPファイル表示\n"
          "\n"
          "ビットイメージ表示の応用として、WindowsのBMPファイルの画像を表示してみましょう。\n"
          "\n"
          "[{caption:SSTab1:0}]タブをクリックしてください。 \n"
-         "左側中段のピンクの部分で、出したい画像ファイルのあるドライブ、ディレクトリ、ファイル名を選んでから、[{caption:BmpDrawButton}] ボタンをクリックしてください。\n"
+         "左側中段のピンクの部分で、出したい画像ファイルのあるドライブ、ディレクトリ、ファイル名を選んでから、[{"
+         "caption:BmpDrawButton}] ボタンをクリックしてください。\n"
          "\n"
          "この場合、サイズ情報は、ファイルから自動で送られます。\n"
          "\n"},
@@ -144,14 +149,19 @@ QList<TutorialText> graphicsTexts()
         {"s19.intro",
          "      User Window \n"
          "\n"
-         "Up to now, you've learned how to write character and BMP data, but these actions have only been in the Base Window area. \n"
-         "The VX-{series} can perform these same actions (except displaying bit-maps) not only in the base window, but in the 4 user-definable windows as well.\n"
+         "Up to now, you've learned how to write character and BMP data, but these actions have only been in the Base "
+         "Window area. \n"
+         "The VX-{series} can perform these same actions (except displaying bit-maps) not only in the base window, but "
+         "in the 4 user-definable windows as well.\n"
          "\n"
-         "In the User Window Sizing area, you can define the sizes for each window by entering the corner locations, and then checking the [{caption:Label14}] button next to each window.\n",
+         "In the User Window Sizing area, you can define the sizes for each window by entering the corner locations, "
+         "and then checking the [{caption:Label14}] button next to each window.\n",
          "      ◆ユーザーウィンドウ\n"
          "\n"
          "これまでは、文字やBMPのデータを、ベースウインドウに書いてきました。\n"
-         "VX{series}は、ベースウインドウのほかに最大4つのユーザウインドウを定義でき、その中でも同じ操作ができます（BMP表示を除く）。\n"
+         "VX{series}"
+         "は、ベースウインドウのほかに最大4つのユーザウインドウを定義でき、その中でも同じ操作ができます（BMP表示を除く"
+         "）。\n"
          "\n"
          "USER WINDOW DEFINE のところで、左、上、幅、高さを入力し、{caption:Label14}をチェックしてください。\n"},
         {"s19.cleared",
@@ -168,7 +178,8 @@ QList<TutorialText> graphicsTexts()
          "User {byte:5:10} will be enabled.\n"
          "\n"
          "But the function of User {byte:5:10} is still incomplete.\n"
-         "You must choose User {byte:5:10} from User Window Selection located on the upper left corner (Salmon colored area) of the main dialog box.\n",
+         "You must choose User {byte:5:10} from User Window Selection located on the upper left corner (Salmon colored "
+         "area) of the main dialog box.\n",
          "      ◆ユーザーウィンドウ\n"
          "\n"
          " それでＯＫです。\n"
@@ -182,7 +193,8 @@ QList<TutorialText> graphicsTexts()
          "Good Job!\n"
          "The your User Window definition {byte:5:10} is now cancelled.\n"
          "\n"
-         "Note:  When you disable any window, the User Window {byte:5:10} automatically defaults back to the Base Window.\n"
+         "Note:  When you disable any window, the User Window {byte:5:10} automatically defaults back to the Base "
+         "Window.\n"
          "\n"
          "Click {next} to proceed.",
          "      ◆ユーザーウィンドウ\n"
@@ -190,7 +202,8 @@ QList<TutorialText> graphicsTexts()
          " はい、\n"
          "User{byte:5:10}の定義登録がキャンセルされました。\n"
          "\n"
-         "このとき、User{byte:5:10}がカレントウィンドウに選択されていた場合は、自動的にカレントがベースウインドウに移りましたね。\n"
+         "このとき、User{byte:5:10}"
+         "がカレントウィンドウに選択されていた場合は、自動的にカレントがベースウインドウに移りましたね。\n"
          "\n"
          " では、{next} ボタンで次に進みましょう。"},
         {"s19.base",
@@ -251,15 +264,18 @@ QList<TutorialText> graphicsTexts()
          "This is the Wait Action, which means Stop with NO ACTION.\n"
          "When you send a Wait command, the VX-{series} sends a BUSY command to the host..\n"
          "\n"
-         "Use the slider and set the Wait time to any value you like (in multiples of 0.5sec), then Click the [Start] button.\n",
+         "Use the slider and set the Wait time to any value you like (in multiples of 0.5sec), then Click the [Start] "
+         "button.\n",
          "      ◆アクション...{caption:WaitFrame}\n"
          "\n"
          "VX{series}は、アクションコマンドというのを持っています。\n"
-         "その内、この{caption:WaitFrame}アクションは、アクションと言いながら、何もしないで停まっているという風変わりなアクションです。\n"
+         "その内、この{caption:WaitFrame}"
+         "アクションは、アクションと言いながら、何もしないで停まっているという風変わりなアクションです。\n"
          "{caption:WaitFrame}アクション中は通信ビジーになります。\n"
          "他のアクションと利用する中では、静止アクションのように機能します。\n"
          "\n"
-         "スライダにウェイト時間（0.5秒の何倍か）を設定し、[{caption:WaitCommandButton}]ボタンをクリックして下さい。\n"},
+         "スライダにウェイト時間（0.5秒の何倍か）を設定し、[{caption:WaitCommandButton}]"
+         "ボタンをクリックして下さい。\n"},
         {"s20.done",
          "      Action...WAIT\n"
          "\n"
@@ -304,7 +320,8 @@ QList<TutorialText> graphicsTexts()
          "Remember that the vertical display area is organized in data line of 8 dots each called bytes.\n"
          "This scrolls an image again and again from right to left.\n"
          "\n"
-         "Enter (1) the number of bytes to shift at a time, (2) the number of shifts and (3) the cycle time in the three boxes.  Then, Click the [Start] button.\n",
+         "Enter (1) the number of bytes to shift at a time, (2) the number of shifts and (3) the cycle time in the "
+         "three boxes.  Then, Click the [Start] button.\n",
          "      ◆アクション...スクロール表示アクション\n"
          "\n"
          "次にスクロールアクションを使ってみましょう。\n"
@@ -312,7 +329,8 @@ QList<TutorialText> graphicsTexts()
          "画面は8dot毎のデータ列で構成されており、\n"
          "このデータを繰返しずらすとスクロールします。\n"
          "\n"
-         "一回にずらすデータ数、ずらしを繰返す回数、繰返す周期を入力しておき、[{caption:ScrollCommandButton}]をクリックして下さい。\n"},
+         "一回にずらすデータ数、ずらしを繰返す回数、繰返す周期を入力しておき、[{caption:ScrollCommandButton}]"
+         "をクリックして下さい。\n"},
         {"s21.done",
          "      Action....SCROLL\n"
          "\n"
@@ -345,14 +363,16 @@ QList<TutorialText> graphicsTexts()
          "Let's use the Blinking Action.\n"
          "This is also simple, just the command to blink all the display area.\n"
          "\n"
-         "Choose the blinking type, input the blinking time length, original showing time length and how many times you need to blink, then click [START] button.\n"
+         "Choose the blinking type, input the blinking time length, original showing time length and how many times "
+         "you need to blink, then click [START] button.\n"
          "(Time length will be set up by multiple of 14msec.)\n",
          "      ◆アクション...ブリンク表示アクション\n"
          "\n"
          "次にブリンクアクションを使ってみましょう。\n"
          "これも簡単、画面全体をブリンクさせるコマンドです。\n"
          "\n"
-         "ブリンクの種類を選択し、ブリンク表示の時間と、元の表示の時間、それとブリンク回数を入力しておき、[{caption:BlinkCommandButton}]ボタンをクリックして下さい。\n"
+         "ブリンクの種類を選択し、ブリンク表示の時間と、元の表示の時間、それとブリンク回数を入力しておき、[{caption:"
+         "BlinkCommandButton}]ボタンをクリックして下さい。\n"
          "（時間は、14msecの何倍かで指定します。）\n"},
         {"s22.done",
          "      Action...BLINK\n"
@@ -386,7 +406,8 @@ QList<TutorialText> graphicsTexts()
          "Let's change the brightness of the display.\n"
          "You can change the brightness in up to 8 levels.\n"
          "\n"
-         "Locate the Brightness slider in the Power Controls (Yellow area) and move the slider to a brightness level you want.\n"
+         "Locate the Brightness slider in the Power Controls (Yellow area) and move the slider to a brightness level "
+         "you want.\n"
          "The slider handle is a little samll, so be careful.\n",
          "      ◆輝度\n"
          "\n"
@@ -432,7 +453,8 @@ QList<TutorialText> graphicsTexts()
          "VX{series}は、画面保護用コマンドを持っています。\n"
          "コマンド一つで、全点灯、全消灯、反転点滅、表示電源OFFができます。\n"
          "\n"
-         "[{caption:ControlFrame}]の[{caption:ScreenSaverFrame}]のところで、それぞれのボタンをクリックして試してみてください。\n"},
+         "[{caption:ControlFrame}]の[{caption:ScreenSaverFrame}]"
+         "のところで、それぞれのボタンをクリックして試してみてください。\n"},
         {"s24.powerOff",
          "       Screen Saver\n"
          "\n"
@@ -472,7 +494,8 @@ QList<TutorialText> graphicsTexts()
         {"s24.alternate",
          "       Screen Saver\n"
          "\n"
-         "Now, the display will blink again and again with normal one and Reverse display with 4 sec cycle." SAVER_CLOSING_EN,
+         "Now, the display will blink again and again with normal one and Reverse display with 4 sec "
+         "cycle." SAVER_CLOSING_EN,
          "      ◆スクリーンセーバー\n"
          "\n"
          " はい、４秒周期で、反転表示と元の表示が交互に替わります。" SAVER_CLOSING_JA},

@@ -78,7 +78,8 @@ QList<TutorialText> windowModeTexts()
          " そうですね、\n"
          "縦スクロールモードになったはずです。\n"
          "\n"
-         "文字入力ボックスに Hello5200 と書いて、画面がいっぱいになるまで [{caption:cmdBtn1:11}] ボタンをクリックしてみてください。"},
+         "文字入力ボックスに Hello5200 と書いて、画面がいっぱいになるまで [{caption:cmdBtn1:11}] "
+         "ボタンをクリックしてみてください。"},
         {"s7.written",
          "      Window Mode...Vetical Scroll\n"
          "\n"
@@ -131,7 +132,8 @@ QList<TutorialText> windowModeTexts()
          " そうですね、\n"
          "横スクロールモードになったはずです。\n"
          "\n"
-         "文字入力ボックスに Hello5200 と書いて、行がいっぱいになるまで [{caption:cmdBtn1:11}] ボタンをクリックしてみてください。"},
+         "文字入力ボックスに Hello5200 と書いて、行がいっぱいになるまで [{caption:cmdBtn1:11}] "
+         "ボタンをクリックしてみてください。"},
         {"s8.written",
          "   Window Mode...Horizontal Scroll\n"
          "\n"
@@ -167,7 +169,8 @@ QList<TutorialText> windowModeTexts()
          "You may want to adjust the default scroll speed. \n"
          "Let's try to do this.\n"
          "\n"
-         "Locate the [{caption:Label23}] slider control, and set it to 4.  This slider is in the upper right corner of the main control.\n"
+         "Locate the [{caption:Label23}] slider control, and set it to 4.  This slider is in the upper right corner of "
+         "the main control.\n"
          "\n",
          "      ◆ウィンドウモード...横スクロール速度\n"
          "\n"
@@ -189,7 +192,8 @@ QList<TutorialText> windowModeTexts()
          " そうですね、\n"
          "これでスクロールがゆっくりになったはずです。\n"
          "\n"
-         "文字入力ボックスに Hello5200 と書いて、行がいっぱいになるまで [{caption:cmdBtn1:11}] ボタンをクリックしてみてください。"},
+         "文字入力ボックスに Hello5200 と書いて、行がいっぱいになるまで [{caption:cmdBtn1:11}] "
+         "ボタンをクリックしてみてください。"},
         {"s9.speed",
          "     Window mode...Horizontal Scroll\n"
          "\n"
@@ -204,7 +208,8 @@ QList<TutorialText> windowModeTexts()
          "えっ{value:WindowScrollSlider}でも構いませんが...\n"
          "これでスクロールの速度が変わったはずです。\n"
          "\n"
-         "文字入力ボックスに Hello5200 と書いて、行がいっぱいになるまで [{caption:cmdBtn1:11}] ボタンをクリックしてみてください。"},
+         "文字入力ボックスに Hello5200 と書いて、行がいっぱいになるまで [{caption:cmdBtn1:11}] "
+         "ボタンをクリックしてみてください。"},
         {"s9.written",
          "     Window mode...Horizontal Scroll\n"
          "\n"
@@ -256,10 +261,12 @@ QList<TutorialText> windowModeTexts()
          "With the VX-{series}, you can write characters that are actually outside of the display's visible  range.\n"
          "Even though you can't see them, 256 [Virtual] dots exist in the module's memory.\n"
          "\n"
-         "You can choose between two display methods: writing only into the visible area, or into the hidden parts as well.  These options are located on the right top-middle area called User Window Specification. \n"
+         "You can choose between two display methods: writing only into the visible area, or into the hidden parts as "
+         "well.  These options are located on the right top-middle area called User Window Specification. \n"
          "\n"
          "To begin, click in the the [{caption:BaseWindowWriteModeOption:1}] circle.\n"
-         "Then, display some sample text with the [{caption:cmdBtn1:11}] button, and note that the character is written is the hidden parts.\n",
+         "Then, display some sample text with the [{caption:cmdBtn1:11}] button, and note that the character is "
+         "written is the hidden parts.\n",
          "      ◆ベースウィンドウモード\n"
          "\n"
          " VX{series}は画面の右外にも文字が書けます。\n"
@@ -337,7 +344,8 @@ QList<TutorialText> windowModeTexts()
          "Stay cool ? the Tutor is here!",
          "      ◆ベースウィンドウモード\n"
          "\n"
-         " {caption:BaseWindowWriteModeOption:0}や{caption:BaseWindowWriteModeOption:1} オプションが見つかりませんか？\n"
+         " {caption:BaseWindowWriteModeOption:0}や{caption:BaseWindowWriteModeOption:1} "
+         "オプションが見つかりませんか？\n"
          "右上のあたりにあります。\n"
          "\n"
          "ゆっくり探してください。"},
@@ -346,11 +354,13 @@ QList<TutorialText> windowModeTexts()
         {"s11.intro",
          "      Magnified font\n"
          "\n"
-         "The VX-5200/2100 can change the appearance of text entered in the Text Message Entry to a number of different styles.\n"
+         "The VX-5200/2100 can change the appearance of text entered in the Text Message Entry to a number of "
+         "different styles.\n"
          "Until now in this tutorial, you have used the standard display font in a 5 by 7 matrix. \n"
          "However, you can display a number of variations which are magnified length-wise and width-wise.\n"
          "\n"
-         "Go to the User Font Style area (bottom-left corner of the Green Area) and select a size from the list in the Font Aspect pull-down selection. \n"
+         "Go to the User Font Style area (bottom-left corner of the Green Area) and select a size from the list in the "
+         "Font Aspect pull-down selection. \n"
          "\n",
          "      ◆拡大文字\n"
          "\n"
@@ -363,7 +373,8 @@ QList<TutorialText> windowModeTexts()
          "      Magnified font\n"
          "\n"
          "Great!\n"
-         "Now, the size of the characters you entered {entry:MagunifiedList} will be changed to the size you selected.\n"
+         "Now, the size of the characters you entered {entry:MagunifiedList} will be changed to the size you "
+         "selected.\n"
          "\n"
          "Click {next} and let's go to the next step. ",
          "      ◆拡大文字\n"

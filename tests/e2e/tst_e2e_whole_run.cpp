@@ -85,8 +85,14 @@ QString goldenFolder()
 }
 
 // The pixels of the test's two bitmaps (1 = a lit dot).
-bool logoDot(int x, int y) { return (x + 2 * y) % 5 == 0 || y == 0; }
-bool markDot(int x, int y) { return x == y || x == 7 - y; }
+bool logoDot(int x, int y)
+{
+    return (x + 2 * y) % 5 == 0 || y == 0;
+}
+bool markDot(int x, int y)
+{
+    return x == y || x == 7 - y;
+}
 
 } // namespace
 
@@ -100,8 +106,8 @@ class TestE2eWholeRun : public QObject
 {
     Q_OBJECT
 
-    QString m_work;    // where the user keeps files
-    QString m_port;    // the module's device path
+    QString m_work; // where the user keeps files
+    QString m_port; // the module's device path
     QStringList m_updated;
 
     QByteArray placeholders(QByteArray bytes) const
@@ -241,8 +247,12 @@ class TestE2eWholeRun : public QObject
             bool demo;
             const char *message; // what the save tells about the board's memory
         } saves[] = {
-            {"macro.sei", 1, false, nullptr}, {"macro.txt", 0, false, nullptr}, {"macro.hex", 2, false, nullptr},
-            {"macro.asm", 3, false, nullptr}, {"macro.c", 4, false, nullptr},   {"kdb.hex", 5, true, nullptr},
+            {"macro.sei", 1, false, nullptr},
+            {"macro.txt", 0, false, nullptr},
+            {"macro.hex", 2, false, nullptr},
+            {"macro.asm", 3, false, nullptr},
+            {"macro.c", 4, false, nullptr},
+            {"kdb.hex", 5, true, nullptr},
             {"pic.hex", 6, true, "Remaining Memory: 3169Bytes"},
             {"tq.hex", 7, true, "Remaining Memory: 13151Bytes"},
         };
@@ -270,9 +280,9 @@ class TestE2eWholeRun : public QObject
         QByteArray block;
         block.append(char(macroBytes.size() >> 8)).append(char(macroBytes.size() & 0xFF)).append(macroBytes);
         QProcess srec;
-        srec.start(QStringLiteral("srec_cat"), {m_work + QStringLiteral("/macro.hex"), QStringLiteral("-intel"),
-                                                QStringLiteral("-offset"), QStringLiteral("-0x400"),
-                                                QStringLiteral("-o"), QStringLiteral("-"), QStringLiteral("-binary")});
+        srec.start(QStringLiteral("srec_cat"),
+                   {m_work + QStringLiteral("/macro.hex"), QStringLiteral("-intel"), QStringLiteral("-offset"),
+                    QStringLiteral("-0x400"), QStringLiteral("-o"), QStringLiteral("-"), QStringLiteral("-binary")});
         QVERIFY2(srec.waitForStarted(), "srec_cat (srecord) is needed");
         QVERIFY(srec.waitForFinished());
         QCOMPARE(srec.exitCode(), 0);
@@ -281,8 +291,8 @@ class TestE2eWholeRun : public QObject
         const QString program = m_work + QStringLiteral("/macro_c");
         QProcess gcc;
         // The file's own "void main()" is what users' projects build on; only errors count.
-        gcc.start(QStringLiteral("gcc"), {QStringLiteral("-w"), m_work + QStringLiteral("/macro.c"),
-                                          QStringLiteral("-o"), program});
+        gcc.start(QStringLiteral("gcc"),
+                  {QStringLiteral("-w"), m_work + QStringLiteral("/macro.c"), QStringLiteral("-o"), program});
         QVERIFY2(gcc.waitForStarted(), "gcc is needed");
         QVERIFY(gcc.waitForFinished());
         QVERIFY2(gcc.exitCode() == 0, gcc.readAllStandardError().constData());
@@ -320,8 +330,7 @@ class TestE2eWholeRun : public QObject
         childOf<QAction>(w, "Toolbar1_Add")->trigger();
         s.dialogs.chooseFile(pics + QStringLiteral("/mark.bmp"), 1);
         childOf<QAction>(w, "Toolbar1_Add")->trigger();
-        QCOMPARE(s.window.imageList().comboItems(),
-                 (QStringList{"Image0000 [logo.bmp]", "Image0001 [mark.bmp]"}));
+        QCOMPARE(s.window.imageList().comboItems(), (QStringList{"Image0000 [logo.bmp]", "Image0001 [mark.bmp]"}));
         QVERIFY2(s.dialogs.shown.isEmpty(), qPrintable(s.dialogs.shown.join(" | ")));
 
         s.dialogs.chooseFile(m_work + QStringLiteral("/list.iml"), 1);
@@ -485,16 +494,16 @@ private slots:
         QCOMPARE(s.window.state().MacroText, macroText);
         QCOMPARE(s.window.seriesOption(), 1);
         QVERIFY(s.child<QRadioButton>("OptSeries_1")->isChecked());
-        QCOMPARE(s.window.imageList().comboItems(),
-                 (QStringList{"Image0000 [logo.bmp]", "Image0001 [mark.bmp]"}));
+        QCOMPARE(s.window.imageList().comboItems(), (QStringList{"Image0000 [logo.bmp]", "Image0001 [mark.bmp]"}));
         QCOMPARE(s.window.imageList().entries().at(1).imgAddress, 32);
         QCOMPARE(s.window.state().UILanguage, QStringLiteral("English"));
         // The tutorial remembers the three checkpoints.
         QTest::mouseClick(s.child<QLabel>("toviImage"), Qt::LeftButton);
         auto *tutor = s.window.findChild<TutorialWindow *>(QStringLiteral("tutorForm"));
         QVERIFY(tutor && tutor->isVisible());
-        QVERIFY(childOf<QPlainTextEdit>(tutor, "toviText")->toPlainText().startsWith(
-            QStringLiteral("     Welcome back to the VX-5200 Tutorial !")));
+        QVERIFY(childOf<QPlainTextEdit>(tutor, "toviText")
+                    ->toPlainText()
+                    .startsWith(QStringLiteral("     Welcome back to the VX-5200 Tutorial !")));
         QCOMPARE(childOf<QProgressBar>(tutor, "ToutatuProgressBar")->value(), 3);
         QVERIFY2(s.dialogs.shown.isEmpty(), qPrintable(s.dialogs.shown.join(" | ")));
         s.window.close();

@@ -168,8 +168,9 @@ private:
     void writers()
     {
         QTest::addColumn<QString>("name");
-        for (const char *name : {"macro text", "macro command sequence", "macro Intel HEX", "macro assembler", "macro C",
-                                 "image list", "image listing", "temp.iml", "Imgpath.tmp", "image export", "enma.tmp"})
+        for (const char *name :
+             {"macro text", "macro command sequence", "macro Intel HEX", "macro assembler", "macro C", "image list",
+              "image listing", "temp.iml", "Imgpath.tmp", "image export", "enma.tmp"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
 

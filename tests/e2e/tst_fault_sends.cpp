@@ -13,9 +13,9 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <sys/resource.h>
 
@@ -43,14 +43,13 @@ Operation operation(const QString &name, const QTemporaryDir &folder)
                     return !player.running() && !player.playButtonActive();
                 }};
     if (name == "macro upload")
-        return {QStringLiteral("The macro upload was stopped: a command could not be sent to the module."),
-                [](SendRig &r) {
-                    // Flash macro, no change of auto start, not tried now.
-                    r.dialogs.answers << UserDialogs::Answer::No << UserDialogs::Answer::Cancel
-                                      << UserDialogs::Answer::Cancel;
-                    return MacroUpload(r.encoder, r.dialogs).run(macroText(60), false, false)
-                           == MacroUpload::Outcome::Done;
-                }};
+        return {
+            QStringLiteral("The macro upload was stopped: a command could not be sent to the module."), [](SendRig &r) {
+                // Flash macro, no change of auto start, not tried now.
+                r.dialogs.answers << UserDialogs::Answer::No << UserDialogs::Answer::Cancel
+                                  << UserDialogs::Answer::Cancel;
+                return MacroUpload(r.encoder, r.dialogs).run(macroText(60), false, false) == MacroUpload::Outcome::Done;
+            }};
     if (name == "user font")
         return {QStringLiteral("User font is NOT loaded."), [&folder](SendRig &r) {
                     const QString path = folder.filePath(QStringLiteral("font.txt"));
@@ -70,8 +69,7 @@ Operation operation(const QString &name, const QTemporaryDir &folder)
                 }};
     if (name == "LED animation")
         return {QString(), [](SendRig &r) {
-                    return LedBacklightPanel(r.ctx).CmdBL_Click(1, "21", "12", AnimationSettings())
-                           == SendResult::Sent;
+                    return LedBacklightPanel(r.ctx).CmdBL_Click(1, "21", "12", AnimationSettings()) == SendResult::Sent;
                 }};
     if (name == "bitmap draw")
         return {QString(), [&folder](SendRig &r) {
@@ -218,7 +216,8 @@ private slots:
         const auto cpuSeconds = [] {
             rusage u{};
             getrusage(RUSAGE_SELF, &u);
-            return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+            return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec)
+                + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
         };
         const double before = cpuSeconds();
         QEventLoop idle;

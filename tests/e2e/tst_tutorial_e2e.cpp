@@ -45,7 +45,8 @@ void writePicture(const QString &folder)
 struct Rig
 {
     explicit Rig(bool keepFiles = false)
-        : started(module.slavePath(), [](MainWindow &) { writePicture(programFolder()); }, keepFiles)
+        : started(
+            module.slavePath(), [](MainWindow &) { writePicture(programFolder()); }, keepFiles)
     {
     }
     PtyModule module;
@@ -58,11 +59,7 @@ struct Rig
 class User
 {
 public:
-    explicit User(StartedWindow &s)
-        : s(s)
-        , main(s.window)
-    {
-    }
+    explicit User(StartedWindow &s) : s(s), main(s.window) {}
 
     TutorialWindow *tutor() { return s.program.tutorWindow(); }
     TutorialEngine &engine() { return tutor()->engine(); }
@@ -95,10 +92,7 @@ public:
     }
 
     // The tutorial picture of the main window.
-    void openTutorial()
-    {
-        QTest::mouseClick(s.child<QWidget>(QStringLiteral("toviImage")), Qt::LeftButton);
-    }
+    void openTutorial() { QTest::mouseClick(s.child<QWidget>(QStringLiteral("toviImage")), Qt::LeftButton); }
     void tutorButton(const char *name)
     {
         QTest::mouseClick(tutor()->findChild<QPushButton *>(QString::fromLatin1(name)), Qt::LeftButton);
@@ -146,8 +140,8 @@ public:
             QStyleOptionButton o;
             o.initFrom(b);
             o.text = b->text();
-            const auto element = qobject_cast<QCheckBox *>(w) ? QStyle::SE_CheckBoxIndicator
-                                                               : QStyle::SE_RadioButtonIndicator;
+            const auto element =
+                qobject_cast<QCheckBox *>(w) ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator;
             at = b->style()->subElementRect(element, &o, b).center();
         }
         QTest::mouseClick(w, Qt::LeftButton, {}, at);
@@ -276,10 +270,14 @@ private slots:
         QTest::addColumn<QByteArray>("record");
         QTest::newRow("newer series, 33 checkpoints")
             << "VX140X32_52K" << 33
-            << QByteArray(Header + "\r\n 2 \r\n 3 \r\n 4 \r\n 1 \r\n 1 \r\n 2 \r\n 2 \r\n 5 \r\n 2 \r\n 2 \r\n 3 \r\n 1 \r\n 5 \r\n");
+            << QByteArray(
+                   Header
+                   + "\r\n 2 \r\n 3 \r\n 4 \r\n 1 \r\n 1 \r\n 2 \r\n 2 \r\n 5 \r\n 2 \r\n 2 \r\n 3 \r\n 1 \r\n 5 \r\n");
         QTest::newRow("older series, 25 checkpoints")
             << "VX256X32_21K" << 25
-            << QByteArray(Header + "\r\n 2 \r\n 3 \r\n 4 \r\n 1 \r\n 0 \r\n 2 \r\n 0 \r\n 5 \r\n 2 \r\n 2 \r\n 3 \r\n 1 \r\n 0 \r\n");
+            << QByteArray(
+                   Header
+                   + "\r\n 2 \r\n 3 \r\n 4 \r\n 1 \r\n 0 \r\n 2 \r\n 0 \r\n 5 \r\n 2 \r\n 2 \r\n 3 \r\n 1 \r\n 0 \r\n");
     }
     void walkToGraduation()
     {
@@ -299,8 +297,9 @@ private slots:
         QVERIFY(u.shows("welcome.first"));
         QCOMPARE(u.tutor()->windowTitle(), main.moduleSeri() + " Tutor");
         for (int topic : {4, 6, 12})
-            QCOMPARE(u.tutor()->findChild<QPushButton *>(QStringLiteral("IndexCommandButton_%1").arg(topic))->isEnabled(),
-                     !older);
+            QCOMPARE(
+                u.tutor()->findChild<QPushButton *>(QStringLiteral("IndexCommandButton_%1").arg(topic))->isEnabled(),
+                !older);
 
         // Check Connection: the user clicks [ON] as asked (nothing is sent); coming back to
         // the tutorial is the success.
@@ -320,11 +319,13 @@ private slots:
         QCOMPARE(main.boxText("TextBox"), QString("Hello"));
         QVERIFY(u.act([&] { u.click("cmdBtn1_11"); }, "s3.done"));
         QVERIFY(u.next(4));
-        QVERIFY(u.act([&] {
-            u.type("CursorXBox", "1");
-            u.type("CursorYBox", "1");
-            u.click("cmdBtn1_0");
-        }, "s4.cursor"));
+        QVERIFY(u.act(
+            [&] {
+                u.type("CursorXBox", "1");
+                u.type("CursorYBox", "1");
+                u.click("cmdBtn1_0");
+            },
+            "s4.cursor"));
         QCOMPARE(u.engine().achieved()[1], 2); // one run per command: one credit
         QVERIFY(u.act([&] { u.click("cmdBtn1_11"); }, "s4.written"));
         QVERIFY(u.next(5));
@@ -396,15 +397,19 @@ private slots:
             u.click("FontClearCommandButton");
             for (int dot : {1, 2, 3, 8, 12})
                 u.click(QStringLiteral("FontCommandButton_%1").arg(dot));
-            QVERIFY(u.act([&] {
-                u.type("FontCodeTextBox", "30");
-                u.click("FontDefineCommandButton");
-            }, "s15.defined"));
+            QVERIFY(u.act(
+                [&] {
+                    u.type("FontCodeTextBox", "30");
+                    u.click("FontDefineCommandButton");
+                },
+                "s15.defined"));
             QVERIFY(u.act([&] { u.click("DownloadFontCheck"); }, "s15.enabled"));
-            QVERIFY(u.act([&] {
-                u.type("TextBox", "0");
-                u.click("cmdBtn1_11");
-            }, "s15.written"));
+            QVERIFY(u.act(
+                [&] {
+                    u.type("TextBox", "0");
+                    u.click("cmdBtn1_11");
+                },
+                "s15.written"));
         }
 
         // Writing Mode
@@ -428,10 +433,12 @@ private slots:
                                        .arg(main.encoder().moduleDotX())
                                        .arg(main.encoder().moduleDotY())));
         QVERIFY(u.next(18));
-        QVERIFY(u.act([&] {
-            u.pick("File1", PictureName);
-            u.click("BmpDrawButton");
-        }, "s18.done"));
+        QVERIFY(u.act(
+            [&] {
+                u.pick("File1", PictureName);
+                u.click("BmpDrawButton");
+            },
+            "s18.done"));
         QVERIFY(u.shown().contains("you choose " + PictureName + " will be shown"));
 
         // User Window

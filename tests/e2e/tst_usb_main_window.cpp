@@ -88,8 +88,8 @@ private slots:
         setDeviceName(QString());
         StartedWindow s(QStringLiteral("USB"));
         s.click("cmdOnLine");
-        QCOMPARE(s.dialogs.shown, (QStringList{"Unable to open device, check connection and power.",
-                                               "Port cannot be opened."}));
+        QCOMPARE(s.dialogs.shown,
+                 (QStringList{"Unable to open device, check connection and power.", "Port cannot be opened."}));
         QVERIFY(!s.window.usbLink().IsUsbOpen());
         QVERIFY(!s.child<QLabel>("imgOnLine")->isVisible());
         s.window.close();

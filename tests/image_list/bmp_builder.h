@@ -57,19 +57,14 @@ inline QByteArray buildBmp(const BmpLayout &s, const std::function<quint32(int, 
                 if (v)
                     r[x / 8] = char(uchar(r[x / 8]) | (0x80 >> (x % 8)));
                 break;
-            case 4:
-                r[x / 2] = char(uchar(r[x / 2]) | (x % 2 == 0 ? (v & 15) << 4 : (v & 15)));
-                break;
-            case 8:
-                r[x] = char(v);
-                break;
+            case 4: r[x / 2] = char(uchar(r[x / 2]) | (x % 2 == 0 ? (v & 15) << 4 : (v & 15))); break;
+            case 8: r[x] = char(v); break;
             case 24:
                 r[3 * x] = char(v);
                 r[3 * x + 1] = char(v >> 8);
                 r[3 * x + 2] = char(v >> 16);
                 break;
-            default:
-                break;
+            default: break;
             }
         }
         b += r;

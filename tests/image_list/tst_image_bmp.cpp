@@ -1,5 +1,5 @@
-#include "image_list/bmp_file.h"
 #include "image_list/bmp_builder.h"
+#include "image_list/bmp_file.h"
 #include "support/test_main.h"
 
 #include <QRandomGenerator>
@@ -71,8 +71,9 @@ private slots:
         BmpLayout four = bmp(5, 2, 4, {0x000000, 0xffffff, 0x030303});
         auto idx4 = [](int x, int y) { return quint32((x + y) % 3); };
         QTest::newRow("4 bit: 255 minus the colour's grey, odd width")
-            << buildBmp(four, idx4) << 5 << 2
-            << expected(5, 2, [&](int x, int y) { return QList<int>{255, 0, 252}[idx4(x, y)]; });
+            << buildBmp(four, idx4) << 5 << 2 << expected(5, 2, [&](int x, int y) {
+                   return QList<int>{255, 0, 252}[idx4(x, y)];
+               });
 
         BmpLayout four16 = bmp(9, 2, 4, {});
         for (int i = 0; i < 16; ++i)
@@ -90,8 +91,9 @@ private slots:
 
         BmpLayout eight = bmp(3, 2, 8, {0x000000, 0xffffff, 0x030303});
         QTest::newRow("8 bit with a colour table, black index 0 is unlit")
-            << buildBmp(eight, [](int x, int) { return quint32(x); }) << 3 << 2
-            << expected(3, 2, [](int x, int) { return QList<int>{255, 0, 252}[x]; });
+            << buildBmp(eight, [](int x, int) { return quint32(x); }) << 3 << 2 << expected(3, 2, [](int x, int) {
+                   return QList<int>{255, 0, 252}[x];
+               });
 
         const QList<quint32> colours{0xffffff, 0x000000, 0x808080, 0x818181, 0x02fd84, 0x84fd02};
         const QList<int> colourGrey{255, 0, 128, 129, 128, 129};
@@ -141,22 +143,20 @@ private slots:
         QTest::newRow("compressed") << buildBmp(rle, zero) << refused << "Compressed BMP files are not supported.";
         BmpLayout big4 = bmp(4, 4, 4, {0});
         big4.clrUsed = 17;
-        QTest::newRow("4 bit colour count above 16") << buildBmp(big4, zero) << refused
-                                                     << "Color table size is larger than 16.";
+        QTest::newRow("4 bit colour count above 16")
+            << buildBmp(big4, zero) << refused << "Color table size is larger than 16.";
         BmpLayout big8 = bmp(4, 4, 8, {0});
         big8.clrUsed = 257;
-        QTest::newRow("8 bit colour count above 256") << buildBmp(big8, zero) << refused
-                                                      << "Color table size is larger than expected.";
-        QTest::newRow("width above 32767")
-            << buildBmp(bmp(40000, 1, 1), zero) << refused
-            << "The image size 40000 x 1 is not supported (1 to 32767 dots).";
+        QTest::newRow("8 bit colour count above 256")
+            << buildBmp(big8, zero) << refused << "Color table size is larger than expected.";
+        QTest::newRow("width above 32767") << buildBmp(bmp(40000, 1, 1), zero) << refused
+                                           << "The image size 40000 x 1 is not supported (1 to 32767 dots).";
         QByteArray zeroWidth = buildBmp(bmp(4, 4, 24), zero);
         kvx::test::put32(zeroWidth, 18, 0);
-        QTest::newRow("width 0") << zeroWidth << refused
-                                 << "The image size 0 x 4 is not supported (1 to 32767 dots).";
+        QTest::newRow("width 0") << zeroWidth << refused << "The image size 0 x 4 is not supported (1 to 32767 dots).";
 
-        QTest::newRow("truncated pixel rows") << buildBmp(bmp(4, 4, 24), zero).chopped(3) << failed
-                                              << " File cannot be opened. error 121";
+        QTest::newRow("truncated pixel rows")
+            << buildBmp(bmp(4, 4, 24), zero).chopped(3) << failed << " File cannot be opened. error 121";
         QByteArray hugeHeader = buildBmp(bmp(4, 4, 8, {0, 0}), zero);
         kvx::test::put32(hugeHeader, 14, 0x7fffffff);
         QTest::newRow("info header beyond the file") << hugeHeader << failed << " File cannot be opened. error 121";
@@ -167,8 +167,8 @@ private slots:
         kvx::test::put32(farPixels, 10, 0xfffffff0);
         QTest::newRow("pixel offset beyond the file") << farPixels << failed << " File cannot be opened. error 121";
         QTest::newRow("not a bitmap") << QByteArray(80, 'x') << failed << " File cannot be opened. error 121";
-        QTest::newRow("shorter than the headers") << buildBmp(bmp(4, 4, 24), zero).left(40) << failed
-                                                  << " File cannot be opened. error 121";
+        QTest::newRow("shorter than the headers")
+            << buildBmp(bmp(4, 4, 24), zero).left(40) << failed << " File cannot be opened. error 121";
     }
     void refusesWhatItDoesNotConvert()
     {
@@ -230,12 +230,13 @@ private slots:
         QTest::addColumn<int>("sum");
         // Column x is lit at rows 3..5 for x even, 1..5 for x odd: bytes 1C and 7C.
         QTest::newRow("two bytes") << 2 << 8 << "posi" << 16 << "PRT 1ch 7ch;\r\n" << 0x1c + 0x7c;
-        QTest::newRow("rows beyond the last group of 8 are dropped")
-            << 2 << 12 << "posi" << 16 << "PRT 1ch 7ch;\r\n" << 0x1c + 0x7c;
+        QTest::newRow("rows beyond the last group of 8 are dropped") << 2 << 12 << "posi" << 16 << "PRT 1ch 7ch;\r\n"
+                                                                     << 0x1c + 0x7c;
         QTest::newRow("nega inverts") << 1 << 8 << "nega" << 16 << "PRT e3h;\r\n" << 0xe3;
         QTest::newRow("any other polarity keeps") << 1 << 8 << "Nega" << 16 << "PRT 1ch;\r\n" << 0x1c;
         QTest::newRow("lines run across columns")
-            << 3 << 16 << "posi" << 4 << "PRT 1ch 00h 7ch 00h;\r\nPRT 1ch 00h;\r\n" << 0x1c * 2 + 0x7c;
+            << 3 << 16 << "posi" << 4 << "PRT 1ch 00h 7ch 00h;\r\nPRT 1ch 00h;\r\n"
+            << 0x1c * 2 + 0x7c;
         QTest::newRow("one line a column") << 2 << 16 << "posi" << 0 << "PRT 1ch 00h;\r\nPRT 7ch 00h;\r\n"
                                            << 0x1c + 0x7c;
         QTest::newRow("fewer than 8 rows give nothing") << 3 << 7 << "nega" << 16 << "" << 0;

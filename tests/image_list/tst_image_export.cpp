@@ -13,8 +13,7 @@ using kvx::test::RecordingNotifier;
 namespace {
 
 // A bitmap whose every dot is black (lit) or white.
-QString makeBmp(const QTemporaryDir &dir, const QString &name, int width, int height, bool black,
-                int bitCount = 24)
+QString makeBmp(const QTemporaryDir &dir, const QString &name, int width, int height, bool black, int bitCount = 24)
 {
     kvx::test::BmpLayout layout;
     layout.width = width;
@@ -52,7 +51,8 @@ QStringList data(int count, const QString &byte)
 {
     QStringList lines;
     for (int done = 0; done < count; done += 16)
-        lines << QStringLiteral("PRT") + (QLatin1Char(' ') + byte).repeated(std::min(16, count - done)) + QLatin1Char(';');
+        lines << QStringLiteral("PRT") + (QLatin1Char(' ') + byte).repeated(std::min(16, count - done))
+                + QLatin1Char(';');
     return lines;
 }
 
@@ -125,9 +125,13 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("out.txt"));
         const qint64 n = exporter.writeExportFile(path, c);
 
-        QStringList lines{QStringLiteral("*** KVX35P image export ***"), QStringLiteral("***    ***"),
-                          QStringLiteral("***   ***"), QStringLiteral("*** memory rewrite Mode ***"),
-                          QStringLiteral("PRT 1ch 7ch 4dh d0h 4dh 4fh 44h 45h 49h 4eh;"), QString(), QString()};
+        QStringList lines{QStringLiteral("*** KVX35P image export ***"),
+                          QStringLiteral("***    ***"),
+                          QStringLiteral("***   ***"),
+                          QStringLiteral("*** memory rewrite Mode ***"),
+                          QStringLiteral("PRT 1ch 7ch 4dh d0h 4dh 4fh 44h 45h 49h 4eh;"),
+                          QString(),
+                          QString()};
         auto page = [&](int number, const QString &header) {
             lines << QStringLiteral("*** ***") << QStringLiteral("*** FROM (%1) ***").arg(number)
                   << QStringLiteral("*** ***") << QString() << QStringLiteral("*** Page Header ***") << header
@@ -186,25 +190,33 @@ private slots:
         out.open(QIODevice::WriteOnly);
         const qint64 n = exporter.writeListUserSetMode(out, c);
 
-        QStringList lines{QStringLiteral("*** KVX35P image export ***"), QString(), QString(), QString(),
-                          QStringLiteral("*** ***"), QStringLiteral("*** RAM ***"), QStringLiteral("*** ***"),
-                          QStringLiteral("*** r1.bmp ***"), QStringLiteral("PRT 1fh 28h 66h 01h 00h 00h 00h 2ch 1h 0h;"),
+        QStringList lines{QStringLiteral("*** KVX35P image export ***"),
+                          QString(),
+                          QString(),
+                          QString(),
+                          QStringLiteral("*** ***"),
+                          QStringLiteral("*** RAM ***"),
+                          QStringLiteral("*** ***"),
+                          QStringLiteral("*** r1.bmp ***"),
+                          QStringLiteral("PRT 1fh 28h 66h 01h 00h 00h 00h 2ch 1h 0h;"),
                           QString()};
         lines << data(300, QStringLiteral("ffh")) << QString() << QStringLiteral("*** r2.bmp ***")
               << QStringLiteral("PRT 1fh 28h 66h 01h 2ch 01h 00h 08h 2h 0h;") << QString()
               << data(520, QStringLiteral("ffh")) << QString();
         lines << QStringLiteral("*** ***") << QStringLiteral("*** User Set Mode ***")
               << QStringLiteral("PRT 1fh 28h 65h 01h 49h 4eh;") << QString() << QString()
-              << QStringLiteral("***          ***") << QStringLiteral("*** FROM (0) ***") << QStringLiteral("***          ***")
-              << QStringLiteral("*** f0.bmp ***") << QStringLiteral("PRT 1fh 28h 65h 10h 00h 00h 00h 0eh 00h 00h;")
-              << data(13, QStringLiteral("ffh")) << QString() << QStringLiteral("PRT 00h;");
+              << QStringLiteral("***          ***") << QStringLiteral("*** FROM (0) ***")
+              << QStringLiteral("***          ***") << QStringLiteral("*** f0.bmp ***")
+              << QStringLiteral("PRT 1fh 28h 65h 10h 00h 00h 00h 0eh 00h 00h;") << data(13, QStringLiteral("ffh"))
+              << QString() << QStringLiteral("PRT 00h;");
         lines << QString() << QStringLiteral("*** FROM (1) ***") << QString() << QString()
               << QStringLiteral("*** Page Header ***") << QStringLiteral("PRT 1fh 28h 65h 10h 00h 00h 01h 06h 00h 00h;")
               << QString() << QStringLiteral("*** f1.bmp ***") << QStringLiteral("PRT ffh ffh;") << QString()
               << QStringLiteral("*** f14.bmp ***") << QStringLiteral("PRT 00h 00h 00h;") << QString()
               << QStringLiteral("PRT 00h;");
         lines << QString() << QString() << QStringLiteral("*** Exit user set mode ***") << QString()
-              << QStringLiteral("PRT 1fh 28h 65h 02h 4fh 55h 54h;") << QStringLiteral("*** End of File ***") << QString();
+              << QStringLiteral("PRT 1fh 28h 65h 02h 4fh 55h 54h;") << QStringLiteral("*** End of File ***")
+              << QString();
         const QString expected = joined(lines);
         QCOMPARE(QString::fromUtf8(out.data()), expected);
         QCOMPARE(n, expected.size());
@@ -214,9 +226,10 @@ private slots:
     void userSetLayoutWithOnlyRamHasNoUserSetMode()
     {
         QTemporaryDir dir;
-        ExportContext c = context({entry(makeBmp(dir, QStringLiteral("r.bmp"), 1, 8, true), 1, 8, 1, QStringLiteral("RAM")),
-                                   entry(makeBmp(dir, QStringLiteral("f.bmp"), 1, 8, true), 1, 8, 1, QStringLiteral("FROM"))},
-                                  3);
+        ExportContext c =
+            context({entry(makeBmp(dir, QStringLiteral("r.bmp"), 1, 8, true), 1, 8, 1, QStringLiteral("RAM")),
+                     entry(makeBmp(dir, QStringLiteral("f.bmp"), 1, 8, true), 1, 8, 1, QStringLiteral("FROM"))},
+                    3);
         c.areas.chkRAM = 1;
         RecordingNotifier notifier;
         ImageExporter exporter(notifier);
@@ -237,17 +250,18 @@ private slots:
         QTest::newRow("image too large") << 2 << QStringList{QStringLiteral("Image is too large.")};
         QTest::newRow("file smaller than the list says")
             << 3
-            << QStringList{QStringLiteral(
-                   "good.bmp is 2 x 8 dots now, not 3 x 8 as in the list. Add it to the list again. "
-                   "The export was stopped.")};
+            << QStringList{
+                   QStringLiteral("good.bmp is 2 x 8 dots now, not 3 x 8 as in the list. Add it to the list again. "
+                                  "The export was stopped.")};
         QTest::newRow("the only image of its page has grown")
             << 5
-            << QStringList{QStringLiteral(
-                   "good.bmp is 2 x 8 dots now, not 1 x 8 as in the list. Add it to the list again. "
-                   "The export was stopped.")};
+            << QStringList{
+                   QStringLiteral("good.bmp is 2 x 8 dots now, not 1 x 8 as in the list. Add it to the list again. "
+                                  "The export was stopped.")};
         QTest::newRow("truncated bitmap")
-            << 4 << QStringList{QStringLiteral(" File cannot be opened. error 121"),
-                                QStringLiteral("Image No.2 is not a BMP file, or not accecible.")};
+            << 4
+            << QStringList{QStringLiteral(" File cannot be opened. error 121"),
+                           QStringLiteral("Image No.2 is not a BMP file, or not accecible.")};
     }
     void failuresEndTheExportWithResultZero()
     {
@@ -256,22 +270,19 @@ private slots:
         const QString good = makeBmp(dir, QStringLiteral("good.bmp"), 2, 8, true);
         QList<ImageListEntry> entries{entry(good, 2, 8, 1, QStringLiteral("FROM"))};
         switch (failure) {
-        case 0:
-            entries << entry(dir.filePath(QStringLiteral("gone.bmp")), 2, 8, 1, QStringLiteral("FROM"));
-            break;
+        case 0: entries << entry(dir.filePath(QStringLiteral("gone.bmp")), 2, 8, 1, QStringLiteral("FROM")); break;
         case 1:
             entries << entry(makeBmp(dir, QStringLiteral("deep.bmp"), 2, 8, true, 32), 2, 8, 1, QStringLiteral("FROM"));
             break;
         case 2:
-            entries << entry(makeBmp(dir, QStringLiteral("wide.bmp"), 15000, 8, true), 15000, 8, 1, QStringLiteral("FROM"));
+            entries << entry(makeBmp(dir, QStringLiteral("wide.bmp"), 15000, 8, true), 15000, 8, 1,
+                             QStringLiteral("FROM"));
             break;
         case 3:
             entries[0].imgX = 3; // the list says 3 columns, the file has 2
             entries << entry(good, 2, 8, 1, QStringLiteral("FROM"));
             break;
-        case 5:
-            entries[0].imgX = 1;
-            break;
+        case 5: entries[0].imgX = 1; break;
         default: {
             QFile::copy(good, dir.filePath(QStringLiteral("cut.bmp")));
             QFile cut(dir.filePath(QStringLiteral("cut.bmp")));
@@ -300,7 +311,8 @@ private slots:
         BrokenDevice broken;
         QCOMPARE(exporter.writeListUserSetMode(broken, context({}, 3)), 0);
         QCOMPARE(exporter.writeListRewriteMode(broken, context({}, 1)), 0);
-        QCOMPARE(notifier.messages, (QStringList{QStringLiteral("File write error."), QStringLiteral("File write error.")}));
+        QCOMPARE(notifier.messages,
+                 (QStringList{QStringLiteral("File write error."), QStringLiteral("File write error.")}));
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("none.txt"));
@@ -349,11 +361,11 @@ private slots:
             QList<QByteArray> commands;
         } sink;
         QList<qsizetype> progress;
-        const SendReport report = sendModuleBytes(sink, kvx::test::hexBytes("01 02 03 04"),
-                                                  [&](qsizetype sent, qsizetype total) {
-                                                      QCOMPARE(total, 4);
-                                                      progress.append(sent);
-                                                  });
+        const SendReport report =
+            sendModuleBytes(sink, kvx::test::hexBytes("01 02 03 04"), [&](qsizetype sent, qsizetype total) {
+                QCOMPARE(total, 4);
+                progress.append(sent);
+            });
         QCOMPARE(report.result, SendResult::NotReady);
         QCOMPARE(report.sent, 2);
         QCOMPARE(sink.commands, (QList<QByteArray>{"\x01", "\x02", "\x03"}));
@@ -371,15 +383,30 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("token");
         QTest::addColumn<QString>("rest");
-        QTest::newRow("blank ends") << "1ch 7ch;" << "1ch" << " 7ch;";
-        QTest::newRow("comma ends") << "a,b" << "a" << ",b";
-        QTest::newRow("leading comma") << ",b" << "" << ",b";
-        QTest::newRow("leading blanks and tabs skipped") << " \t x y" << "x" << " y";
-        QTest::newRow("a quote opens a run that the next blank closes")
-            << "a\"b c\"d e" << "a\"b c\"d e" << "";
-        QTest::newRow("the blank after a quote closes the run") << "a\" b c" << "a\" b" << " c";
-        QTest::newRow("! opens a run like a quote") << "x! y z" << "x! y" << " z";
-        QTest::newRow("to the end") << "abc" << "abc" << "";
+        QTest::newRow("blank ends") << "1ch 7ch;"
+                                    << "1ch"
+                                    << " 7ch;";
+        QTest::newRow("comma ends") << "a,b"
+                                    << "a"
+                                    << ",b";
+        QTest::newRow("leading comma") << ",b"
+                                       << ""
+                                       << ",b";
+        QTest::newRow("leading blanks and tabs skipped") << " \t x y"
+                                                         << "x"
+                                                         << " y";
+        QTest::newRow("a quote opens a run that the next blank closes") << "a\"b c\"d e"
+                                                                        << "a\"b c\"d e"
+                                                                        << "";
+        QTest::newRow("the blank after a quote closes the run") << "a\" b c"
+                                                                << "a\" b"
+                                                                << " c";
+        QTest::newRow("! opens a run like a quote") << "x! y z"
+                                                    << "x! y"
+                                                    << " z";
+        QTest::newRow("to the end") << "abc"
+                                    << "abc"
+                                    << "";
     }
     void paramTextTokens()
     {

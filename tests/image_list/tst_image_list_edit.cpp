@@ -166,7 +166,8 @@ private slots:
         list.setLabel(2, QStringLiteral("Mine"));
         dialogs.chooseFile(e.imgPath);
         list.addImageToEnd();
-        QCOMPARE(labels(list), (QStringList{QStringLiteral("L0"), QStringLiteral("Image0000"), QStringLiteral("Mine")}));
+        QCOMPARE(labels(list),
+                 (QStringList{QStringLiteral("L0"), QStringLiteral("Image0000"), QStringLiteral("Mine")}));
     }
 
     void refusedFilesAreNotTaken_data()
@@ -307,11 +308,12 @@ private slots:
         list.replaceEntries(labelled(5));
         const QString text = m_dir.filePath(QStringLiteral("t.txt"));
         kvx::test::writeFile(text, "x");
-        list.dropFilesOnSlot(2, {bmp(QStringLiteral("d1.bmp")), text, bmp(QStringLiteral("d2.bmp")),
-                                 bmp(QStringLiteral("d3.bmp"))});
-        QCOMPARE(labels(list), (QStringList{QStringLiteral("L0"), QStringLiteral("L1"), QStringLiteral("Image0000"),
-                                            QStringLiteral("Image0001"), QStringLiteral("Image0002"),
-                                            QStringLiteral("L2"), QStringLiteral("L3"), QStringLiteral("L4")}));
+        list.dropFilesOnSlot(
+            2, {bmp(QStringLiteral("d1.bmp")), text, bmp(QStringLiteral("d2.bmp")), bmp(QStringLiteral("d3.bmp"))});
+        QCOMPARE(labels(list),
+                 (QStringList{QStringLiteral("L0"), QStringLiteral("L1"), QStringLiteral("Image0000"),
+                              QStringLiteral("Image0001"), QStringLiteral("Image0002"), QStringLiteral("L2"),
+                              QStringLiteral("L3"), QStringLiteral("L4")}));
         QCOMPARE(list.entry(3).imgFileName, QStringLiteral("d2.bmp"));
         QCOMPARE(list.entry(3).imgMemory, QStringLiteral("FROM"));
         QCOMPARE(list.entry(3).imgCheck, 1);

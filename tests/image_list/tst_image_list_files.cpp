@@ -1,9 +1,9 @@
-#include "link/codepage.h"
 #include "image_list/bmp_builder.h"
 #include "image_list/definition_listing.h"
 #include "image_list/image_list.h"
 #include "image_list/list_files.h"
 #include "link/app_paths.h"
+#include "link/codepage.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_main.h"
 
@@ -72,7 +72,8 @@ private slots:
     void listFileHasItsExactLines()
     {
         const QList<ImageListEntry> entries{
-            entry(QStringLiteral("Logo"), QStringLiteral("/w/lists/pics/logo.bmp"), 128, 64, 1, QStringLiteral("F 1-4"), 0),
+            entry(QStringLiteral("Logo"), QStringLiteral("/w/lists/pics/logo.bmp"), 128, 64, 1, QStringLiteral("F 1-4"),
+                  0),
             entry(QStringLiteral("Blank"), QString(), 40, 16, 2, QStringLiteral("VRAM"), -5),
             entry(QStringLiteral("Other"), QStringLiteral("/w/lists2/a.bmp"), 8, 8, 0, QStringLiteral("RAM"), 512),
         };
@@ -107,8 +108,7 @@ private slots:
             << "NO = 1\nLABEL =  Car  \nMemory =   F 1-4  \nX = 40abc\nY = &H20\nADDRESS = 70000\nCheck = 2.5"
             << QStringList{QStringLiteral("Car|||40x32|2|F 1-4|70000")} << 0;
         QTest::newRow("a line without = is ignored") << "No = 1\nlabel x\nlabel=y" << QStringList{d} << 0;
-        QTest::newRow("nothing after EOF is read")
-            << "No = 1\nEOF\nNo = 2" << QStringList{d} << 0;
+        QTest::newRow("nothing after EOF is read") << "No = 1\nEOF\nNo = 2" << QStringList{d} << 0;
         QTest::newRow("relative references resolve against the base, Windows separators too")
             << "No\nFile = .\\pics\\a.bmp\nNo\nFile = ./b.bmp\nNo\nFile = /abs/c.bmp"
             << QStringList{QStringLiteral("|/base/pics/a.bmp|a.bmp|16x16|1|FROM|0"),
@@ -119,8 +119,8 @@ private slots:
         QTest::newRow("an entry key before the first no line stops with its line")
             << "Rev1.20\r\nlabel = a\r\nNo = 1" << QStringList{} << 2;
         QTest::newRow("a size that does not fit stops, earlier entries stay")
-            << "No = 1\nlabel = ok\nNo = 2\nX = 40000\nNo = 3"
-            << QStringList{QStringLiteral("ok|||16x16|1|FROM|0"), d} << 4;
+            << "No = 1\nlabel = ok\nNo = 2\nX = 40000\nNo = 3" << QStringList{QStringLiteral("ok|||16x16|1|FROM|0"), d}
+            << 4;
         QTest::newRow("an address beyond 32 bits stops") << "No\nAddress = 3000000000" << QStringList{d} << 2;
         QTest::newRow("currentpath is not an entry key") << "CurrentPath = /x\nNo" << QStringList{d} << 0;
     }
@@ -228,11 +228,13 @@ private slots:
 
         ScriptedDialogs dialogs;
         ImageList list(dialogs);
-        list.replaceEntries({entry(QStringLiteral("A1"), dir.filePath(QStringLiteral("one/a.bmp")), 8, 8, 0, QStringLiteral("FROM"), 0),
-                             entry(QStringLiteral("A2"), dir.filePath(QStringLiteral("two/a.bmp")), 8, 8, 0, QStringLiteral("FROM"), 0),
-                             entry(QStringLiteral("B"), dir.filePath(QStringLiteral("one/b.bmp")), 9, 8, 0, QStringLiteral("FROM"), 0),
-                             entry(QStringLiteral("C"), dir.filePath(QStringLiteral("list/c.bmp")), 10, 8, 0, QStringLiteral("FROM"), 0),
-                             entry(QStringLiteral("M"), dir.filePath(QStringLiteral("gone.bmp")), 8, 8, 0, QStringLiteral("FROM"), 0)});
+        list.replaceEntries(
+            {entry(QStringLiteral("A1"), dir.filePath(QStringLiteral("one/a.bmp")), 8, 8, 0, QStringLiteral("FROM"), 0),
+             entry(QStringLiteral("A2"), dir.filePath(QStringLiteral("two/a.bmp")), 8, 8, 0, QStringLiteral("FROM"), 0),
+             entry(QStringLiteral("B"), dir.filePath(QStringLiteral("one/b.bmp")), 9, 8, 0, QStringLiteral("FROM"), 0),
+             entry(QStringLiteral("C"), dir.filePath(QStringLiteral("list/c.bmp")), 10, 8, 0, QStringLiteral("FROM"),
+                   0),
+             entry(QStringLiteral("M"), dir.filePath(QStringLiteral("gone.bmp")), 8, 8, 0, QStringLiteral("FROM"), 0)});
         ImageListFiles files(list, dialogs);
         files.copyBmpFilesToListFolder(dir.filePath(QStringLiteral("list")));
 
@@ -276,8 +278,7 @@ private slots:
         QCOMPARE(dialogs.shown, QStringList{});
 
         // An older temp.iml with a relative reference reads against the working folder.
-        QVERIFY(kvx::test::writeFile(programFile(QStringLiteral("temp.iml")),
-                                     "No = 1\r\nFile = .\\sub\\x.bmp\r\n"));
+        QVERIFY(kvx::test::writeFile(programFile(QStringLiteral("temp.iml")), "No = 1\r\nFile = .\\sub\\x.bmp\r\n"));
         files.loadTempImageList();
         QCOMPARE(list.entry(0).imgPath, QStringLiteral("/elsewhere/sub/x.bmp"));
     }
@@ -355,7 +356,8 @@ private slots:
     void listingsWriteEachForm()
     {
         QList<ImageListEntry> entries{
-            entry(QStringLiteral("LongLabel123"), QStringLiteral("/p/a_very_long_file_name_25.bmp"), 128, 64, 1, QStringLiteral("F 1"), 4096),
+            entry(QStringLiteral("LongLabel123"), QStringLiteral("/p/a_very_long_file_name_25.bmp"), 128, 64, 1,
+                  QStringLiteral("F 1"), 4096),
             entry(QStringLiteral("logo"), QStringLiteral("/p/logo.v2.bmp"), 8, 16, 1, QStringLiteral("FROM"), 123456),
         };
         entries[0].imgPage = 1;
@@ -385,9 +387,11 @@ private slots:
             QSKIP("gcc not installed");
         QTemporaryDir dir;
         const QString source = dir.filePath(QStringLiteral("images.c"));
-        QVERIFY(kvx::test::writeFile(source, (c + QStringLiteral("int main(void) { return _logo_page + _logo_adrs; }\n")).toUtf8()));
+        QVERIFY(kvx::test::writeFile(
+            source, (c + QStringLiteral("int main(void) { return _logo_page + _logo_adrs; }\n")).toUtf8()));
         QProcess compiler;
-        compiler.start(gcc, {QStringLiteral("-fsyntax-only"), QStringLiteral("-Wall"), QStringLiteral("-Werror"), source});
+        compiler.start(gcc,
+                       {QStringLiteral("-fsyntax-only"), QStringLiteral("-Wall"), QStringLiteral("-Werror"), source});
         QVERIFY(compiler.waitForFinished(30000));
         QCOMPARE(compiler.readAllStandardError(), QByteArray());
         QCOMPARE(compiler.exitCode(), 0);
@@ -396,8 +400,10 @@ private slots:
     void randomBytesNeverCrashTheListReader()
     {
         QRandomGenerator rng(99);
-        const QByteArray seed = imageListFileText({entry(QStringLiteral("A"), QStringLiteral("/a.bmp"), 8, 8, 1, QStringLiteral("FROM"), 0)},
-                                                  QStringLiteral("/"), false).toUtf8();
+        const QByteArray seed = imageListFileText({entry(QStringLiteral("A"), QStringLiteral("/a.bmp"), 8, 8, 1,
+                                                         QStringLiteral("FROM"), 0)},
+                                                  QStringLiteral("/"), false)
+                                    .toUtf8();
         for (int round = 0; round < 3000; ++round) {
             QByteArray bytes = seed;
             for (int f = 0; f < 1 + rng.bounded(10); ++f)

@@ -56,51 +56,113 @@ private slots:
         QTest::addColumn<QString>("usage"); // RAM/page0/page1/...(5 pages)
         QTest::addColumn<QString>("status");
 
-        QTest::newRow("option 3 worked example")
-            << 3 << "2100"
-            << "RAM 64x64,RAM 3x8,F 0 13x8,FROM 2052x8,F 1-4 240x64,F 2 100x32"
-            << "0:0 0:512 0:0 0:14 1:0 2:0" << "515/2066/1920/400/0/0" << "OK";
+        QTest::newRow("option 3 worked example") << 3 << "2100"
+                                                 << "RAM 64x64,RAM 3x8,F 0 13x8,FROM 2052x8,F 1-4 240x64,F 2 100x32"
+                                                 << "0:0 0:512 0:0 0:14 1:0 2:0"
+                                                 << "515/2066/1920/400/0/0"
+                                                 << "OK";
         QTest::newRow("option 1 three FROM images overflow into the next pages")
-            << 1 << "5200" << "FROM 20000x8,FROM 20000x8,FROM 20000x8"
-            << "0:0 1:0 2:0" << "0/20000/20000/20000/0/0" << "";
-        QTest::newRow("option 1 named pages come first, FROM fills behind")
-            << 1 << "5200" << "FROM 100x8,F 5 50x8,F10 10x16,FROM 30x8"
-            << "0:0 5:0 10:0 0:100" << "0/130/0/0/0/0" << "";
-        QTest::newRow("option 2 all FROM on page 0 even beyond its size")
-            << 2 << "5200B" << "FROM 20000x8,FROM 20000x8" << "0:0 0:20000" << "0/40000/0/0/0/0" << "";
-        QTest::newRow("option 0 places on page 0 and reports nothing")
-            << 0 << "5200" << "FROM 10x8,RAM 10x8" << "0:0 0:0" << "10/10/0/0/0/0" << "";
-        QTest::newRow("option 3 pass-2 sizes are rounded to even before placing")
-            << 3 << "2100" << "FROM 100x33,FROM 3x8,FROM 2x8" << "0:0 0:400 0:404" << "0/406/0/0/0/0" << "OK";
-        QTest::newRow("option 3 named pages round the counter after adding")
-            << 3 << "2100" << "F 0 3x8,F 0 2x8,F 1 5x8" << "0:0 0:4 1:0" << "0/6/6/0/0/0" << "OK";
-        QTest::newRow("other series do not round")
-            << 1 << "5200" << "F 0 3x8,F 0 2x8" << "0:0 0:3" << "0/5/0/0/0/0" << "";
-        QTest::newRow("F 1-4 takes the first page with room")
-            << 3 << "2100" << "F 1-4 65536x8,F any 2x8" << "1:0 2:0" << "0/0/65536/2/0/0" << "OK";
-        QTest::newRow("page 0 holds at most 32768 bytes also on the older series")
-            << 3 << "2100" << "FROM 32768x8,FROM 2x8" << "0:0 1:0" << "0/32768/2/0/0/0" << "OK";
-        QTest::newRow("unknown memory text stays at page 0 and counts nowhere")
-            << 3 << "2100" << "XYZ 8x8,FROM 8x8" << "0:0 0:0" << "0/8/0/0/0/0" << "OK";
-        QTest::newRow("empty list") << 3 << "2100" << "" << "" << "0/0/0/0/0/0" << "OK";
-        QTest::newRow("RAM limit is inclusive") << 3 << "2100" << "RAM 128x64" << "0:0" << "1024/0/0/0/0/0" << "OK";
-        QTest::newRow("RAM beyond the limit")
-            << 3 << "2100" << "RAM 128x64,RAM 1x8" << "0:0 0:1024" << "1025/0/0/0/0/0" << "ERROR RAM overflow";
-        QTest::newRow("2100B has 4096 bytes of RAM")
-            << 3 << "2100B" << "RAM 512x64" << "0:0" << "4096/0/0/0/0/0" << "OK";
-        QTest::newRow("2100B RAM beyond 4096")
-            << 3 << "2100B" << "RAM 512x64,RAM 1x8" << "0:0 0:4096" << "4097/0/0/0/0/0" << "ERROR RAM overflow";
-        QTest::newRow("an exactly full page fits")
-            << 3 << "2100" << "F 0 32768x8,F 1 32768x16" << "0:0 1:0" << "0/32768/65536/0/0/0" << "OK";
-        QTest::newRow("page 0 beyond its size")
-            << 3 << "2100" << "F 0 32769x8" << "0:0" << "0/32770/0/0/0/0" << "ERROR FROM:0 Overflow";
-        QTest::newRow("page 3 beyond its size")
-            << 3 << "2100" << "F 3 32767x24" << "3:0" << "0/0/0/0/98302/0" << "ERROR FROM:3 Overflow";
+            << 1 << "5200"
+            << "FROM 20000x8,FROM 20000x8,FROM 20000x8"
+            << "0:0 1:0 2:0"
+            << "0/20000/20000/20000/0/0"
+            << "";
+        QTest::newRow("option 1 named pages come first, FROM fills behind") << 1 << "5200"
+                                                                            << "FROM 100x8,F 5 50x8,F10 10x16,FROM 30x8"
+                                                                            << "0:0 5:0 10:0 0:100"
+                                                                            << "0/130/0/0/0/0"
+                                                                            << "";
+        QTest::newRow("option 2 all FROM on page 0 even beyond its size") << 2 << "5200B"
+                                                                          << "FROM 20000x8,FROM 20000x8"
+                                                                          << "0:0 0:20000"
+                                                                          << "0/40000/0/0/0/0"
+                                                                          << "";
+        QTest::newRow("option 0 places on page 0 and reports nothing") << 0 << "5200"
+                                                                       << "FROM 10x8,RAM 10x8"
+                                                                       << "0:0 0:0"
+                                                                       << "10/10/0/0/0/0"
+                                                                       << "";
+        QTest::newRow("option 3 pass-2 sizes are rounded to even before placing") << 3 << "2100"
+                                                                                  << "FROM 100x33,FROM 3x8,FROM 2x8"
+                                                                                  << "0:0 0:400 0:404"
+                                                                                  << "0/406/0/0/0/0"
+                                                                                  << "OK";
+        QTest::newRow("option 3 named pages round the counter after adding") << 3 << "2100"
+                                                                             << "F 0 3x8,F 0 2x8,F 1 5x8"
+                                                                             << "0:0 0:4 1:0"
+                                                                             << "0/6/6/0/0/0"
+                                                                             << "OK";
+        QTest::newRow("other series do not round") << 1 << "5200"
+                                                   << "F 0 3x8,F 0 2x8"
+                                                   << "0:0 0:3"
+                                                   << "0/5/0/0/0/0"
+                                                   << "";
+        QTest::newRow("F 1-4 takes the first page with room") << 3 << "2100"
+                                                              << "F 1-4 65536x8,F any 2x8"
+                                                              << "1:0 2:0"
+                                                              << "0/0/65536/2/0/0"
+                                                              << "OK";
+        QTest::newRow("page 0 holds at most 32768 bytes also on the older series") << 3 << "2100"
+                                                                                   << "FROM 32768x8,FROM 2x8"
+                                                                                   << "0:0 1:0"
+                                                                                   << "0/32768/2/0/0/0"
+                                                                                   << "OK";
+        QTest::newRow("unknown memory text stays at page 0 and counts nowhere") << 3 << "2100"
+                                                                                << "XYZ 8x8,FROM 8x8"
+                                                                                << "0:0 0:0"
+                                                                                << "0/8/0/0/0/0"
+                                                                                << "OK";
+        QTest::newRow("empty list") << 3 << "2100"
+                                    << ""
+                                    << ""
+                                    << "0/0/0/0/0/0"
+                                    << "OK";
+        QTest::newRow("RAM limit is inclusive") << 3 << "2100"
+                                                << "RAM 128x64"
+                                                << "0:0"
+                                                << "1024/0/0/0/0/0"
+                                                << "OK";
+        QTest::newRow("RAM beyond the limit") << 3 << "2100"
+                                              << "RAM 128x64,RAM 1x8"
+                                              << "0:0 0:1024"
+                                              << "1025/0/0/0/0/0"
+                                              << "ERROR RAM overflow";
+        QTest::newRow("2100B has 4096 bytes of RAM") << 3 << "2100B"
+                                                     << "RAM 512x64"
+                                                     << "0:0"
+                                                     << "4096/0/0/0/0/0"
+                                                     << "OK";
+        QTest::newRow("2100B RAM beyond 4096") << 3 << "2100B"
+                                               << "RAM 512x64,RAM 1x8"
+                                               << "0:0 0:4096"
+                                               << "4097/0/0/0/0/0"
+                                               << "ERROR RAM overflow";
+        QTest::newRow("an exactly full page fits") << 3 << "2100"
+                                                   << "F 0 32768x8,F 1 32768x16"
+                                                   << "0:0 1:0"
+                                                   << "0/32768/65536/0/0/0"
+                                                   << "OK";
+        QTest::newRow("page 0 beyond its size") << 3 << "2100"
+                                                << "F 0 32769x8"
+                                                << "0:0"
+                                                << "0/32770/0/0/0/0"
+                                                << "ERROR FROM:0 Overflow";
+        QTest::newRow("page 3 beyond its size") << 3 << "2100"
+                                                << "F 3 32767x24"
+                                                << "3:0"
+                                                << "0/0/0/0/98302/0"
+                                                << "ERROR FROM:3 Overflow";
         QTest::newRow("F 1-4 that fits no page is counted on page 4")
-            << 3 << "2100" << "F 1-4 32768x16,F any 32768x16,F 1-4 32768x16,F 1-4 32768x16,F 1-4 8x8"
-            << "1:0 2:0 3:0 4:0 4:65536" << "0/0/65536/65536/65536/65544" << "ERROR FROM:4 Overflow";
-        QTest::newRow("huge images are counted without overflow of the arithmetic")
-            << 3 << "2100" << "FROM 32767x32767" << "4:0" << "0/0/0/0/0/134180866" << "ERROR FROM:4 Overflow";
+            << 3 << "2100"
+            << "F 1-4 32768x16,F any 32768x16,F 1-4 32768x16,F 1-4 32768x16,F 1-4 8x8"
+            << "1:0 2:0 3:0 4:0 4:65536"
+            << "0/0/65536/65536/65536/65544"
+            << "ERROR FROM:4 Overflow";
+        QTest::newRow("huge images are counted without overflow of the arithmetic") << 3 << "2100"
+                                                                                    << "FROM 32767x32767"
+                                                                                    << "4:0"
+                                                                                    << "0/0/0/0/0/134180866"
+                                                                                    << "ERROR FROM:4 Overflow";
     }
     void placesImagesPerSeriesOption()
     {
@@ -147,8 +209,8 @@ private slots:
 
     void olderSeriesBarsShowPercentages()
     {
-        QList<ImageListEntry> list = entriesFrom(
-            QStringLiteral("RAM 64x64,RAM 3x8,F 0 13x8,FROM 2052x8,F 1-4 240x64,F 2 100x32"));
+        QList<ImageListEntry> list =
+            entriesFrom(QStringLiteral("RAM 64x64,RAM 3x8,F 0 13x8,FROM 2052x8,F 1-4 240x64,F 2 100x32"));
         const MemoryMap map = assignImageAddresses(list, int(list.size()), 3, QStringLiteral("2100"));
         QCOMPARE(map.ramBar.value, 50); // 515 * 100 / 1024
         QVERIFY(map.ramBar.visible);

@@ -39,15 +39,42 @@ private slots:
         QTest::addColumn<qint64>("outAddress");
         QTest::addColumn<int>("outX");
         QTest::addColumn<int>("outY");
-        QTest::newRow("plain") << "100" << "128" << "64" << "" << qint64(100) << 128 << 64;
-        QTest::newRow("hexadecimal address") << "&H100" << "8" << "8" << "" << qint64(256) << 8 << 8;
-        QTest::newRow("digits then letters, letters alone") << "0" << "12abc" << "abc" << "" << qint64(0) << 12 << 0;
-        QTest::newRow("halves to even") << "0" << "2.5" << "3.5" << "" << qint64(0) << 2 << 4;
-        QTest::newRow("blanks between digits") << "0" << "1 2 8" << "6\t4" << "" << qint64(0) << 128 << 64;
-        QTest::newRow("negative sizes are stored") << "-5" << "-1" << "0" << "" << qint64(-5) << -1 << 0;
-        QTest::newRow("width beyond 16 bits") << "0" << "32768" << "8" << "txtX" << qint64(0) << 0 << 0;
-        QTest::newRow("height beyond 16 bits") << "0" << "8" << "-32769" << "txtY" << qint64(0) << 0 << 0;
-        QTest::newRow("address beyond 32 bits") << "2147483648" << "8" << "8" << "txtAdrs" << qint64(0) << 0 << 0;
+        QTest::newRow("plain") << "100"
+                               << "128"
+                               << "64"
+                               << "" << qint64(100) << 128 << 64;
+        QTest::newRow("hexadecimal address") << "&H100"
+                                             << "8"
+                                             << "8"
+                                             << "" << qint64(256) << 8 << 8;
+        QTest::newRow("digits then letters, letters alone") << "0"
+                                                            << "12abc"
+                                                            << "abc"
+                                                            << "" << qint64(0) << 12 << 0;
+        QTest::newRow("halves to even") << "0"
+                                        << "2.5"
+                                        << "3.5"
+                                        << "" << qint64(0) << 2 << 4;
+        QTest::newRow("blanks between digits") << "0"
+                                               << "1 2 8"
+                                               << "6\t4"
+                                               << "" << qint64(0) << 128 << 64;
+        QTest::newRow("negative sizes are stored") << "-5"
+                                                   << "-1"
+                                                   << "0"
+                                                   << "" << qint64(-5) << -1 << 0;
+        QTest::newRow("width beyond 16 bits") << "0"
+                                              << "32768"
+                                              << "8"
+                                              << "txtX" << qint64(0) << 0 << 0;
+        QTest::newRow("height beyond 16 bits") << "0"
+                                               << "8"
+                                               << "-32769"
+                                               << "txtY" << qint64(0) << 0 << 0;
+        QTest::newRow("address beyond 32 bits") << "2147483648"
+                                                << "8"
+                                                << "8"
+                                                << "txtAdrs" << qint64(0) << 0 << 0;
     }
     void entryBoxesReadAsNumbersWithinTheirFields()
     {

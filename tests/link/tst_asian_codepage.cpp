@@ -15,8 +15,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("932 hiragana") << 932 << QStringLiteral("あ") << hexBytes("82 A0");
-        QTest::newRow("932 half-width katakana one byte each") << 932 << QStringLiteral("ｶﾀｶﾅ")
-                                                               << hexBytes("B6 C0 B6 C5");
+        QTest::newRow("932 half-width katakana one byte each")
+            << 932 << QStringLiteral("ｶﾀｶﾅ") << hexBytes("B6 C0 B6 C5");
         QTest::newRow("932 circled one (beyond strict Shift_JIS)") << 932 << QStringLiteral("①") << hexBytes("87 40");
         QTest::newRow("932 ASCII and kanji mixed") << 932 << QStringLiteral("A漢B") << hexBytes("41 8A BF 42");
         QTest::newRow("949 hangul") << 949 << QStringLiteral("가") << hexBytes("B0 A1");
@@ -24,8 +24,8 @@ private slots:
         QTest::newRow("936 simplified") << 936 << QStringLiteral("中") << hexBytes("D6 D0");
         QTest::newRow("950 traditional") << 950 << QStringLiteral("中") << hexBytes("A4 A4");
         QTest::newRow("1252 e acute and euro") << 1252 << QStringLiteral("é€") << hexBytes("E9 80");
-        QTest::newRow("932 lacking character is ?, the rest goes on") << 932 << QStringLiteral("a가b")
-                                                                        << QByteArray("a?b");
+        QTest::newRow("932 lacking character is ?, the rest goes on")
+            << 932 << QStringLiteral("a가b") << QByteArray("a?b");
         QTest::newRow("949 lacking kana") << 949 << QStringLiteral("ｶ") << QByteArray("?");
         QTest::newRow("936 emoji outside the BMP is one ?") << 936 << QStringLiteral("x😀y") << QByteArray("x?y");
         QTest::newRow("1252 kanji lacking") << 1252 << QStringLiteral("漢") << QByteArray("?");

@@ -71,8 +71,7 @@ private slots:
         QTest::newRow("top dot") << 1 << 8 << Dots([](int, int y) { return y == 0; }) << hexBytes("80");
         QTest::newRow("bottom dot") << 1 << 8 << Dots([](int, int y) { return y == 7; }) << hexBytes("01");
         QTest::newRow("columns left to right, bytes top down")
-            << 2 << 16 << Dots([](int x, int y) { return x == 1 && (y == 8 || y == 0); })
-            << hexBytes("00 00 80 80");
+            << 2 << 16 << Dots([](int x, int y) { return x == 1 && (y == 8 || y == 0); }) << hexBytes("00 00 80 80");
         QTest::newRow("height 10 pads with dark dots")
             << 1 << 10 << Dots([](int, int) { return true; }) << hexBytes("FF C0");
         QTest::newRow("no width") << 0 << 8 << Dots([](int, int) { return true; }) << QByteArray();
@@ -98,16 +97,12 @@ private slots:
         QTest::newRow("rows stored bottom-up") << bottomStored << 8 << 8 << repeated("01", 8);
         QByteArray leftmost = makeBmp(8, 8, kNone);
         leftmost[62 + 4 * 7] = char(0x80); // last stored row (stride 4) = top row, leftmost dot
-        QTest::newRow("leftmost dot is bit 7")
-            << leftmost << 8 << 8 << (hexBytes("80") + QByteArray(7, '\0'));
-        QTest::newRow("rows padded to four bytes")
-            << makeBmp(33, 8, [](int x, int y) { return x == 32 && y == 1; }) << 33 << 8
-            << (QByteArray(32, '\0') + hexBytes("40"));
+        QTest::newRow("leftmost dot is bit 7") << leftmost << 8 << 8 << (hexBytes("80") + QByteArray(7, '\0'));
+        QTest::newRow("rows padded to four bytes") << makeBmp(33, 8, [](int x, int y) { return x == 32 && y == 1; })
+                                                   << 33 << 8 << (QByteArray(32, '\0') + hexBytes("40"));
         QTest::newRow("height 12 rounds up to two bytes")
-            << makeBmp(2, 12, [](int x, int y) { return x == 0 && y == 11; }) << 2 << 12
-            << hexBytes("00 10 00 00");
-        QTest::newRow("pixel data where the header says")
-            << makeBmp(8, 8, kTopRow, 16) << 8 << 8 << repeated("80", 8);
+            << makeBmp(2, 12, [](int x, int y) { return x == 0 && y == 11; }) << 2 << 12 << hexBytes("00 10 00 00");
+        QTest::newRow("pixel data where the header says") << makeBmp(8, 8, kTopRow, 16) << 8 << 8 << repeated("80", 8);
     }
     void readerDecodesRowsIntoColumns()
     {
@@ -161,38 +156,40 @@ private slots:
     void printBmpFileDrawsOrExplains_data()
     {
         QTest::addColumn<QString>("model");
-        QTest::addColumn<QString>("name");   // file name written in the temporary folder
+        QTest::addColumn<QString>("name");    // file name written in the temporary folder
         QTest::addColumn<QByteArray>("file"); // contents; "-" writes no file
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<QByteArray>("sent");
         const QString m140 = QStringLiteral("VX140X32_52K");
-        QTest::newRow("16x8 top row")
-            << m140 << "pic.bmp" << makeBmp(16, 8, kTopRow) << QStringList()
-            << (hexBytes("1F 28 66 11 10 00 01 00 01") + repeated("80", 16));
+        QTest::newRow("16x8 top row") << m140 << "pic.bmp" << makeBmp(16, 8, kTopRow) << QStringList()
+                                      << (hexBytes("1F 28 66 11 10 00 01 00 01") + repeated("80", 16));
         QTest::newRow("capital name, opened as given")
             << m140 << "Pics/PIC.BMP" << makeBmp(16, 8, kTopRow) << QStringList()
             << (hexBytes("1F 28 66 11 10 00 01 00 01") + repeated("80", 16));
         QTest::newRow("height 12 sent as two rows")
             << m140 << "a.bmp" << makeBmp(1, 12, [](int, int y) { return y == 11; }) << QStringList()
             << hexBytes("1F 28 66 11 01 00 02 00 01 00 10");
-        QTest::newRow("height 5 sent as one row")
-            << m140 << "a.bmp" << makeBmp(1, 5, [](int, int) { return true; }) << QStringList()
-            << hexBytes("1F 28 66 11 01 00 01 00 01 F8");
+        QTest::newRow("height 5 sent as one row") << m140 << "a.bmp" << makeBmp(1, 5, [](int, int) { return true; })
+                                                  << QStringList() << hexBytes("1F 28 66 11 01 00 01 00 01 F8");
         QTest::newRow("512x80 bigger than 4096 bytes")
-            << "VX128x128_52K" << "big.bmp" << makeBmp(512, 80, kNone) << QStringList()
+            << "VX128x128_52K"
+            << "big.bmp" << makeBmp(512, 80, kNone) << QStringList()
             << (hexBytes("1F 28 66 11 00 02 0A 00 01") + QByteArray(5120, '\0'));
-        QTest::newRow("not a .bmp name")
-            << m140 << "pic.txt" << makeBmp(16, 8, kTopRow)
-            << QStringList{"Not BMP File!", "Image File cannot be opened!"} << QByteArray();
-        QTest::newRow("missing file")
-            << m140 << "gone.bmp" << QByteArray("-")
-            << QStringList{"File size 0 error!", "Image File cannot be opened!"} << QByteArray();
-        QTest::newRow("24-bit bitmap")
-            << m140 << "deep.bmp" << [] { QByteArray b = makeBmp(16, 8, kTopRow); b[28] = 24; return b; }()
-            << QStringList{"Image File cannot be opened!"} << QByteArray();
-        QTest::newRow("257x32 too wide")
-            << m140 << "wide.bmp" << makeBmp(257, 32, kNone)
-            << QStringList{"ERROR: Image size is too large."} << QByteArray();
+        QTest::newRow("not a .bmp name") << m140 << "pic.txt" << makeBmp(16, 8, kTopRow)
+                                         << QStringList{"Not BMP File!", "Image File cannot be opened!"}
+                                         << QByteArray();
+        QTest::newRow("missing file") << m140 << "gone.bmp" << QByteArray("-")
+                                      << QStringList{"File size 0 error!", "Image File cannot be opened!"}
+                                      << QByteArray();
+        QTest::newRow("24-bit bitmap") << m140 << "deep.bmp" <<
+            [] {
+                QByteArray b = makeBmp(16, 8, kTopRow);
+                b[28] = 24;
+                return b;
+            }() << QStringList{"Image File cannot be opened!"}
+                                       << QByteArray();
+        QTest::newRow("257x32 too wide") << m140 << "wide.bmp" << makeBmp(257, 32, kNone)
+                                         << QStringList{"ERROR: Image size is too large."} << QByteArray();
     }
     void printBmpFileDrawsOrExplains()
     {

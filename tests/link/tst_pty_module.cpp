@@ -17,8 +17,7 @@ namespace {
 class SlaveFd
 {
 public:
-    explicit SlaveFd(const QString &path)
-        : fd(::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK))
+    explicit SlaveFd(const QString &path) : fd(::open(path.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK))
     {
     }
     ~SlaveFd()

@@ -59,11 +59,9 @@ private slots:
         QTest::newRow("1252 euro") << "English" << hexBytes("80") << QString::fromUtf8("80h €\r\n");
         QTest::newRow("1252 undefined 81") << "English" << hexBytes("81") << QString::fromUtf16(u"81h \u0081\r\n");
         QTest::newRow("1252 E9") << "English" << hexBytes("E9") << QString::fromUtf8("E9h é\r\n");
-        QTest::newRow("932 katakana") << "Japanese" << hexBytes("B1 DF")
-                                      << QString::fromUtf8("B1h ｱ\r\nDFh ﾟ\r\n");
+        QTest::newRow("932 katakana") << "Japanese" << hexBytes("B1 DF") << QString::fromUtf8("B1h ｱ\r\nDFh ﾟ\r\n");
         QTest::newRow("932 lone lead byte") << "Japanese" << hexBytes("82") << "82h ?\r\n";
-        QTest::newRow("language compared exactly") << "japanese" << hexBytes("B1")
-                                                   << QString::fromUtf8("B1h ±\r\n");
+        QTest::newRow("language compared exactly") << "japanese" << hexBytes("B1") << QString::fromUtf8("B1h ±\r\n");
     }
     void editorLinesShowCodePageCharactersAbove32()
     {
@@ -139,8 +137,7 @@ private slots:
         QCOMPARE(panel.count(), 1); // the first bytes show the box, though it held a separator
         QCOMPARE(texts(sendBox), (QStringList{" >", "1B 41 ", "20 ", " >"}));
         QCOMPARE(texts(touchBox), (QStringList{"\r\n>", "1B 41 ", "20 ", "\r\n>"}));
-        QCOMPARE(monitor.receivedDataText(),
-                 QStringLiteral("-----\r\n1Bh \r\n41h A\r\n20h \r\n-----\r\n"));
+        QCOMPARE(monitor.receivedDataText(), QStringLiteral("-----\r\n1Bh \r\n41h A\r\n20h \r\n-----\r\n"));
         QCOMPARE(texts(editor).last(), monitor.receivedDataText());
 
         monitor.clearReceivedData();

@@ -123,10 +123,11 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("pathAfter");
         using R = UsbIoTransport::OpenResult;
-        QTest::newRow("no device path") << "" << R::Opened
-                                        << "Unable to open device, check connection and power." << "Device Not Found!";
-        QTest::newRow("device will not open") << Path << R::Unavailable
-                                              << "Unable to open device, check connection and power" << "Device Not Found!";
+        QTest::newRow("no device path") << "" << R::Opened << "Unable to open device, check connection and power."
+                                        << "Device Not Found!";
+        QTest::newRow("device will not open")
+            << Path << R::Unavailable << "Unable to open device, check connection and power"
+            << "Device Not Found!";
         QTest::newRow("other error") << Path << R::Error << "OpenDevice() ERROR #5 : Input/output error" << Path;
     }
     void openingFailsWithTheMessageOfItsCause()

@@ -117,8 +117,10 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no such device") << "/nonexistent/usbio0" << "Unable to open device, check connection and power";
-        QTest::newRow("no device name") << "" << "Unable to open device, check connection and power.";
+        QTest::newRow("no such device") << "/nonexistent/usbio0"
+                                        << "Unable to open device, check connection and power";
+        QTest::newRow("no device name") << ""
+                                        << "Unable to open device, check connection and power.";
     }
     void deviceThatCannotBeOpened()
     {

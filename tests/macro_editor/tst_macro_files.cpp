@@ -40,7 +40,8 @@ private slots:
         QTest::addColumn<QString>("written");
         QTest::addColumn<QByteArray>("start");
         QTest::newRow("macro with the C entry") << "macro" << 4 << "macro.c" << QByteArray("/**\r\n");
-        QTest::newRow("data.hex with the text entry") << "data.hex" << 0 << "data.hex" << QByteArray(":0404000000021B409B\r\n");
+        QTest::newRow("data.hex with the text entry")
+            << "data.hex" << 0 << "data.hex" << QByteArray(":0404000000021B409B\r\n");
         QTest::newRow("notes.doc is text") << "notes.doc" << 1 << "notes.doc" << Recorded.toUtf8() + "\r\n";
         QTest::newRow("sei entry") << "m" << 1 << "m.sei" << Recorded.toUtf8() + "\r\n";
         QTest::newRow("assembler entry") << "m" << 3 << "m.asm" << QByteArray("\r\n;*** InitializeDisplay ***\r\n");
@@ -248,7 +249,8 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::newRow("recorded") << Recorded + Recorded;
-        QTest::newRow("Japanese comments") << QStringLiteral("*** \u6587\u5b57\u8868\u793a ***\r\n*** -Op- ***\r\nPRT 41h;\r\n\r\n");
+        QTest::newRow("Japanese comments")
+            << QStringLiteral("*** \u6587\u5b57\u8868\u793a ***\r\n*** -Op- ***\r\nPRT 41h;\r\n\r\n");
         QTest::newRow("no final line end") << QStringLiteral("PRT 0ch;");
         QTest::newRow("ends with empty lines") << QStringLiteral("PRT 0ch;\r\n\r\n\r\n");
         QTest::newRow("empty") << QString();

@@ -81,15 +81,13 @@ private slots:
         QTest::newRow("caret inside the first line steps the first line")
             << cmd << MacroSelection{5, 5} << true << QList<Answer>() << hexBytes("1b 40") << MacroSelection{14, 22}
             << QStringList();
-        QTest::newRow("selection counts from its start")
-            << cmd << MacroSelection{14, 22} << true << QList<Answer>() << hexBytes("0c") << MacroSelection{24, 24}
-            << QStringList();
+        QTest::newRow("selection counts from its start") << cmd << MacroSelection{14, 22} << true << QList<Answer>()
+                                                         << hexBytes("0c") << MacroSelection{24, 24} << QStringList();
         QTest::newRow("two blanks give a 00 byte")
             << QStringLiteral("PRT 1bh  40h;\r\n") << MacroSelection{0, 0} << true << QList<Answer>()
             << hexBytes("1b 00 40") << MacroSelection{15, 15} << QStringList();
-        QTest::newRow("comment line is stepped over")
-            << Block << MacroSelection{0, 0} << true << QList<Answer>() << QByteArray() << MacroSelection{15, 26}
-            << QStringList();
+        QTest::newRow("comment line is stepped over") << Block << MacroSelection{0, 0} << true << QList<Answer>()
+                                                      << QByteArray() << MacroSelection{15, 26} << QStringList();
         QTest::newRow("bad word: nothing sent, line kept")
             << QStringLiteral("x\r\nPRT 1bh 100h 40h\r\nPRT 0ch;\r\n") << MacroSelection{3, 3} << true
             << QList<Answer>() << QByteArray() << MacroSelection{3, 19}
@@ -107,8 +105,8 @@ private slots:
             << QStringLiteral("PRT 1bh;\r\nPRT 0ch 0bh;") << MacroSelection{10, 10} << true << QList<Answer>()
             << hexBytes("0c 0b") << MacroSelection{22, 22} << QStringList();
         QTest::newRow("'PRT;' line sends nothing")
-            << QStringLiteral("PRT;\r\nPRT 0ch;\r\n") << MacroSelection{0, 0} << true << QList<Answer>()
-            << QByteArray() << MacroSelection{6, 14} << QStringList();
+            << QStringLiteral("PRT;\r\nPRT 0ch;\r\n") << MacroSelection{0, 0} << true << QList<Answer>() << QByteArray()
+            << MacroSelection{6, 14} << QStringList();
         QTest::newRow("empty text asks, then stays")
             << QString() << MacroSelection{0, 0} << true << QList<Answer>{Answer::Ok} << QByteArray()
             << MacroSelection{0, 0} << QStringList{QStringLiteral("Do you want to start form the top?")};

@@ -64,7 +64,10 @@ QByteArray le16(qsizetype n)
     b.append(char(n & 0xFF)).append(char(n >> 8));
     return b;
 }
-QByteArray ramDefine(const QByteArray &d) { return hexBytes("1F 3A") + le16(d.size()) + d; }
+QByteArray ramDefine(const QByteArray &d)
+{
+    return hexBytes("1F 3A") + le16(d.size()) + d;
+}
 QByteArray flashDefine(const QByteArray &d)
 {
     return hexBytes("1F 28 65 12 01") + le16(d.size()) + hexBytes("00 14") + d;
@@ -96,25 +99,22 @@ private slots:
         using C = QList<QByteArray>;
         QTest::newRow("RAM, run") << 2 << false << L{Answer::Yes, Answer::Ok} << C{ramDefine(d), RunRam} << 2;
         QTest::newRow("RAM, no run") << 2 << false << L{Answer::Yes, Answer::Cancel} << C{ramDefine(d)} << 2;
-        QTest::newRow("flash, auto start on")
-            << 2 << false << L{Answer::No, Answer::Yes} << C{UserIn, flashDefine(d), UserOut, UserIn, AutoOn, UserOut}
-            << 2;
+        QTest::newRow("flash, auto start on") << 2 << false << L{Answer::No, Answer::Yes}
+                                              << C{UserIn, flashDefine(d), UserOut, UserIn, AutoOn, UserOut} << 2;
         QTest::newRow("flash, auto start off, run")
             << 2 << false << L{Answer::No, Answer::No, Answer::Ok}
             << C{UserIn, flashDefine(d), UserOut, UserIn, AutoOff, UserOut, RunFlash} << 3;
         QTest::newRow("flash, no change, no run")
             << 2 << false << L{Answer::No, Answer::Cancel, Answer::Cancel} << C{UserIn, flashDefine(d), UserOut} << 3;
-        QTest::newRow("flash, no change, run")
-            << 2 << false << L{Answer::No, Answer::Cancel, Answer::Ok} << C{UserIn, flashDefine(d), UserOut, RunFlash}
-            << 3;
+        QTest::newRow("flash, no change, run") << 2 << false << L{Answer::No, Answer::Cancel, Answer::Ok}
+                                               << C{UserIn, flashDefine(d), UserOut, RunFlash} << 3;
         QTest::newRow("cancel, auto start on only")
             << 2 << false << L{Answer::Cancel, Answer::Yes} << C{UserIn, AutoOn, UserOut} << 2;
         QTest::newRow("cancel, cancel, run flash")
             << 2 << false << L{Answer::Cancel, Answer::Cancel, Answer::Ok} << C{RunFlash} << 3;
         QTest::newRow("empty RAM macro") << 0 << false << L{Answer::Yes, Answer::Cancel} << C{ramDefine({})} << 2;
         QTest::newRow("empty flash macro")
-            << 0 << false << L{Answer::No, Answer::Cancel, Answer::Cancel} << C{UserIn, flashDefine({}), UserOut}
-            << 3;
+            << 0 << false << L{Answer::No, Answer::Cancel, Answer::Cancel} << C{UserIn, flashDefine({}), UserOut} << 3;
     }
     void answerPaths()
     {
@@ -180,8 +180,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<Answer>("target");
         QTest::addColumn<QString>("message"); // empty: no data error
-        QTest::newRow("above FF") << "PRT 1bh;\r\nPRT 1bh 40 1000h;\r\n" << Answer::Yes
-                                  << "Data error at line: 2 Word:4\r\n\r\nPRT 1bh 40 1000h;";
+        QTest::newRow("above FF") << "PRT 1bh;\r\nPRT 1bh 40 1000h;\r\n"
+                                  << Answer::Yes << "Data error at line: 2 Word:4\r\n\r\nPRT 1bh 40 1000h;";
         QTest::newRow("RAM, xyz") << "PRT 1bh;\r\nPRT 1bh xyz;" << Answer::Yes
                                   << "Data error at line: 2 Word:3\r\n\r\nPRT 1bh xyz;";
         QTest::newRow("flash, 4oh") << "PRT 4oh" << Answer::No << "Data error at line: 1 Word:2\r\n\r\nPRT 4oh";
@@ -223,8 +223,7 @@ private slots:
         test::ScriptedDialogs dialogs;
         dialogs.answers << Answer::No << Answer::No << Answer::Ok;
         RecordingProgress progress;
-        QCOMPARE(MacroUpload(enc, dialogs, &progress).run(macroText(macroBytes(3)), false, false),
-                 Outcome::SendFailed);
+        QCOMPARE(MacroUpload(enc, dialogs, &progress).run(macroText(macroBytes(3)), false, false), Outcome::SendFailed);
         QCOMPARE(sink.commands.size(), failAt);
         QCOMPARE(dialogs.shown.size(), questions);
         QVERIFY(dialogs.shown.last().startsWith(QStringLiteral("The macro upload was stopped")));
@@ -239,19 +238,21 @@ private slots:
         dialogs.answers << Answer::No << Answer::No << Answer::Cancel;
         RecordingProgress progress;
         MacroUpload(enc, dialogs, &progress).run(macroText(macroBytes(1)), false, false);
-        QCOMPARE(dialogs.shown,
-                 (QStringList{
-                     "Do you want to use RAM MACRO?\r\nYES = RAM Macro, NO = FROM Macro, Cancel = Stop",
-                     "Setup Auto Start of Macro?\r\nYES: Set Auto Start\r\n NO: Remove Auto Start \r\n CANCEL: No change",
-                     QStringLiteral("Do you wantot try\u3000Macro now?"),
-                 }));
-        QCOMPARE(progress.events, (QStringList{"Macro/Code translation on progress.", "hide",
-                                               "Macro/Macro uploading ...", "hide"}));
+        QCOMPARE(
+            dialogs.shown,
+            (QStringList{
+                "Do you want to use RAM MACRO?\r\nYES = RAM Macro, NO = FROM Macro, Cancel = Stop",
+                "Setup Auto Start of Macro?\r\nYES: Set Auto Start\r\n NO: Remove Auto Start \r\n CANCEL: No change",
+                QStringLiteral("Do you wantot try\u3000Macro now?"),
+            }));
+        QCOMPARE(progress.events,
+                 (QStringList{"Macro/Code translation on progress.", "hide", "Macro/Macro uploading ...", "hide"}));
 
         test::ScriptedDialogs jp;
         jp.answers << Answer::Yes << Answer::Cancel;
         MacroUpload(enc, jp).run(macroText(macroBytes(300)), false, true);
-        QCOMPARE(jp.shown.value(0), QStringLiteral("RAM マクロにしますか？\r\nはい=RAM Macro, いいえ= FROM Macro, キャンセル=中断"));
+        QCOMPARE(jp.shown.value(0),
+                 QStringLiteral("RAM マクロにしますか？\r\nはい=RAM Macro, いいえ= FROM Macro, キャンセル=中断"));
         QCOMPARE(jp.shown.value(1), QStringLiteral("マクロがメモリに収まりません。"));
     }
 

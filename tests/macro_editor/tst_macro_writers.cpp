@@ -44,14 +44,10 @@ QByteArray someBytes(int n)
 DemoFirmware firmwareOf(HexVariant v)
 {
     switch (v) {
-    case HexVariant::KdbT640:
-        return checkDemoFirmware(v, test::firmwareFile(test::kdbFirmware()));
-    case HexVariant::Pic:
-        return checkDemoFirmware(v, test::firmwareFile(test::picFirmware()));
-    case HexVariant::Tq:
-        return checkDemoFirmware(v, test::firmwareFile(test::tqFirmware()));
-    default:
-        return {};
+    case HexVariant::KdbT640: return checkDemoFirmware(v, test::firmwareFile(test::kdbFirmware()));
+    case HexVariant::Pic: return checkDemoFirmware(v, test::firmwareFile(test::picFirmware()));
+    case HexVariant::Tq: return checkDemoFirmware(v, test::firmwareFile(test::tqFirmware()));
+    default: return {};
     }
 }
 
@@ -65,8 +61,8 @@ QByteArray srecBinary(const QString &hexPath, QString *info)
     if (p.exitCode() != 0)
         return "srec_info failed";
     QProcess c;
-    c.start(QStringLiteral("srec_cat"), {hexPath, QStringLiteral("-intel"), QStringLiteral("-o"),
-                                         QStringLiteral("-"), QStringLiteral("-binary")});
+    c.start(QStringLiteral("srec_cat"),
+            {hexPath, QStringLiteral("-intel"), QStringLiteral("-o"), QStringLiteral("-"), QStringLiteral("-binary")});
     c.waitForFinished();
     if (c.exitCode() != 0)
         return "srec_cat failed: " + c.readAllStandardError();
@@ -89,12 +85,11 @@ private slots:
         QTest::newRow("PIC two bytes") << recorderText(hexBytes("1B 40")) << HexVariant::Pic
                                        << QStringList{":08040000003402341B344034C7"};
         QTest::newRow("empty macro") << QString() << HexVariant::Plain << QStringList{":020400000000FA"};
-        QTest::newRow("upper case digits") << QStringLiteral("PRT ab 0c") << HexVariant::Plain
-                                           << QStringList{":040400000002AB0C3F"};
+        QTest::newRow("upper case digits")
+            << QStringLiteral("PRT ab 0c") << HexVariant::Plain << QStringList{":040400000002AB0C3F"};
         QTest::newRow("17 bytes") << recorderText(hexBytes("00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f 10"))
                                   << HexVariant::Plain
-                                  << QStringList{":100400000011000102030405060708090A0B0C0D80",
-                                                 ":030410000E0F10BC"};
+                                  << QStringList{":100400000011000102030405060708090A0B0C0D80", ":030410000E0F10BC"};
     }
     void hexWorkedExamples()
     {
@@ -104,7 +99,8 @@ private slots:
         const DemoFirmware fw = firmwareOf(variant);
         const HexFile f = intelHexFile(readMacroForWriting(text, false).bytes(), variant, fw, false);
         QVERIFY(f.refusal.isEmpty());
-        const QString expected = (fw.records + records + QStringList{":00000001FF", "", ""}).join(QStringLiteral("\r\n"));
+        const QString expected =
+            (fw.records + records + QStringList{":00000001FF", "", ""}).join(QStringLiteral("\r\n"));
         QCOMPARE(f.content, expected);
     }
 
@@ -212,8 +208,9 @@ private slots:
         QFETCH(int, most);
         const HexFile f = intelHexFile(someBytes(size), variant, firmwareOf(variant), false);
         QCOMPARE(f.content.isEmpty(), most > 0);
-        QCOMPARE(f.refusal, most ? QStringLiteral("The macro is too large for this file: it holds at most %1 bytes.").arg(most)
-                                 : QString());
+        QCOMPARE(f.refusal,
+                 most ? QStringLiteral("The macro is too large for this file: it holds at most %1 bytes.").arg(most)
+                      : QString());
         if (most)
             QVERIFY(f.capacityMessage.isEmpty());
     }
@@ -244,12 +241,12 @@ private slots:
         QTest::newRow("recorded blocks") << recorderText(someBytes(40)) + recorderText({}) + recorderText(someBytes(16))
                                          << "macro.c";
         QTest::newRow("empty macro") << QString() << "empty.c";
-        QTest::newRow("comments that end C comments")
-            << QStringLiteral("*** a */ b ***\r\n***/ starts with a slash\r\n*** \u65e5\u672c\u8a9e ***\r\nPRT 41h;\r\n")
-            << "awkward.c";
+        QTest::newRow("comments that end C comments") << QStringLiteral(
+            "*** a */ b ***\r\n***/ starts with a slash\r\n*** \u65e5\u672c\u8a9e ***\r\nPRT 41h;\r\n")
+                                                      << "awkward.c";
         QTest::newRow("name that is no identifier") << QStringLiteral("PRT 0ch 'A") << "my macro-1.v2.c";
-        QTest::newRow("single comment lines") << QStringLiteral("*** one ***\r\nPRT 01h\r\n*** two ***\r\nPRT 02h")
-                                              << "single.c";
+        QTest::newRow("single comment lines")
+            << QStringLiteral("*** one ***\r\nPRT 01h\r\n*** two ***\r\nPRT 02h") << "single.c";
     }
     void cSourceCompilesAndPrintsTheBytes()
     {
@@ -295,7 +292,8 @@ private slots:
             << recorderText(QByteArray(16, 'A'))
             << "\r\n;*** Cmd ***\r\n;*** -Op- ***\r\n .db $41, $41, $41, $41, $41, $41, $41, $41, $41, $41, $41, $41, "
                "$41, $41, $41, $41\r\n\r\n";
-        QTest::newRow("typed upper case kept") << "PRT 1B 4A;\r\n" << " .db $1B, $4A\r\n\r\n";
+        QTest::newRow("typed upper case kept") << "PRT 1B 4A;\r\n"
+                                               << " .db $1B, $4A\r\n\r\n";
         QTest::newRow("three comments") << "*** a\r\n*** b\r\n*** c\r\nPRT 0c"
                                         << "\r\n;*** a\r\n;*** b\r\n\r\n;*** c\r\n .db $0c\r\n\r\n";
     }
@@ -313,18 +311,39 @@ private slots:
         QTest::addColumn<QString>("completed");
         QTest::addColumn<MacroFormat>("format");
         QTest::addColumn<QString>("cName");
-        QTest::newRow("macro with C") << "/d/macro" << ".c" << "/d/macro.c" << MacroFormat::CSource << "macro";
-        QTest::newRow("data.hex with text") << "/d/data.hex" << ".txt" << "/d/data.hex" << MacroFormat::IntelHex << "data";
-        QTest::newRow("x.C with C") << "/d/x.C" << ".c" << "/d/x.C.c" << MacroFormat::CSource << "x";
-        QTest::newRow("notes.doc") << "/d/notes.doc" << ".sei" << "/d/notes.doc" << MacroFormat::Text << "notes";
-        QTest::newRow("a.b.c") << "/d/a.b.c" << ".sei" << "/d/a.b.c" << MacroFormat::CSource << "a";
-        QTest::newRow("upper-case HEX") << "/d/A.HEX" << ".sei" << "/d/A.HEX" << MacroFormat::IntelHex << "A";
-        QTest::newRow("asm") << "/d/m.asm" << ".c" << "/d/m.asm" << MacroFormat::Assembler << "m";
-        QTest::newRow("sei") << "/d/m" << ".sei" << "/d/m.sei" << MacroFormat::Text << "m";
-        QTest::newRow("two-letter extension") << "/d/m.js" << ".hex" << "/d/m.js.hex" << MacroFormat::IntelHex << "m";
-        QTest::newRow("dot in the folder only") << "/d/a.b/c" << ".txt" << "/d/a.b/c.txt" << MacroFormat::Text << "c";
-        QTest::newRow("odd characters") << "/d/my macro-1.c" << ".c" << "/d/my macro-1.c" << MacroFormat::CSource
-                                        << "my_macro_1";
+        QTest::newRow("macro with C") << "/d/macro"
+                                      << ".c"
+                                      << "/d/macro.c" << MacroFormat::CSource << "macro";
+        QTest::newRow("data.hex with text") << "/d/data.hex"
+                                            << ".txt"
+                                            << "/d/data.hex" << MacroFormat::IntelHex << "data";
+        QTest::newRow("x.C with C") << "/d/x.C"
+                                    << ".c"
+                                    << "/d/x.C.c" << MacroFormat::CSource << "x";
+        QTest::newRow("notes.doc") << "/d/notes.doc"
+                                   << ".sei"
+                                   << "/d/notes.doc" << MacroFormat::Text << "notes";
+        QTest::newRow("a.b.c") << "/d/a.b.c"
+                               << ".sei"
+                               << "/d/a.b.c" << MacroFormat::CSource << "a";
+        QTest::newRow("upper-case HEX") << "/d/A.HEX"
+                                        << ".sei"
+                                        << "/d/A.HEX" << MacroFormat::IntelHex << "A";
+        QTest::newRow("asm") << "/d/m.asm"
+                             << ".c"
+                             << "/d/m.asm" << MacroFormat::Assembler << "m";
+        QTest::newRow("sei") << "/d/m"
+                             << ".sei"
+                             << "/d/m.sei" << MacroFormat::Text << "m";
+        QTest::newRow("two-letter extension") << "/d/m.js"
+                                              << ".hex"
+                                              << "/d/m.js.hex" << MacroFormat::IntelHex << "m";
+        QTest::newRow("dot in the folder only") << "/d/a.b/c"
+                                                << ".txt"
+                                                << "/d/a.b/c.txt" << MacroFormat::Text << "c";
+        QTest::newRow("odd characters") << "/d/my macro-1.c"
+                                        << ".c"
+                                        << "/d/my macro-1.c" << MacroFormat::CSource << "my_macro_1";
     }
     void extensionRuleAndWriterChoice()
     {
@@ -379,15 +398,16 @@ private slots:
         QTest::newRow("PIC program on a TQ board")
             << HexVariant::Tq << test::firmwareFile(test::picFirmware()) << false;
         QTest::newRow("extended address not 0")
-            << HexVariant::Pic << test::firmwareFile(QStringList{test::hexRecord(4, 0, hexBytes("00 01"))} + test::hexData(0, 4))
-            << false;
+            << HexVariant::Pic
+            << test::firmwareFile(QStringList{test::hexRecord(4, 0, hexBytes("00 01"))} + test::hexData(0, 4)) << false;
         QTest::newRow("start address record")
-            << HexVariant::KdbT640 << test::firmwareFile(test::hexData(0, 4) << test::hexRecord(3, 0, hexBytes("00 00 00 00")))
-            << false;
+            << HexVariant::KdbT640
+            << test::firmwareFile(test::hexData(0, 4) << test::hexRecord(3, 0, hexBytes("00 00 00 00"))) << false;
         QTest::newRow("no end record") << HexVariant::KdbT640 << test::kdbFirmware().join("\r\n").toLatin1() << false;
-        QTest::newRow("record after end") << HexVariant::KdbT640 << kdb + test::hexData(0, 4).first().toLatin1()
-                                          << false;
-        QTest::newRow("length field wrong") << HexVariant::KdbT640 << QByteArray(":0500000001020304F2\r\n:00000001FF") << false;
+        QTest::newRow("record after end")
+            << HexVariant::KdbT640 << kdb + test::hexData(0, 4).first().toLatin1() << false;
+        QTest::newRow("length field wrong")
+            << HexVariant::KdbT640 << QByteArray(":0500000001020304F2\r\n:00000001FF") << false;
         QTest::newRow("not hex") << HexVariant::KdbT640 << QByteArray(":04000000XX020304F2\r\n:00000001FF") << false;
         QTest::newRow("no data") << HexVariant::KdbT640 << QByteArray(":00000001FF\r\n") << false;
         QTest::newRow("empty file") << HexVariant::Pic << QByteArray() << false;

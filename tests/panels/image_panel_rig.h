@@ -19,14 +19,13 @@ namespace kvx::test {
 struct ImagePanelRig
 {
     explicit ImagePanelRig(const QString &model = QStringLiteral("VX256X64_21K"), bool revisionB = false)
-        : encoder(&sink, &dialogs)
-        , log(state)
-        , ctx(encoder, log, dialogs, state)
+        : encoder(&sink, &dialogs), log(state), ctx(encoder, log, dialogs, state)
     {
         encoder.moduleName(model);
         encoder.moduleRevB(revisionB);
-        QObject::connect(&log, &CommandLog::logged,
-                         [this](const QString &name, const QString &help) { logged.append({name, help}); });
+        QObject::connect(&log, &CommandLog::logged, [this](const QString &name, const QString &help) {
+            logged.append({name, help});
+        });
     }
     QStringList logNames() const
     {
@@ -46,8 +45,7 @@ struct ImagePanelRig
 };
 
 // A 1-bit bitmap file of width x height dots, lit where lit(x, y).
-inline bool writeMonoBmp(const QString &path, int width, int height,
-                         const std::function<bool(int, int)> &lit)
+inline bool writeMonoBmp(const QString &path, int width, int height, const std::function<bool(int, int)> &lit)
 {
     BmpLayout layout;
     layout.width = width;

@@ -1,5 +1,5 @@
-#include "panels/font_panel.h"
 #include "font_text_fixture.h"
+#include "panels/font_panel.h"
 #include "support/test_main.h"
 
 using namespace kvx;
@@ -48,25 +48,27 @@ private slots:
         QTest::newRow("size 12x24 on 2100B")
             << m21 << true << int(Size) << 2 << "12x24" << hexBytes("1F 28 67 01 03") << "Font Size : "
             << "-----OpCode----- Size ( Size=1: 6x8, 2=:8x16, =3:12x24, =4:16x32)";
-        QTest::newRow("size other text is 0 (5200B help)") << m52 << true << int(Size) << 0 << "6X8"
-                                                           << hexBytes("1F 28 67 01 00") << "Font Size : " << SizeHelp;
-        QTest::newRow("magnified X4 Y2")
-            << m52 << false << int(Magnified) << 5 << "X4 Y2" << hexBytes("1F 28 67 40 04 02") << "FontMagnified : X4 Y2"
-            << "-----OPcode----- xX  xY (X:MugnifiedX 1<=X<=4)(Y:MugnifiedY 1<=Y<=2)";
+        QTest::newRow("size other text is 0 (5200B help)")
+            << m52 << true << int(Size) << 0 << "6X8" << hexBytes("1F 28 67 01 00") << "Font Size : " << SizeHelp;
+        QTest::newRow("magnified X4 Y2") << m52 << false << int(Magnified) << 5 << "X4 Y2"
+                                         << hexBytes("1F 28 67 40 04 02") << "FontMagnified : X4 Y2"
+                                         << "-----OPcode----- xX  xY (X:MugnifiedX 1<=X<=4)(Y:MugnifiedY 1<=Y<=2)";
         QTest::newRow("gap proportional 2")
             << m52 << false << int(Gap) << 3 << "Proportional 2" << hexBytes("1F 28 67 03 03")
             << "FontGapMode : Proportional 2"
             << "-----OpCode-----  w  (w:Mode 0-FixedWidth1,1-FixedWidth2,2-Proportional1,3-Proportional2)";
-        QTest::newRow("international France")
-            << m52 << false << int(International) << 1 << "France" << hexBytes("1B 52 01")
-            << "InternationalFontSet : France" << "-OpCode-  n  (n:FontSet 0<=n<=5,16<=n<=19)";
+        QTest::newRow("international France") << m52 << false << int(International) << 1 << "France"
+                                              << hexBytes("1B 52 01") << "InternationalFontSet : France"
+                                              << "-OpCode-  n  (n:FontSet 0<=n<=5,16<=n<=19)";
         QTest::newRow("code table on 5200") << m52 << false << int(CodeTable) << 1 << "Katakana -Japanese"
                                             << hexBytes("1B 74 01") << "CharacterCodeTable : Katakana -Japanese"
                                             << "-OpCode-  n  (n:CodeSet 0<=n<=5 or 16<=n<=19)";
-        QTest::newRow("code table on 5200B") << m52 << true << int(CodeTable) << 8 << "PC852(Latin 2)"
-                                             << hexBytes("1B 74 12") << "CharacterCodeTable : PC852(Latin 2)" << TableHelp;
-        QTest::newRow("code table UserFont on 2100") << m21 << false << int(CodeTable) << 10 << "UserFont"
-                                                     << hexBytes("1B 74 FF") << "CharacterCodeTable : UserFont" << TableHelp;
+        QTest::newRow("code table on 5200B")
+            << m52 << true << int(CodeTable) << 8 << "PC852(Latin 2)" << hexBytes("1B 74 12")
+            << "CharacterCodeTable : PC852(Latin 2)" << TableHelp;
+        QTest::newRow("code table UserFont on 2100")
+            << m21 << false << int(CodeTable) << 10 << "UserFont" << hexBytes("1B 74 FF")
+            << "CharacterCodeTable : UserFont" << TableHelp;
         QTest::newRow("download ticked") << m52 << false << int(Download) << 1 << "" << hexBytes("1B 25 01")
                                          << "DownloadEnable : Enable" << DownloadHelp;
         QTest::newRow("download cleared") << m52 << false << int(Download) << 0 << "" << hexBytes("1B 25 00")
@@ -75,7 +77,8 @@ private slots:
                                                   << hexBytes("1F 28 67 05 02") << "Extension Font Select n=(2)"
                                                   << " -OpCode-       n";
         QTest::newRow("extension abc is 0") << m52 << true << int(Extension) << 0 << "abc" << hexBytes("1F 28 67 05 00")
-                                            << "Extension Font Select n=(0)" << " -OpCode-       n";
+                                            << "Extension Font Select n=(0)"
+                                            << " -OpCode-       n";
     }
     void everyControlSendsAndLogs()
     {

@@ -49,22 +49,22 @@ private slots:
             << "VX140X32_52K" << false << 2 << false << QList<QByteArray>{Diagonal} << QStringList{pic};
         QTest::newRow("5200B none") << "VX140X32_52K" << true << 0 << false << QList<QByteArray>{Diagonal}
                                     << QStringList{pic};
-        QTest::newRow("5200B scroll")
-            << "VX140X32_52K" << true << 1 << false
-            << QList<QByteArray>{hexBytes("1F 24 8C 00 00 00"), Diagonal, hexBytes("1F 28 61 10 04 00 8C 00 07"), home}
-            << QStringList{"MoveCursor : ", pic, "ScrollAction : ", "MoveCursor : "};
+        QTest::newRow("5200B scroll") << "VX140X32_52K" << true << 1 << false
+                                      << QList<QByteArray>{hexBytes("1F 24 8C 00 00 00"), Diagonal,
+                                                           hexBytes("1F 28 61 10 04 00 8C 00 07"), home}
+                                      << QStringList{"MoveCursor : ", pic, "ScrollAction : ", "MoveCursor : "};
         QTest::newRow("2100 256x64 fountain")
             << "VX256x64_21K" << false << 2 << false
             << QList<QByteArray>{hexBytes("1F 24 00 01 00 00"), Diagonal, hexBytes("1F 28 61 13 02 01 00 08"), home}
             << QStringList{"MoveCursor : ", pic, "FountaunAction : ", "MoveCursor : "};
-        QTest::newRow("2100B dissolve")
-            << "VX256x64_21K" << true << 3 << false
-            << QList<QByteArray>{hexBytes("1F 24 00 01 00 00"), Diagonal, hexBytes("1F 28 61 14 01 00 08"), home}
-            << QStringList{"MoveCursor : ", pic, "DisolveAunAction : ", "MoveCursor : "};
+        QTest::newRow("2100B dissolve") << "VX256x64_21K" << true << 3 << false
+                                        << QList<QByteArray>{hexBytes("1F 24 00 01 00 00"), Diagonal,
+                                                             hexBytes("1F 28 61 14 01 00 08"), home}
+                                        << QStringList{"MoveCursor : ", pic, "DisolveAunAction : ", "MoveCursor : "};
         QTest::newRow("the tutorial draws without action")
             << "VX256x64_21K" << false << 1 << true << QList<QByteArray>{Diagonal} << QStringList{pic};
-        QTest::newRow("no action chosen") << "VX256x64_21K" << false << -1 << false << QList<QByteArray>{}
-                                          << QStringList{};
+        QTest::newRow("no action chosen")
+            << "VX256x64_21K" << false << -1 << false << QList<QByteArray>{} << QStringList{};
     }
     void eachSeriesDrawsItsSequence()
     {
@@ -90,8 +90,10 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
-        QTest::newRow("missing") << "gone.bmp" << "Image File cannot be opened!";
-        QTest::newRow("too wide") << "wide.bmp" << "ERROR: Image size is too large.";
+        QTest::newRow("missing") << "gone.bmp"
+                                 << "Image File cannot be opened!";
+        QTest::newRow("too wide") << "wide.bmp"
+                                  << "ERROR: Image size is too large.";
     }
     void aBitmapThatCannotBeDrawnSendsNothing()
     {

@@ -46,8 +46,7 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("name");
-        QTest::newRow("5x7 top-left dot") << QList<int>{7} << 0 << "30"
-                                          << hexBytes("1B 26 01 30 30 05 80 00 00 00 00")
+        QTest::newRow("5x7 top-left dot") << QList<int>{7} << 0 << "30" << hexBytes("1B 26 01 30 30 05 80 00 00 00 00")
                                           << "DownloadCharacterDefine startCode=48 endCode=48 5X7dot fontData";
         QTest::newRow("6x8 bottom row") << QList<int>{0, 8, 16, 24, 32, 40} << 2 << "41"
                                         << hexBytes("1B 26 01 41 41 06 01 01 01 01 01 01")
@@ -123,11 +122,16 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QByteArray>("sent");
         QTest::addColumn<QString>("next");
-        QTest::newRow("quote Z") << "'Z" << "English" << QByteArray("Z") << "91";
-        QTest::newRow("255 wraps") << "255" << "English" << QByteArray("\xff") << "32";
-        QTest::newRow("below 32") << "10" << "English" << QByteArray(" ") << "33";
-        QTest::newRow("above 255") << "300" << "English" << QByteArray(" ") << "33";
-        QTest::newRow("lone quote") << "'" << "English" << QByteArray() << "'";
+        QTest::newRow("quote Z") << "'Z"
+                                 << "English" << QByteArray("Z") << "91";
+        QTest::newRow("255 wraps") << "255"
+                                   << "English" << QByteArray("\xff") << "32";
+        QTest::newRow("below 32") << "10"
+                                  << "English" << QByteArray(" ") << "33";
+        QTest::newRow("above 255") << "300"
+                                   << "English" << QByteArray(" ") << "33";
+        QTest::newRow("lone quote") << "'"
+                                    << "English" << QByteArray() << "'";
         QTest::newRow("quote katakana") << QStringLiteral("'ｱ") << "Japanese" << QByteArray("\xb1") << "178";
     }
     void typedCodesStayWithin32To255()

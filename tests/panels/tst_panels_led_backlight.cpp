@@ -176,11 +176,10 @@ private slots:
             << "10" << 1 << false << hexBytes("1F 4C 91 02 02 03 02 01 03 03 02 01 00") << "Back lighr Color : Red   1";
         QTest::newRow("10, block 2") << "10" << 2 << true << hexBytes("1F 4C 90 02 05 03 02 01 06 03 02 01 00")
                                      << "Back lighr Color with Duty adjust : RGB   3, 2, 1";
-        QTest::newRow("10, block 3 starts at 8") << "10" << 3 << false
-                                                 << hexBytes("1F 4C 91 02 08 03 02 01 09 03 02 01 00")
-                                                 << "Back lighr Color : Red   1";
-        QTest::newRow("not a number: an empty block") << "x" << 3 << false << hexBytes("1F 4C 91 00 00")
-                                                      << "Back lighr Color : Red   1";
+        QTest::newRow("10, block 3 starts at 8")
+            << "10" << 3 << false << hexBytes("1F 4C 91 02 08 03 02 01 09 03 02 01 00") << "Back lighr Color : Red   1";
+        QTest::newRow("not a number: an empty block")
+            << "x" << 3 << false << hexBytes("1F 4C 91 00 00") << "Back lighr Color : Red   1";
     }
     void blocksAreQuartersOfTheLedCount()
     {
@@ -277,9 +276,15 @@ private slots:
         QTest::addColumn<QString>("leds");
         QTest::addColumn<QString>("repeat");
         QTest::addColumn<QString>("message");
-        QTest::newRow("22 LEDs") << "22" << "2" << "The number of LEDs must be 0 to 21.";
-        QTest::newRow("LEDs not a number") << "eight" << "2" << "The number of LEDs must be 0 to 21.";
-        QTest::newRow("frames beyond 16 bits") << "3" << "40000" << "Value out of range.";
+        QTest::newRow("22 LEDs") << "22"
+                                 << "2"
+                                 << "The number of LEDs must be 0 to 21.";
+        QTest::newRow("LEDs not a number") << "eight"
+                                           << "2"
+                                           << "The number of LEDs must be 0 to 21.";
+        QTest::newRow("frames beyond 16 bits") << "3"
+                                               << "40000"
+                                               << "Value out of range.";
     }
     void badCountsSendNothing()
     {
@@ -329,7 +334,6 @@ private slots:
         QCOMPARE(rig.sink.commands.size(), 4);
         QVERIFY(!panel.animationRunning());
     }
-
 };
 
 KVX_TEST_MAIN(TestLedBacklight)

@@ -25,8 +25,7 @@ ImageListEntry entry(const QString &memory, int x, int y)
 // address 16 of page 2, entry 4 a display-memory image.
 struct ListRig
 {
-    ListRig()
-        : images(rig.dialogs)
+    ListRig() : images(rig.dialogs)
     {
         images.setSeriesOption(1);
         images.replaceEntries({entry(QStringLiteral("RAM"), 10, 80), entry(QStringLiteral("RAM"), 128, 32),
@@ -86,17 +85,28 @@ private slots:
         QTest::addColumn<QString>("text2");
         QTest::addColumn<int>("imgY");
         QTest::addColumn<QString>("text3"); // "" : Text3 stays
-        QTest::newRow("3 columns and a row of a 32-dot image") << "3" << "1" << 32 << "&H000D";
-        QTest::newRow("nothing") << "0" << "0" << 32 << "&H0000";
-        QTest::newRow("fractions round to even") << "1.5" << "0" << 16 << "&H0003";
-        QTest::newRow("row fraction rounds") << "0" << "2.5" << 8 << "&H0002";
-        QTest::newRow("only the low 16 bits") << "65537" << "0" << 8 << "&H0001";
-        QTest::newRow("upper-case digits") << "0" << "&HABC" << 8 << "&H0ABC";
-        QTest::newRow("a negative offset") << "-1" << "0" << 8 << "&HFFFF";
-        QTest::newRow("not a number") << "abc" << "0" << 8 << "";
-        QTest::newRow("empty") << "" << "0" << 8 << "";
-        QTest::newRow("partly a number") << "3x" << "0" << 8 << "";
-        QTest::newRow("beyond 32 bits") << "1e12" << "0" << 8 << "";
+        QTest::newRow("3 columns and a row of a 32-dot image") << "3"
+                                                               << "1" << 32 << "&H000D";
+        QTest::newRow("nothing") << "0"
+                                 << "0" << 32 << "&H0000";
+        QTest::newRow("fractions round to even") << "1.5"
+                                                 << "0" << 16 << "&H0003";
+        QTest::newRow("row fraction rounds") << "0"
+                                             << "2.5" << 8 << "&H0002";
+        QTest::newRow("only the low 16 bits") << "65537"
+                                              << "0" << 8 << "&H0001";
+        QTest::newRow("upper-case digits") << "0"
+                                           << "&HABC" << 8 << "&H0ABC";
+        QTest::newRow("a negative offset") << "-1"
+                                           << "0" << 8 << "&HFFFF";
+        QTest::newRow("not a number") << "abc"
+                                      << "0" << 8 << "";
+        QTest::newRow("empty") << ""
+                               << "0" << 8 << "";
+        QTest::newRow("partly a number") << "3x"
+                                         << "0" << 8 << "";
+        QTest::newRow("beyond 32 bits") << "1e12"
+                                        << "0" << 8 << "";
     }
     void theOffsetBoxesGiveTheAddressDifference()
     {
@@ -136,15 +146,15 @@ private slots:
         QTest::addColumn<QString>("logName");
         // RAM image 128 x 32 at 100, offset 4: area 0, address 104, 4 bytes a column.
         QTest::newRow("RAM image, 8-dot rows")
-            << 1 << false << false << "&H0004"
-            << hexBytes("1F 28 66 10 00 68 00 00 04 00 80 00 04 00 01") << "Downloaded Image Display";
+            << 1 << false << false << "&H0004" << hexBytes("1F 28 66 10 00 68 00 00 04 00 80 00 04 00 01")
+            << "Downloaded Image Display";
         QTest::newRow("scrolled in at speed 2")
-            << 1 << false << true << "&H0004"
-            << hexBytes("1F 28 66 90 00 68 00 00 04 00 80 00 04 00 01 02") << "Downloaded Image Scroll Display";
+            << 1 << false << true << "&H0004" << hexBytes("1F 28 66 90 00 68 00 00 04 00 80 00 04 00 01 02")
+            << "Downloaded Image Scroll Display";
         // "F 2" image of page 2 at 16: address 2 x 65536 + 16.
         QTest::newRow("flash page image")
-            << 3 << false << false << "0"
-            << hexBytes("1F 28 66 10 01 10 00 02 05 00 10 00 04 00 01") << "Downloaded Image Display";
+            << 3 << false << false << "0" << hexBytes("1F 28 66 10 01 10 00 02 05 00 10 00 04 00 01")
+            << "Downloaded Image Display";
         QTest::newRow("dot unit ignores the scroll box")
             << 4 << true << true << "0"
             << hexBytes("1F 28 64 20 00 00 00 00 02 00 00 00 01 00 00 00 00 00 08 00 20 00 01")

@@ -87,13 +87,27 @@ private slots:
         QTest::addColumn<QString>("y");
         QTest::addColumn<QString>("message");
         const QString en = QStringLiteral("Image size is too large.");
-        QTest::newRow("empty width") << "English" << "" << "3" << en;
-        QTest::newRow("zero height") << "English" << "100" << "0" << en;
-        QTest::newRow("negative width") << "English" << "-5" << "3" << en;
-        QTest::newRow("wider than the module") << "English" << "513" << "8" << en;
-        QTest::newRow("higher than the module") << "English" << "256" << "9" << en;
-        QTest::newRow("beyond any number") << "English" << "1e300" << "1" << en;
-        QTest::newRow("japanese") << "Japanese" << "256" << "9" << QStringLiteral("画像が大きすぎます。");
+        QTest::newRow("empty width") << "English"
+                                     << ""
+                                     << "3" << en;
+        QTest::newRow("zero height") << "English"
+                                     << "100"
+                                     << "0" << en;
+        QTest::newRow("negative width") << "English"
+                                        << "-5"
+                                        << "3" << en;
+        QTest::newRow("wider than the module") << "English"
+                                               << "513"
+                                               << "8" << en;
+        QTest::newRow("higher than the module") << "English"
+                                                << "256"
+                                                << "9" << en;
+        QTest::newRow("beyond any number") << "English"
+                                           << "1e300"
+                                           << "1" << en;
+        QTest::newRow("japanese") << "Japanese"
+                                  << "256"
+                                  << "9" << QStringLiteral("画像が大きすぎます。");
     }
     void sizesTheModuleCannotTakeAreRefused()
     {

@@ -16,11 +16,12 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("help");
-        QTest::newRow("read all") << 0 << 4 << hexBytes("1F 4B 10") << "Read All Switches" << "---OpCode-- ";
+        QTest::newRow("read all") << 0 << 4 << hexBytes("1F 4B 10") << "Read All Switches"
+                                  << "---OpCode-- ";
         QTest::newRow("read the fifth switch") << 1 << 4 << hexBytes("1F 4B 11 04") << "Read Switch No.4"
                                                << "---OpCode-- SW";
-        QTest::newRow("read levels, logged as read all")
-            << 2 << 0 << hexBytes("1F 4B 14") << "Read All Switches" << "---OpCode-- ";
+        QTest::newRow("read levels, logged as read all") << 2 << 0 << hexBytes("1F 4B 14") << "Read All Switches"
+                                                         << "---OpCode-- ";
         QTest::newRow("cancel") << 3 << 0 << hexBytes("1F 4B 18 00") << "Cancel Auto Switch mode "
                                 << "---OpCode-- Mode";
         QTest::newRow("all switches") << 5 << 0 << hexBytes("1F 4B 18 01") << "Send All SW data when touched"
@@ -73,13 +74,18 @@ private slots:
         QTest::addColumn<QString>("added");
         QTest::addColumn<int>("limit");
         QTest::addColumn<QString>("result");
-        QTest::newRow("under the limit") << ">" << "12 34 " << 20 << ">12 34 ";
-        QTest::newRow("exactly the limit") << ">1234" << "5" << 6 << ">12345";
-        QTest::newRow("oldest whole line goes") << ">11 22 \n>33 " << "44 " << 12 << ">33 44 ";
-        QTest::newRow("several lines go") << ">1\n>2\n>3\n>4" << "\n>" << 5 << ">4\n>";
-        QTest::newRow("one endless line is cut") << ">AA BB CC " << "DD " << 6 << "CC DD ";
-        QTest::newRow("a burst that fills the box keeps its end before the separator")
-            << ">1\n>AA BB " << "\n>" << 6 << " BB \n>";
+        QTest::newRow("under the limit") << ">"
+                                         << "12 34 " << 20 << ">12 34 ";
+        QTest::newRow("exactly the limit") << ">1234"
+                                           << "5" << 6 << ">12345";
+        QTest::newRow("oldest whole line goes") << ">11 22 \n>33 "
+                                                << "44 " << 12 << ">33 44 ";
+        QTest::newRow("several lines go") << ">1\n>2\n>3\n>4"
+                                          << "\n>" << 5 << ">4\n>";
+        QTest::newRow("one endless line is cut") << ">AA BB CC "
+                                                 << "DD " << 6 << "CC DD ";
+        QTest::newRow("a burst that fills the box keeps its end before the separator") << ">1\n>AA BB "
+                                                                                       << "\n>" << 6 << " BB \n>";
     }
     void answersBoxKeepsItsNewestLines()
     {

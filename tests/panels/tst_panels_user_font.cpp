@@ -26,7 +26,10 @@ QString fontText(int m, int patternBytes, const QString &header = QString())
 {
     QStringList values;
     if (header.isEmpty())
-        values << "1Fh" << "28h" << "65h" << "13h" << QStringLiteral("%1h").arg(m, 2, 16, QLatin1Char('0'));
+        values << "1Fh"
+               << "28h"
+               << "65h"
+               << "13h" << QStringLiteral("%1h").arg(m, 2, 16, QLatin1Char('0'));
     else
         values = header.split(QLatin1Char(' '));
     for (int i = 0; i < patternBytes; ++i)
@@ -127,8 +130,8 @@ private slots:
         QTest::newRow("wrong header") << fontText(1, 768, "1Fh 28h 65h 14h 01h") << int(S::WrongHeader)
                                       << qsizetype(773);
         QTest::newRow("size 3") << fontText(3, 768) << int(S::WrongSize) << qsizetype(773);
-        QTest::newRow("lower-case prt ignored") << QString(fontText(1, 768)).replace("PRT", "prt")
-                                                << int(S::WrongHeader) << qsizetype(0);
+        QTest::newRow("lower-case prt ignored")
+            << QString(fontText(1, 768)).replace("PRT", "prt") << int(S::WrongHeader) << qsizetype(0);
         QTest::newRow("negative value") << fontText(1, 768, "1Fh 28h 65h 13h 01h -5") << int(S::Unreadable)
                                         << qsizetype(5);
     }

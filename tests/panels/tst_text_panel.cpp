@@ -1,5 +1,5 @@
-#include "panels/text_panel.h"
 #include "font_text_fixture.h"
+#include "panels/text_panel.h"
 #include "support/test_main.h"
 
 using namespace kvx;
@@ -31,13 +31,18 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("help");
-        QTest::newRow("ASCII") << "Japanese" << "AB" << hexBytes("41 42") << " A   B   ";
-        QTest::newRow("hiragana") << "Japanese" << "あ" << hexBytes("82 A0") << " あ   ";
-        QTest::newRow("half-width katakana") << "日本語" << "ｶﾀｶﾅ" << hexBytes("B6 C0 B6 C5")
-                                             << " ｶ   ﾀ   ｶ   ﾅ   ";
-        QTest::newRow("Korean") << "Korean" << "가" << hexBytes("B0 A1") << " 가   ";
-        QTest::newRow("simplified") << "簡体字" << "中" << hexBytes("D6 D0") << " 中   ";
-        QTest::newRow("lacking character") << "Korean" << "aｶ" << QByteArray("a?") << " a   ｶ   ";
+        QTest::newRow("ASCII") << "Japanese"
+                               << "AB" << hexBytes("41 42") << " A   B   ";
+        QTest::newRow("hiragana") << "Japanese"
+                                  << "あ" << hexBytes("82 A0") << " あ   ";
+        QTest::newRow("half-width katakana") << "日本語"
+                                             << "ｶﾀｶﾅ" << hexBytes("B6 C0 B6 C5") << " ｶ   ﾀ   ｶ   ﾅ   ";
+        QTest::newRow("Korean") << "Korean"
+                                << "가" << hexBytes("B0 A1") << " 가   ";
+        QTest::newRow("simplified") << "簡体字"
+                                    << "中" << hexBytes("D6 D0") << " 中   ";
+        QTest::newRow("lacking character") << "Korean"
+                                           << "aｶ" << QByteArray("a?") << " a   ｶ   ";
     }
     void writeSendsTextInTheLanguagesCodePage()
     {
@@ -91,7 +96,8 @@ private slots:
         QCOMPARE(TextPanel::richTextBytes(rich(text), 932).size(), 254);
         QCOMPARE(TextPanel::richTextBytes(rich(QStringLiteral("a") + text), 932).size(), 255);
         // A marker is not left at the end without its character.
-        const QByteArray cut = TextPanel::richTextBytes(rich(QString(254, QLatin1Char('x')) + QStringLiteral("y"), {254}), 932);
+        const QByteArray cut =
+            TextPanel::richTextBytes(rich(QString(254, QLatin1Char('x')) + QStringLiteral("y"), {254}), 932);
         QCOMPARE(cut, QByteArray(254, 'x'));
     }
 
@@ -114,9 +120,12 @@ private slots:
     {
         QTest::addColumn<QString>("x");
         QTest::addColumn<QString>("y");
-        QTest::newRow("x 65536") << "65536" << "0";
-        QTest::newRow("y 70000") << "0" << "70000";
-        QTest::newRow("negative x") << "-1" << "0";
+        QTest::newRow("x 65536") << "65536"
+                                 << "0";
+        QTest::newRow("y 70000") << "0"
+                                 << "70000";
+        QTest::newRow("negative x") << "-1"
+                                    << "0";
     }
     void dotPositionsOutsideTheFieldAreRefused()
     {
@@ -151,14 +160,21 @@ private slots:
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("5200B English") << "5200B" << "English" << 1 << true << "Asian Font (521x, 529x Only)"
+        QTest::newRow("5200B English") << "5200B"
+                                       << "English" << 1 << true << "Asian Font (521x, 529x Only)"
                                        << "Korean";
-        QTest::newRow("5200 Japanese keeps the index") << "5200" << "Japanese" << 3 << true
-                                                       << "アジアフォント (521x, 529x のみ)" << "繁体字";
-        QTest::newRow("2100 English") << "2100" << "English" << 2 << true << "Asian Font" << "Simplified Chinese";
-        QTest::newRow("nothing chosen selects the first") << "5200" << "English" << -1 << true
-                                                          << "Asian Font (521x, 529x Only)" << "Japanese";
-        QTest::newRow("no series disables") << "" << "English" << 2 << false << "" << "";
+        QTest::newRow("5200 Japanese keeps the index") << "5200"
+                                                       << "Japanese" << 3 << true << "アジアフォント (521x, 529x のみ)"
+                                                       << "繁体字";
+        QTest::newRow("2100 English") << "2100"
+                                      << "English" << 2 << true << "Asian Font"
+                                      << "Simplified Chinese";
+        QTest::newRow("nothing chosen selects the first") << "5200"
+                                                          << "English" << -1 << true << "Asian Font (521x, 529x Only)"
+                                                          << "Japanese";
+        QTest::newRow("no series disables") << ""
+                                            << "English" << 2 << false << ""
+                                            << "";
     }
     void asianFontListFollowsSeriesAndLanguage()
     {
@@ -183,19 +199,21 @@ private slots:
         QTest::addColumn<int>("lcid");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("message");
-        const QString head = QStringLiteral("{\\rtf1\\ansi\\ansicpg932{\\fonttbl{\\f0\\fnil\\fcharset128 MS UI Gothic;}}");
-        QTest::newRow("Japanese escaped pair") << head + "\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs18 A\\'82\\'a0B\\par\r\n}"
-                                               << 1041 << hexBytes("41 82 A0 42") << "";
-        QTest::newRow("half-width kana stay single") << head + "\\lang1041\\f0 \\'b6\\'c0\\par\r\n}" << 1041
-                                                     << hexBytes("B6 C0") << "";
-        QTest::newRow("paragraphs inside are CR LF") << head + "\\lang1041 a\\par b\\par\r\n}" << 1041
-                                                     << QByteArray("a\r\nb") << "";
-        QTest::newRow("other control words dropped") << head + "\\lang1041 \\b bold\\b0  x}" << 1041
-                                                     << QByteArray("bold x") << "";
+        const QString head =
+            QStringLiteral("{\\rtf1\\ansi\\ansicpg932{\\fonttbl{\\f0\\fnil\\fcharset128 MS UI Gothic;}}");
+        QTest::newRow("Japanese escaped pair")
+            << head + "\\viewkind4\\uc1\\pard\\lang1041\\f0\\fs18 A\\'82\\'a0B\\par\r\n}" << 1041
+            << hexBytes("41 82 A0 42") << "";
+        QTest::newRow("half-width kana stay single")
+            << head + "\\lang1041\\f0 \\'b6\\'c0\\par\r\n}" << 1041 << hexBytes("B6 C0") << "";
+        QTest::newRow("paragraphs inside are CR LF")
+            << head + "\\lang1041 a\\par b\\par\r\n}" << 1041 << QByteArray("a\r\nb") << "";
+        QTest::newRow("other control words dropped")
+            << head + "\\lang1041 \\b bold\\b0  x}" << 1041 << QByteArray("bold x") << "";
         QTest::newRow("not RTF") << "abc" << 1041 << QByteArray() << "Unknown RTF format: Error 1283";
         QTest::newRow("no header end") << "{\\rtf1 abc}" << 1041 << QByteArray() << "Unknown RTF format: Error 1284";
-        QTest::newRow("unknown language") << head + "\\lang1031 x}" << 1041 << QByteArray()
-                                          << "Unknown Character ID: ERROR 1299\r\n";
+        QTest::newRow("unknown language")
+            << head + "\\lang1031 x}" << 1041 << QByteArray() << "Unknown Character ID: ERROR 1299\r\n";
     }
     void rtfTextBecomesCodePageBytes()
     {

@@ -22,13 +22,8 @@ namespace {
 struct Bench
 {
     explicit Bench(const QString &model = QStringLiteral("VX140X32_52K"), bool revB = false)
-        : encoder(&sink)
-        , log(state)
-        , ctx(encoder, log, dialogs, state)
-        , windows(ctx)
-        , modes(ctx, windows)
-        , actions(ctx)
-        , power(ctx)
+        : encoder(&sink), log(state), ctx(encoder, log, dialogs, state), windows(ctx), modes(ctx, windows),
+          actions(ctx), power(ctx)
     {
         encoder.moduleName(model);
         encoder.moduleRevB(revB);
@@ -87,69 +82,84 @@ private slots:
             << Action([](Bench &b) { b.windows.UserWindowRegistCheck_Click(0, true); })
             << hexBytes("1F 28 77 02 01 01 00 00 00 00 78 00 01 00")
             << QStringList{"UserWindowDefine : User1 left=0 top=0 width=120 height=1"} << QStringList{} << true;
-        QTest::newRow("top 3 height 1 fits 32 dots") << Action([](Bench &b) {
-            b.windows.UserWindowBox_Change(0, UserWindowsPanel::Top, "3");
-            b.clear();
-            b.windows.UserWindowRegistCheck_Click(0, true);
-        }) << hexBytes("1F 28 77 02 01 01 00 00 03 00 78 00 01 00")
-           << QStringList{"UserWindowDefine : User1 left=0 top=3 width=120 height=1"} << QStringList{} << true;
+        QTest::newRow("top 3 height 1 fits 32 dots")
+            << Action([](Bench &b) {
+                   b.windows.UserWindowBox_Change(0, UserWindowsPanel::Top, "3");
+                   b.clear();
+                   b.windows.UserWindowRegistCheck_Click(0, true);
+               })
+            << hexBytes("1F 28 77 02 01 01 00 00 03 00 78 00 01 00")
+            << QStringList{"UserWindowDefine : User1 left=0 top=3 width=120 height=1"} << QStringList{} << true;
         QTest::newRow("top 3 height 2 is refused and cancelled") << Action([](Bench &b) {
             b.windows.UserWindowBox_Change(0, UserWindowsPanel::Top, "3");
             b.windows.UserWindowBox_Change(0, UserWindowsPanel::Height, "2");
             b.clear();
             b.windows.UserWindowRegistCheck_Click(0, true);
-        }) << cancel1 << QStringList{"UserWindowCancel User1"} << QStringList{tooLarge} << false;
+        }) << cancel1 << QStringList{"UserWindowCancel User1"} << QStringList{tooLarge}
+                                                                 << false;
         QTest::newRow("negative left counts as too large") << Action([](Bench &b) {
             b.windows.UserWindowBox_Change(0, UserWindowsPanel::Left, "-5");
             b.clear();
             b.windows.UserWindowRegistCheck_Click(0, true);
-        }) << cancel1 << QStringList{"UserWindowCancel User1"} << QStringList{tooLarge} << false;
+        }) << cancel1 << QStringList{"UserWindowCancel User1"}
+                                                           << QStringList{tooLarge} << false;
         QTest::newRow("width beyond 16 bits counts as too large") << Action([](Bench &b) {
             b.windows.UserWindowBox_Change(0, UserWindowsPanel::Width, "70000");
             b.clear();
             b.windows.UserWindowRegistCheck_Click(0, true);
-        }) << cancel1 << QStringList{"UserWindowCancel User1"} << QStringList{tooLarge} << false;
-        QTest::newRow("2.5 is checked as typed, sent rounded, logged as typed") << Action([](Bench &b) {
-            b.windows.UserWindowBox_Change(0, UserWindowsPanel::Left, "2.5");
-            b.clear();
-            b.windows.UserWindowRegistCheck_Click(0, true);
-        }) << hexBytes("1F 28 77 02 01 01 02 00 00 00 78 00 01 00")
-           << QStringList{"UserWindowDefine : User1 left=2.5 top=0 width=120 height=1"} << QStringList{} << true;
-        QTest::newRow("typing in a ticked window re-sends it") << Action([](Bench &b) {
-            b.windows.UserWindowRegistCheck_Click(0, true);
-            b.clear();
-            b.windows.UserWindowBox_Change(0, UserWindowsPanel::Width, "12");
-        }) << hexBytes("1F 28 77 02 01 01 00 00 00 00 0C 00 01 00")
-           << QStringList{"UserWindowDefine : User1 left=0 top=0 width=12 height=1"} << QStringList{} << true;
+        }) << cancel1 << QStringList{"UserWindowCancel User1"} << QStringList{tooLarge}
+                                                                  << false;
+        QTest::newRow("2.5 is checked as typed, sent rounded, logged as typed")
+            << Action([](Bench &b) {
+                   b.windows.UserWindowBox_Change(0, UserWindowsPanel::Left, "2.5");
+                   b.clear();
+                   b.windows.UserWindowRegistCheck_Click(0, true);
+               })
+            << hexBytes("1F 28 77 02 01 01 02 00 00 00 78 00 01 00")
+            << QStringList{"UserWindowDefine : User1 left=2.5 top=0 width=120 height=1"} << QStringList{} << true;
+        QTest::newRow("typing in a ticked window re-sends it")
+            << Action([](Bench &b) {
+                   b.windows.UserWindowRegistCheck_Click(0, true);
+                   b.clear();
+                   b.windows.UserWindowBox_Change(0, UserWindowsPanel::Width, "12");
+               })
+            << hexBytes("1F 28 77 02 01 01 00 00 00 00 0C 00 01 00")
+            << QStringList{"UserWindowDefine : User1 left=0 top=0 width=12 height=1"} << QStringList{} << true;
         QTest::newRow("typing in an unticked window cancels it")
-            << Action([](Bench &b) { b.windows.UserWindowBox_Change(0, UserWindowsPanel::Width, "12"); })
-            << cancel1 << QStringList{"UserWindowCancel User1"} << QStringList{} << false;
+            << Action([](Bench &b) { b.windows.UserWindowBox_Change(0, UserWindowsPanel::Width, "12"); }) << cancel1
+            << QStringList{"UserWindowCancel User1"} << QStringList{} << false;
         QTest::newRow("an unchanged text sends nothing")
             << Action([](Bench &b) { b.windows.UserWindowBox_Change(0, UserWindowsPanel::Width, "120"); })
             << QByteArray() << QStringList{} << QStringList{} << false;
-        QTest::newRow("unticking the current window makes the base current") << Action([](Bench &b) {
-            b.windows.UserWindowRegistCheck_Click(1, true);
-            b.windows.WindowSelectOption_Click(2);
-            b.clear();
-            b.windows.UserWindowRegistCheck_Click(1, false);
-            QCOMPARE(b.windows.currentWindow(), 0);
-            b.windows.UserWindowRegistCheck_Click(0, false);
-        }) << hexBytes("1F 28 77 02 02 00 1F 28 77 01 00") + cancel1
-           << QStringList{"UserWindowCancel User2", "CurrentWindowSelect : Base", "UserWindowCancel User1"}
-           << QStringList{} << false;
-        QTest::newRow("choosing an undefined window selects the base once") << Action([](Bench &b) {
-            b.windows.WindowSelectOption_Click(3);
-            QCOMPARE(b.windows.currentWindow(), 0);
-        }) << hexBytes("1F 28 77 01 00") << QStringList{"CurrentWindowSelect : Base"}
-           << QStringList{"User window needs to be enabled to select it.: Error 1538"} << false;
+        QTest::newRow("unticking the current window makes the base current")
+            << Action([](Bench &b) {
+                   b.windows.UserWindowRegistCheck_Click(1, true);
+                   b.windows.WindowSelectOption_Click(2);
+                   b.clear();
+                   b.windows.UserWindowRegistCheck_Click(1, false);
+                   QCOMPARE(b.windows.currentWindow(), 0);
+                   b.windows.UserWindowRegistCheck_Click(0, false);
+               })
+            << hexBytes("1F 28 77 02 02 00 1F 28 77 01 00") + cancel1
+            << QStringList{"UserWindowCancel User2", "CurrentWindowSelect : Base", "UserWindowCancel User1"}
+            << QStringList{} << false;
+        QTest::newRow("choosing an undefined window selects the base once")
+            << Action([](Bench &b) {
+                   b.windows.WindowSelectOption_Click(3);
+                   QCOMPARE(b.windows.currentWindow(), 0);
+               })
+            << hexBytes("1F 28 77 01 00") << QStringList{"CurrentWindowSelect : Base"}
+            << QStringList{"User window needs to be enabled to select it.: Error 1538"} << false;
         // From 0/0/120/4 to 50/3/70/1: taken box by box, top 3 with height 4 would not fit.
-        QTest::newRow("the dialog's OK checks and sends the final window once") << Action([](Bench &b) {
-            b.windows.UserWindowBox_Change(0, UserWindowsPanel::Height, "4");
-            b.windows.UserWindowRegistCheck_Click(0, true);
-            b.clear();
-            b.windows.UserWin_OK(0, {"50", "3", "70", "1"});
-        }) << hexBytes("1F 28 77 02 01 01 32 00 03 00 46 00 01 00")
-           << QStringList{"UserWindowDefine : User1 left=50 top=3 width=70 height=1"} << QStringList{} << true;
+        QTest::newRow("the dialog's OK checks and sends the final window once")
+            << Action([](Bench &b) {
+                   b.windows.UserWindowBox_Change(0, UserWindowsPanel::Height, "4");
+                   b.windows.UserWindowRegistCheck_Click(0, true);
+                   b.clear();
+                   b.windows.UserWin_OK(0, {"50", "3", "70", "1"});
+               })
+            << hexBytes("1F 28 77 02 01 01 32 00 03 00 46 00 01 00")
+            << QStringList{"UserWindowDefine : User1 left=50 top=3 width=70 height=1"} << QStringList{} << true;
         QTest::newRow("the dialog's OK without a change sends nothing") << Action([](Bench &b) {
             b.windows.UserWindowRegistCheck_Click(0, true);
             b.clear();
@@ -227,19 +237,22 @@ private slots:
             QCOMPARE(b.windows.label(0), QString());
             QCOMPARE(b.windows.label(1), QStringLiteral("1"));
         }) << hexBytes("1F 02") << QStringList{"WindowMode : Vertical scroll"};
-        QTest::newRow("H Scrl Ready clears the current label") << Action([](Bench &b) {
-            b.modes.WindowModeCommandButton_Click(2);
-            QCOMPARE(b.windows.label(0), QStringLiteral("H"));
-            b.modes.WindowModeCommandButton_Click(3);
-            QCOMPARE(b.windows.label(0), QString());
-        }) << hexBytes("1F 03 1F 05")
-           << QStringList{"WindowMode : Horizontal scroll", "WindowMode : Horizontal scroll ready"};
+        QTest::newRow("H Scrl Ready clears the current label")
+            << Action([](Bench &b) {
+                   b.modes.WindowModeCommandButton_Click(2);
+                   QCOMPARE(b.windows.label(0), QStringLiteral("H"));
+                   b.modes.WindowModeCommandButton_Click(3);
+                   QCOMPARE(b.windows.label(0), QString());
+               })
+            << hexBytes("1F 03 1F 05")
+            << QStringList{"WindowMode : Horizontal scroll", "WindowMode : Horizontal scroll ready"};
         QTest::newRow("reverse twice") << Action([](Bench &b) {
             b.modes.ReverseCommandButton_Click();
             QVERIFY(b.modes.reverseOn());
             b.modes.ReverseCommandButton_Click();
             QVERIFY(!b.modes.reverseOn());
-        }) << hexBytes("1F 72 01 1F 72 00") << QStringList{"DrawReverseMode : Reverse", "DrawReverseMode : Normal"};
+        }) << hexBytes("1F 72 01 1F 72 00")
+                                       << QStringList{"DrawReverseMode : Reverse", "DrawReverseMode : Normal"};
         QTest::newRow("draw mode and write-screen mode log their captions") << Action([](Bench &b) {
             b.modes.DrawModeOption_Click(3, "EX-OR");
             b.modes.BaseWindowWriteModeOption_Click(1, "All Memory");
@@ -249,16 +262,18 @@ private slots:
             b.modes.DrawModeOption_Click(0, "OVER");
             b.modes.BaseWindowWriteModeOption_Click(0, "Display Screen");
         }) << QByteArray() << QStringList{};
-        QTest::newRow("arrows re-send at the ends") << Action([](Bench &b) {
-            b.modes.Label37_Click();
-            b.modes.WindowScrollSlider_Change(31);
-            b.modes.Label38_Click();
-            QCOMPARE(b.modes.scrollSpeed(), 31);
-            b.modes.Label37_Click();
-            QCOMPARE(b.modes.scrollSpeed(), 30);
-        }) << hexBytes("1F 73 01 1F 73 1F 1F 73 1F 1F 73 1E")
-           << QStringList{"HorizontalScrollSpeed : 1", "HorizontalScrollSpeed : 31", "HorizontalScrollSpeed : 31",
-                          "HorizontalScrollSpeed : 30"};
+        QTest::newRow("arrows re-send at the ends")
+            << Action([](Bench &b) {
+                   b.modes.Label37_Click();
+                   b.modes.WindowScrollSlider_Change(31);
+                   b.modes.Label38_Click();
+                   QCOMPARE(b.modes.scrollSpeed(), 31);
+                   b.modes.Label37_Click();
+                   QCOMPARE(b.modes.scrollSpeed(), 30);
+               })
+            << hexBytes("1F 73 01 1F 73 1F 1F 73 1F 1F 73 1E")
+            << QStringList{"HorizontalScrollSpeed : 1", "HorizontalScrollSpeed : 31", "HorizontalScrollSpeed : 31",
+                           "HorizontalScrollSpeed : 30"};
     }
     void modeActions()
     {
@@ -309,12 +324,11 @@ private slots:
         QTest::newRow("blink sends the normal time first")
             << Action([](Bench &b) { b.actions.BlinkCommandButton_Click(1, "Blank", "10", "20", "3"); })
             << hexBytes("1F 28 61 11 01 14 0A 03")
-            << QStringList{
-                   "BlinkAction pattern=Blank eventTime=10(0.14msec)  normalTime=20(0.28msec)  repetition=3"}
+            << QStringList{"BlinkAction pattern=Blank eventTime=10(0.14msec)  normalTime=20(0.28msec)  repetition=3"}
             << QStringList{};
         QTest::newRow("blink without a pattern")
-            << Action([](Bench &b) { b.actions.BlinkCommandButton_Click(-1, "", "10", "20", "3"); })
-            << QByteArray() << QStringList{} << QStringList{"Value out of range."};
+            << Action([](Bench &b) { b.actions.BlinkCommandButton_Click(-1, "", "10", "20", "3"); }) << QByteArray()
+            << QStringList{} << QStringList{"Value out of range."};
         QTest::newRow("blink repetition beyond a byte")
             << Action([](Bench &b) { b.actions.BlinkCommandButton_Click(0, "Nomal", "10", "20", "256"); })
             << QByteArray() << QStringList{} << QStringList{"Value out of range."};
@@ -371,8 +385,7 @@ private slots:
         QTest::newRow("no timer: off") << false << "10" << hexBytes("1F 28 61 40 00")
                                        << QStringList{"ScreenSaver type=DispPowerOff"} << int(PowerPanel::Power::Off);
         QTest::newRow("timer None: off") << true << "None" << hexBytes("1F 28 61 40 00")
-                                         << QStringList{"ScreenSaver type=DispPowerOff"}
-                                         << int(PowerPanel::Power::Off);
+                                         << QStringList{"ScreenSaver type=DispPowerOff"} << int(PowerPanel::Power::Off);
         QTest::newRow("timer 10: timed off")
             << true << "10" << hexBytes("1F 28 61 40 11 0A 1F 28 61 40 10")
             << QStringList{"ScreenSaver:Set Power Auto Off timer", "ScreenSaver type=DispPowerAutoOff"}
@@ -410,10 +423,12 @@ private slots:
         b.power.ScreenSaverCancelCommandButton_Click();
         QCOMPARE(b.power.power(), PowerPanel::Power::On);
         QCOMPARE(b.sent(), hexBytes("1F 28 61 40 03 1F 28 61 40 02 1F 28 61 40 04 1F 28 61 40 01"));
-        QCOMPARE(b.names, (QStringList{"ScreenSaver type=FullOn", "ScreenSaver type=FullOff",
-                                       "ScreenSaver type=Reverse4", "ScreenSaver cancel(type=DispPowerOn)"}));
-        QCOMPARE(b.helps.first(), QStringLiteral("-----OpCode-----  p  (p:Mode 0-DisplayPowerOff,1-DisplayPowerOn,"
-                                                 "2-FullOn,3-FullOff,4-Reverse4sec)"));
+        QCOMPARE(b.names,
+                 (QStringList{"ScreenSaver type=FullOn", "ScreenSaver type=FullOff", "ScreenSaver type=Reverse4",
+                              "ScreenSaver cancel(type=DispPowerOn)"}));
+        QCOMPARE(b.helps.first(),
+                 QStringLiteral("-----OpCode-----  p  (p:Mode 0-DisplayPowerOff,1-DisplayPowerOn,"
+                                "2-FullOn,3-FullOff,4-Reverse4sec)"));
     }
 
     void powerStaysWhenTheCommandFails()

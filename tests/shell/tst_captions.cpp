@@ -76,24 +76,36 @@ private slots:
         QTest::addColumn<QString>("japanese");
         const int caption = int(TextProperty::Caption);
         const int tab = int(TextProperty::TabCaption);
-        QTest::newRow("test idle") << "Command1" << -1 << caption << -1 << "Diplay Character Set" << "文字順次表示";
-        QTest::newRow("draw mode") << "DrawModeOption" << 0 << caption << -1 << "OVER" << "OVER";
+        QTest::newRow("test idle") << "Command1" << -1 << caption << -1 << "Diplay Character Set"
+                                   << "文字順次表示";
+        QTest::newRow("draw mode") << "DrawModeOption" << 0 << caption << -1 << "OVER"
+                                   << "OVER";
         QTest::newRow("write mode 0") << "BaseWindowWriteModeOption" << 0 << caption << -1 << "Display Screen"
                                       << "表示画面モード";
         QTest::newRow("write mode 1") << "BaseWindowWriteModeOption" << 1 << caption << -1 << "All Memory"
                                       << "全画面モード";
-        QTest::newRow("test tab") << "SSTab1" << -1 << tab << 2 << "Test" << "ﾃｽﾄﾊﾟﾀｰﾝ";
-        QTest::newRow("bmp tab") << "SSTab1" << -1 << tab << 0 << "File Image" << "ファイル";
-        QTest::newRow("text tab") << "SSTab4" << -1 << tab << 1 << "Text with Adrs" << "アドレス付テキスト";
-        QTest::newRow("touch tab") << "SSTab3" << -1 << tab << 3 << "Touch Switch" << "ﾀｯﾁｽｲｯﾁ";
-        QTest::newRow("clear") << "cmdBtn1" << 1 << caption << -1 << "Clear" << "クリア";
-        QTest::newRow("write") << "cmdBtn1" << 11 << caption << -1 << "Write" << "表示";
-        QTest::newRow("cursor label") << "Label2" << -1 << caption << -1 << "Cursor X-Y" << "カーソル\n位置";
-        QTest::newRow("font aspect") << "Label11" << -1 << caption << -1 << "Font Aspect: " << "拡大表示指定";
+        QTest::newRow("test tab") << "SSTab1" << -1 << tab << 2 << "Test"
+                                  << "ﾃｽﾄﾊﾟﾀｰﾝ";
+        QTest::newRow("bmp tab") << "SSTab1" << -1 << tab << 0 << "File Image"
+                                 << "ファイル";
+        QTest::newRow("text tab") << "SSTab4" << -1 << tab << 1 << "Text with Adrs"
+                                  << "アドレス付テキスト";
+        QTest::newRow("touch tab") << "SSTab3" << -1 << tab << 3 << "Touch Switch"
+                                   << "ﾀｯﾁｽｲｯﾁ";
+        QTest::newRow("clear") << "cmdBtn1" << 1 << caption << -1 << "Clear"
+                               << "クリア";
+        QTest::newRow("write") << "cmdBtn1" << 11 << caption << -1 << "Write"
+                               << "表示";
+        QTest::newRow("cursor label") << "Label2" << -1 << caption << -1 << "Cursor X-Y"
+                                      << "カーソル\n位置";
+        QTest::newRow("font aspect") << "Label11" << -1 << caption << -1 << "Font Aspect: "
+                                     << "拡大表示指定";
         QTest::newRow("ideographic space") << "ControlFrame" << -1 << caption << -1 << "Power Controls"
                                            << "表示用電源制御　他";
-        QTest::newRow("half-width") << "Label39" << -1 << caption << -1 << "Timer" << "ﾀｲﾏ-";
-        QTest::newRow("two blanks") << "Label22" << -1 << caption << -1 << "Bytes  8 Dots" << "バイト\n8Dot";
+        QTest::newRow("half-width") << "Label39" << -1 << caption << -1 << "Timer"
+                                    << "ﾀｲﾏ-";
+        QTest::newRow("two blanks") << "Label22" << -1 << caption << -1 << "Bytes  8 Dots"
+                                    << "バイト\n8Dot";
         QTest::newRow("label tip") << "Label31" << -1 << int(TextProperty::ToolTip) << -1 << ""
                                    << "操作記録機能を使い特殊効果のサンプルコードを読み込んでください。";
     }
@@ -142,9 +154,9 @@ private slots:
         const QList<ControlRef> on = toolTipOnList();
         const QList<ControlRef> &off = toolTipOffList();
         QCOMPARE(off.size(), 129);
-        const QList<ControlRef> kept = {{"FrmTouch", -1},       {"ComboTSW", 0},          {"ComboTSW", 1},
-                                        {"toviImage", -1},      {"sendCommandBox", -1},   {"sendHelpBox", -1},
-                                        {"Command1", -1},       {"HintCommandButton", -1}, {"Image1", -1}};
+        const QList<ControlRef> kept = {{"FrmTouch", -1},  {"ComboTSW", 0},           {"ComboTSW", 1},
+                                        {"toviImage", -1}, {"sendCommandBox", -1},    {"sendHelpBox", -1},
+                                        {"Command1", -1},  {"HintCommandButton", -1}, {"Image1", -1}};
         for (const ControlRef &c : on)
             QCOMPARE(off.contains(c), !kept.contains(c));
         QVERIFY(off.contains(ControlRef{"FileBmpFrame", -1}));

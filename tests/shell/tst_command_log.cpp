@@ -47,9 +47,8 @@ private slots:
         QTest::newRow("16") << 16 << sixteen + "PRT;\r\n\r\n";
         QTest::newRow("17") << 17 << sixteen + "PRT 10h;\r\n\r\n";
         QTest::newRow("33") << 33
-                            << sixteen
-                                   + "PRT 10h 11h 12h 13h 14h 15h 16h 17h 18h 19h 1ah 1bh 1ch 1dh 1eh 1fh;\r\n"
-                                   + "PRT 20h;\r\n\r\n";
+                            << sixteen + "PRT 10h 11h 12h 13h 14h 15h 16h 17h 18h 19h 1ah 1bh 1ch 1dh 1eh 1fh;\r\n"
+                + "PRT 20h;\r\n\r\n";
     }
     void blockLinesHoldAtMostSixteenBytes()
     {
@@ -100,8 +99,9 @@ private slots:
         log.addLog("InitializeDisplay", "-Op-");
         // A log without a new command does not repeat the previous bytes.
         log.addLog("Nothing", "-Op-");
-        QCOMPARE(state.MacroText, QStringLiteral("*** InitializeDisplay ***\r\n*** -Op- ***\r\nPRT 1bh 40h;\r\n\r\n"
-                                                 "*** Nothing ***\r\n*** -Op- ***\r\nPRT;\r\n\r\n"));
+        QCOMPARE(state.MacroText,
+                 QStringLiteral("*** InitializeDisplay ***\r\n*** -Op- ***\r\nPRT 1bh 40h;\r\n\r\n"
+                                "*** Nothing ***\r\n*** -Op- ***\r\nPRT;\r\n\r\n"));
     }
 
     // Tmp.sei gives a kept macro back without its final line end.

@@ -15,14 +15,14 @@ namespace {
 struct Rig
 {
     Rig()
-        : usb(transport, dialogs, [] { return QStringLiteral("/dev/usbio0"); })
-        , connection(link, state, dialogs, [this] {
-            auto p = std::make_unique<FakeSerialPort>();
-            port = p.get();
-            ++portsMade;
-            p->openError = openError;
-            return p;
-        })
+        : usb(transport, dialogs, [] { return QStringLiteral("/dev/usbio0"); }),
+          connection(link, state, dialogs, [this] {
+              auto p = std::make_unique<FakeSerialPort>();
+              port = p.get();
+              ++portsMade;
+              p->openError = openError;
+              return p;
+          })
     {
         link.setUsbLink(&usb);
         connection.setUsb(&usb);
@@ -65,9 +65,15 @@ private slots:
         QTest::addColumn<QString>("port");
         QTest::addColumn<QString>("settings");
         QTest::addColumn<QString>("openError");
-        QTest::newRow("port zero") << "0" << "38400,n,8,1" << "";
-        QTest::newRow("missing device") << "COM3" << "38400,n,8,1" << "No such file or directory";
-        QTest::newRow("bad settings") << "1" << "fast" << "";
+        QTest::newRow("port zero") << "0"
+                                   << "38400,n,8,1"
+                                   << "";
+        QTest::newRow("missing device") << "COM3"
+                                        << "38400,n,8,1"
+                                        << "No such file or directory";
+        QTest::newRow("bad settings") << "1"
+                                      << "fast"
+                                      << "";
     }
     void unopenablePortsSayTheyCannotBeOpened()
     {

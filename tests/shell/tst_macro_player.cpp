@@ -13,8 +13,7 @@ namespace {
 
 struct Rig
 {
-    Rig()
-        : player(link, state, dialogs, [this] { return paused; })
+    Rig() : player(link, state, dialogs, [this] { return paused; })
     {
         auto p = std::make_unique<FakeSerialPort>();
         port = p.get();
@@ -57,8 +56,8 @@ private slots:
         QTest::newRow("character then more") << "PRT 'AB" << hexBytes("41") << "";
         QTest::newRow("two blanks give 00") << "PRT 1bh  40h;" << hexBytes("1B 00 40") << "";
         QTest::newRow("blank before semicolon") << "PRT 1bh 40h ;" << hexBytes("1B 40 00") << "";
-        QTest::newRow("comments and blank lines")
-            << "*** HomePosition ***\r\n*** -Op- ***\r\nPRT 0bh;\r\n\r\n" << hexBytes("0B") << "";
+        QTest::newRow("comments and blank lines") << "*** HomePosition ***\r\n*** -Op- ***\r\nPRT 0bh;\r\n\r\n"
+                                                  << hexBytes("0B") << "";
         QTest::newRow("above FF") << "PRT 100h;" << QByteArray() << "Data error at line: 1 Word:2\r\n\r\nPRT 100h;";
         QTest::newRow("FFFF") << "PRT 0ch\r\nPRT FFFFh;" << hexBytes("0C")
                               << "Data error at line: 2 Word:2\r\n\r\nPRT FFFFh;";

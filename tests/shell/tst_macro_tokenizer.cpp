@@ -91,10 +91,14 @@ private slots:
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("digits"); // as typed; empty for a data error at word 3
-        QTest::newRow("recorder tokens") << "PRT 1bh 40h;" << "1b40";
-        QTest::newRow("typed upper case, single digit") << "PRT 1B 4AH a" << "1B4A0a";
-        QTest::newRow("two blanks, lone semicolon") << "PRT 1bh  40h ;" << "1b004000";
-        QTest::newRow("characters") << "PRT 'A ';" << "413b";
+        QTest::newRow("recorder tokens") << "PRT 1bh 40h;"
+                                         << "1b40";
+        QTest::newRow("typed upper case, single digit") << "PRT 1B 4AH a"
+                                                        << "1B4A0a";
+        QTest::newRow("two blanks, lone semicolon") << "PRT 1bh  40h ;"
+                                                    << "1b004000";
+        QTest::newRow("characters") << "PRT 'A ';"
+                                    << "413b";
         for (const char *word : {"xyz", "Oh", "4oh", "1bh,40h", "1bh\t40h", "1bh;40h", "01bh", "h", "'AB"})
             QTest::newRow(word) << QStringLiteral("PRT 1bh %1").arg(QLatin1String(word)) << "";
     }
@@ -171,8 +175,7 @@ private slots:
         QCOMPARE(r.error->line, 4);
         QCOMPARE(r.error->word, 3);
         QCOMPARE(r.error->wordText, QStringLiteral("100h"));
-        QCOMPARE(dataErrorMessage(*r.error),
-                 QStringLiteral("Data error at line: 4 Word:3\r\n\r\nPRT 1bh 100h 40h;"));
+        QCOMPARE(dataErrorMessage(*r.error), QStringLiteral("Data error at line: 4 Word:3\r\n\r\nPRT 1bh 100h 40h;"));
     }
 
     void malformedTextEndsWithoutHanging_data()

@@ -91,13 +91,20 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("model"); // empty: no model
-        QTest::newRow("exact") << "VX140X16_52K" << "VX140X16_52K";
-        QTest::newRow("lower x to list's upper") << "VX140x16_52K" << "VX140X16_52K";
-        QTest::newRow("upper X to list's lower") << "VX512X32_21K" << "VX512x32_21K";
-        QTest::newRow("all lower") << "vx128x128_21k" << "VX128X128_21K";
-        QTest::newRow("trailing blank") << "VX140X32_52K " << "";
-        QTest::newRow("unknown") << "VX999X99_52K" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("exact") << "VX140X16_52K"
+                               << "VX140X16_52K";
+        QTest::newRow("lower x to list's upper") << "VX140x16_52K"
+                                                 << "VX140X16_52K";
+        QTest::newRow("upper X to list's lower") << "VX512X32_21K"
+                                                 << "VX512x32_21K";
+        QTest::newRow("all lower") << "vx128x128_21k"
+                                   << "VX128X128_21K";
+        QTest::newRow("trailing blank") << "VX140X32_52K "
+                                        << "";
+        QTest::newRow("unknown") << "VX999X99_52K"
+                                 << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void modelTextMatchesRegardlessOfCase()
     {
@@ -186,7 +193,6 @@ private slots:
         QCOMPARE(c->CmbSpeed, scroll);
         QCOMPARE(c->clearChkScroll, cleared);
     }
-
 };
 
 KVX_TEST_MAIN(TestModelSeries)

@@ -21,7 +21,10 @@ const PortState A = PortState::Available;
 const PortState N = PortState::NotExist;
 const PortState U = PortState::InUse;
 
-QString ttyS(int n) { return QStringLiteral("/dev/ttyS%1").arg(n - 1); } // the device of port n
+QString ttyS(int n)
+{
+    return QStringLiteral("/dev/ttyS%1").arg(n - 1);
+} // the device of port n
 
 QStringList captions(const PortScanner &s)
 {
@@ -44,11 +47,21 @@ private slots:
         QTest::addColumn<QString>("device");
         QTest::addColumn<QString>("portText");
         QTest::addColumn<QString>("label");
-        QTest::newRow("first classic port") << "/dev/ttyS0" << "1" << "COM1";
-        QTest::newRow("classic port 12") << "/dev/ttyS11" << "12" << "COM12";
-        QTest::newRow("usb adapter") << "/dev/ttyUSB0" << "ttyUSB0" << "ttyUSB0";
-        QTest::newRow("leading zero is not port 2") << "/dev/ttyS01" << "ttyS01" << "ttyS01";
-        QTest::newRow("device in a sub-folder") << "/dev/pts/3" << "/dev/pts/3" << "/dev/pts/3";
+        QTest::newRow("first classic port") << "/dev/ttyS0"
+                                            << "1"
+                                            << "COM1";
+        QTest::newRow("classic port 12") << "/dev/ttyS11"
+                                         << "12"
+                                         << "COM12";
+        QTest::newRow("usb adapter") << "/dev/ttyUSB0"
+                                     << "ttyUSB0"
+                                     << "ttyUSB0";
+        QTest::newRow("leading zero is not port 2") << "/dev/ttyS01"
+                                                    << "ttyS01"
+                                                    << "ttyS01";
+        QTest::newRow("device in a sub-folder") << "/dev/pts/3"
+                                                << "/dev/pts/3"
+                                                << "/dev/pts/3";
     }
     void candidatesAreNamedAsThePortListNamesThem()
     {
@@ -67,7 +80,9 @@ private slots:
         QStringList devices;
         for (int i = 19; i >= 0; --i)
             devices << QStringLiteral("/dev/ttyS%1").arg(i);
-        devices << "/dev/ttyUSB0" << "/dev/ttyACM0" << "/dev/ttyS3";
+        devices << "/dev/ttyUSB0"
+                << "/dev/ttyACM0"
+                << "/dev/ttyS3";
         QStringList labels;
         for (const PortCandidate &c : portCandidates(devices))
             labels << c.label;
@@ -112,22 +127,18 @@ private slots:
         QTest::addColumn<QString>("chosen");
         QTest::newRow("nothing available keeps the first")
             << States{{ttyS(1), N}, {ttyS(2), N}, {ttyS(3), N}} << "2" << 0 << "COM1";
-        QTest::newRow("main port available")
-            << States{{ttyS(1), N}, {ttyS(3), A}, {ttyS(5), A}} << "5" << 2 << "COM5";
+        QTest::newRow("main port available") << States{{ttyS(1), N}, {ttyS(3), A}, {ttyS(5), A}} << "5" << 2 << "COM5";
         QTest::newRow("main port USB: last available")
             << States{{ttyS(1), N}, {ttyS(3), A}, {ttyS(5), A}, {ttyS(6), N}} << "USB" << 2 << "COM5";
         QTest::newRow("main port missing: first available")
             << States{{ttyS(1), A}, {ttyS(3), A}, {ttyS(7), N}} << "7" << 0 << "COM1";
         QTest::newRow("main port in use: first available")
             << States{{ttyS(1), A}, {ttyS(2), U}, {ttyS(3), A}} << "2" << 0 << "COM1";
-        QTest::newRow("first in use, none available: nothing")
-            << States{{ttyS(1), U}, {ttyS(2), N}} << "1" << -1 << "";
-        QTest::newRow("first in use, second available")
-            << States{{ttyS(1), U}, {ttyS(2), A}} << "1" << 1 << "COM2";
+        QTest::newRow("first in use, none available: nothing") << States{{ttyS(1), U}, {ttyS(2), N}} << "1" << -1 << "";
+        QTest::newRow("first in use, second available") << States{{ttyS(1), U}, {ttyS(2), A}} << "1" << 1 << "COM2";
         QTest::newRow("main port by device name")
             << States{{ttyS(1), A}, {"/dev/ttyUSB0", A}} << "ttyUSB0" << 1 << "COMttyUSB0";
-        QTest::newRow("main port by full path")
-            << States{{ttyS(1), A}, {ttyS(2), A}} << "/dev/ttyS1" << 1 << "COM2";
+        QTest::newRow("main port by full path") << States{{ttyS(1), A}, {ttyS(2), A}} << "/dev/ttyS1" << 1 << "COM2";
         QTest::newRow("no serial device at all") << States{} << "1" << 0 << "";
     }
     void scanSelectsTheMainPortElseTheFirstElseTheLastAvailable()

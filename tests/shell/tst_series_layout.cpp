@@ -132,8 +132,9 @@ private slots:
         // "-2xxx" was chosen: the older series keeps it, the newer one moves to "-520x".
         QCOMPARE(p.seriesOptionClick, older ? 3 : 0);
 
-        QCOMPARE(p.windowTitle, older ? QStringLiteral("KVX35P V3.30.3 /2100 Direct Mode")
-                                      : QStringLiteral("KVX35P V3.30.3 /5200 Mode"));
+        QCOMPARE(p.windowTitle,
+                 older ? QStringLiteral("KVX35P V3.30.3 /2100 Direct Mode")
+                       : QStringLiteral("KVX35P V3.30.3 /5200 Mode"));
         QCOMPARE(p.tutorCaption, older ? QStringLiteral("2100 Tutor") : QStringLiteral("5200 Tutor"));
         const QList<std::pair<int, bool>> topics = {{4, !older}, {6, !older}, {12, !older}};
         QCOMPARE(p.tutorTopics, topics);
@@ -143,8 +144,8 @@ private slots:
         const bool olderB = older && revisionB;
         for (const char *name : {"cmdBtn1_4", "cmdBtn1_5", "WindowModeCommandButton_3", "ListOffTimer", "Label39"})
             QVERIFY2(b.isEnabled(QLatin1String(name)) == olderB, name);
-        for (const char *name : {"CmdDrawFileByDot", "OpYByte_1", "Label52", "Text6", "Text7", "Label51", "Command9",
-                                 "CmdFontExtension"})
+        for (const char *name :
+             {"CmdDrawFileByDot", "OpYByte_1", "Label52", "Text6", "Text7", "Label51", "Command9", "CmdFontExtension"})
             QVERIFY2(b.isEnabled(QLatin1String(name)) == revisionB, name);
         QCOMPARE(b.isEnabled("OpYByte_0"), true);
         QCOMPARE(b.dotTextTab, revisionB);
@@ -161,12 +162,21 @@ private slots:
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
-        QTest::newRow("UserFont falls back on the newer series")
-            << "VX140X32_52K" << "UserFont" << "PC437(USA Euro std)";
-        QTest::newRow("another table stays on the newer series") << "VX140X32_52K" << "PC858" << "PC858";
-        QTest::newRow("UserFont stays on the older series") << "VX256X32_21K" << "UserFont" << "UserFont";
-        QTest::newRow("a table stays on the older series") << "VX256X32_21K" << "WPC1252" << "WPC1252";
-        QTest::newRow("an unknown text shows the first table") << "VX256X32_21K" << "" << "PC437(USA Euro std)";
+        QTest::newRow("UserFont falls back on the newer series") << "VX140X32_52K"
+                                                                 << "UserFont"
+                                                                 << "PC437(USA Euro std)";
+        QTest::newRow("another table stays on the newer series") << "VX140X32_52K"
+                                                                 << "PC858"
+                                                                 << "PC858";
+        QTest::newRow("UserFont stays on the older series") << "VX256X32_21K"
+                                                            << "UserFont"
+                                                            << "UserFont";
+        QTest::newRow("a table stays on the older series") << "VX256X32_21K"
+                                                           << "WPC1252"
+                                                           << "WPC1252";
+        QTest::newRow("an unknown text shows the first table") << "VX256X32_21K"
+                                                               << ""
+                                                               << "PC437(USA Euro std)";
     }
     void codeTableKeptWhereTheListHasIt()
     {
@@ -184,10 +194,18 @@ private slots:
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("before");
         QTest::addColumn<QString>("after");
-        QTest::newRow("newer series always shows X1 Y1") << "VX140X32_52K" << "X3 Y2" << "X1 Y1";
-        QTest::newRow("older, 64 high keeps X3 Y4") << "VX256x64_21K" << "X3 Y4" << "X3 Y4";
-        QTest::newRow("older, 32 high keeps X4 Y2") << "VX256X32_21K" << "X4 Y2" << "X4 Y2";
-        QTest::newRow("older, 16 high lacks Y2") << "VX256X16_21K" << "X1 Y2" << "X1 Y1";
+        QTest::newRow("newer series always shows X1 Y1") << "VX140X32_52K"
+                                                         << "X3 Y2"
+                                                         << "X1 Y1";
+        QTest::newRow("older, 64 high keeps X3 Y4") << "VX256x64_21K"
+                                                    << "X3 Y4"
+                                                    << "X3 Y4";
+        QTest::newRow("older, 32 high keeps X4 Y2") << "VX256X32_21K"
+                                                    << "X4 Y2"
+                                                    << "X4 Y2";
+        QTest::newRow("older, 16 high lacks Y2") << "VX256X16_21K"
+                                                 << "X1 Y2"
+                                                 << "X1 Y1";
     }
     void magnificationKeptOnlyOnTheOlderSeries()
     {
@@ -202,11 +220,21 @@ private slots:
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("title");
-        QTest::newRow("older, English") << "VX256X32_21K" << "English" << "KVX35P V3.30.3 /2100 Direct Mode";
-        QTest::newRow("newer, English") << "VX140X32_52K" << "English" << "KVX35P V3.30.3 /5200 Mode";
-        QTest::newRow("older, Japanese") << "VX256X32_21K" << "Japanese" << "KVX35P V3.30.3 /2100 ダイレクトモード";
-        QTest::newRow("newer, Japanese") << "VX140X32_52K" << "Japanese" << "KVX35P V3.30.3 /5200 モード";
-        QTest::newRow("other language is English") << "VX140X32_52K" << "japanese" << "KVX35P V3.30.3 /5200 Mode";
+        QTest::newRow("older, English") << "VX256X32_21K"
+                                        << "English"
+                                        << "KVX35P V3.30.3 /2100 Direct Mode";
+        QTest::newRow("newer, English") << "VX140X32_52K"
+                                        << "English"
+                                        << "KVX35P V3.30.3 /5200 Mode";
+        QTest::newRow("older, Japanese") << "VX256X32_21K"
+                                         << "Japanese"
+                                         << "KVX35P V3.30.3 /2100 ダイレクトモード";
+        QTest::newRow("newer, Japanese") << "VX140X32_52K"
+                                         << "Japanese"
+                                         << "KVX35P V3.30.3 /5200 モード";
+        QTest::newRow("other language is English") << "VX140X32_52K"
+                                                   << "japanese"
+                                                   << "KVX35P V3.30.3 /5200 Mode";
     }
     void titleSuffixInTheInterfaceLanguageNeverStacks()
     {

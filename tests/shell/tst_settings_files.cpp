@@ -18,14 +18,23 @@ QByteArray crlf(const QStringList &lines)
     return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
 }
 
-QString q(const QString &text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
+QString q(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
 
 // The ten records of a full file whose every value differs from the defaults.
 QStringList fullRecords(const QString &tag, const QString &folder)
 {
-    return {q(tag),          q(QStringLiteral("*** InterFace ***")), q(QStringLiteral("7")),
-            q(QStringLiteral("19200,n,8,1")), q(QStringLiteral("VX256X64_52K")), QStringLiteral("8421631"),
-            q(QStringLiteral("2190")),        q(folder),                          QStringLiteral("1"),
+    return {q(tag),
+            q(QStringLiteral("*** InterFace ***")),
+            q(QStringLiteral("7")),
+            q(QStringLiteral("19200,n,8,1")),
+            q(QStringLiteral("VX256X64_52K")),
+            QStringLiteral("8421631"),
+            q(QStringLiteral("2190")),
+            q(folder),
+            QStringLiteral("1"),
             q(QStringLiteral("Japanese"))};
 }
 
@@ -121,12 +130,11 @@ private slots:
         }
 
         const QStringList full = fullRecords(QStringLiteral("5200seiV30b2"), m_folder);
-        QTest::newRow("tag of other case") << crlf(fullRecords(QStringLiteral("5200seiv30b2"), m_folder)) << -1
-                                           << d << false;
+        QTest::newRow("tag of other case")
+            << crlf(fullRecords(QStringLiteral("5200seiv30b2"), m_folder)) << -1 << d << false;
         QTest::newRow("tag with trailing blank")
             << crlf(fullRecords(QStringLiteral("5200seiV30b2 "), m_folder)) << -1 << d << false;
-        QTest::newRow("unknown tag") << crlf(fullRecords(QStringLiteral("5200seiV40"), m_folder)) << -1 << d
-                                     << false;
+        QTest::newRow("unknown tag") << crlf(fullRecords(QStringLiteral("5200seiV40"), m_folder)) << -1 << d << false;
         QTest::newRow("empty file") << QByteArray() << -1 << d << false;
         QTest::newRow("tag only") << crlf(full.mid(0, 1)) << 5 << d << false;
 
@@ -164,8 +172,8 @@ private slots:
         x.bitmapFolder = d.bitmapFolder;
         QTest::newRow("folder that no longer exists")
             << with(8, q(m_tmp.filePath(QStringLiteral("gone")))) << 5 << x << true;
-        QTest::newRow("folder of a Windows run") << with(8, q(QStringLiteral("C:\\Users\\u\\Documents"))) << 5
-                                                 << x << true;
+        QTest::newRow("folder of a Windows run")
+            << with(8, q(QStringLiteral("C:\\Users\\u\\Documents"))) << 5 << x << true;
         x = byLayout.at(5);
         x.language = QStringLiteral("Klingon");
         QTest::newRow("language kept as read") << with(10, q(QStringLiteral("Klingon"))) << 5 << x << true;
@@ -174,9 +182,9 @@ private slots:
         // The bare "9600,n,8,1" is four fields, so the later records shift.
         x.model = d.model; // "n"
         x.hintColour = 8;
-        x.series = d.series; // "1"
+        x.series = d.series;             // "1"
         x.bitmapFolder = d.bitmapFolder; // "VX256X64_52K"
-        x.revisionB = false; // "8421631"
+        x.revisionB = false;             // "8421631"
         x.language = QStringLiteral("2190");
         QTest::newRow("bare field splits at commas") << with(4, QStringLiteral("9600,n,8,1")) << 5 << x << true;
     }
@@ -255,8 +263,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("empty") << QString();
         QTest::newRow("one line") << QStringLiteral("PRT 0ch;");
-        QTest::newRow("Japanese lines")
-            << QStringLiteral("*** 文字表示 ***\r\nPRT 82h A0h;\r\n*** 日本語 ***\r\nPRT 1bh 40h;");
+        QTest::newRow("Japanese lines") << QStringLiteral(
+            "*** 文字表示 ***\r\nPRT 82h A0h;\r\n*** 日本語 ***\r\nPRT 1bh 40h;");
         QTest::newRow("ends with a line end") << QStringLiteral("PRT 0ch;\r\n");
         QTest::newRow("blank lines") << QStringLiteral("\r\n\r\n");
     }
@@ -281,8 +289,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("text");
-        QTest::newRow("grown by earlier runs") << QByteArray("PRT 0ch;\r\n\r\n\r\n")
-                                               << QStringLiteral("PRT 0ch;\r\n\r\n");
+        QTest::newRow("grown by earlier runs")
+            << QByteArray("PRT 0ch;\r\n\r\n\r\n") << QStringLiteral("PRT 0ch;\r\n\r\n");
         QTest::newRow("CP932") << QByteArray("*** \x93\xFA\x96\x7B ***\r\n") << QStringLiteral("*** 日本 ***");
         QTest::newRow("no line end") << QByteArray("PRT 0ch;") << QStringLiteral("PRT 0ch;");
         QTest::newRow("only a line end") << QByteArray("\r\n") << QString();
@@ -307,10 +315,10 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::addColumn<bool>("asked");
 
-        const QStringList files = {QStringLiteral("<absent>"), QStringLiteral("none"), QStringLiteral("Japanese"),
-                                   QStringLiteral("English"), QStringLiteral("French"), QString()};
-        const QStringList locales = {QStringLiteral("Japanese"), QStringLiteral("English"),
-                                     QStringLiteral("japanese"), QStringLiteral("<failed>")};
+        const QStringList files = {QStringLiteral("<absent>"), QStringLiteral("none"),   QStringLiteral("Japanese"),
+                                   QStringLiteral("English"),  QStringLiteral("French"), QString()};
+        const QStringList locales = {QStringLiteral("Japanese"), QStringLiteral("English"), QStringLiteral("japanese"),
+                                     QStringLiteral("<failed>")};
         for (const QString &file : files) {
             const bool fromFile = file != QLatin1String("<absent>") && file != QLatin1String("none");
             for (const QString &locale : locales) {

@@ -36,7 +36,10 @@ inline QStringList hexData(int address, int size)
 // from 0; PIC an extended linear address record, code at 0-3, 8-0x25, 0x100-0x167 and
 // the configuration word at 0x400E; TQ an extended segment address record, code at
 // 0-0x37 and 0x200-0x2FD. Without the end record.
-inline QStringList kdbFirmware() { return hexData(0, 390); }
+inline QStringList kdbFirmware()
+{
+    return hexData(0, 390);
+}
 inline QStringList picFirmware()
 {
     return QStringList{hexRecord(4, 0, QByteArray(2, 0))} + hexData(0, 4) + hexData(8, 30) + hexData(0x100, 104)

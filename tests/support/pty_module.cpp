@@ -35,8 +35,7 @@ PtyModule::PtyModule()
         m_error = QStringLiteral("openpty: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
         return;
     }
-    if (!makeRaw(master) || !makeRaw(slave)
-        || fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK) != 0) {
+    if (!makeRaw(master) || !makeRaw(slave) || fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK) != 0) {
         m_error = QStringLiteral("raw mode: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
         ::close(master);
         ::close(slave);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link/app_paths.h"
 #include "app/program_windows.h"
+#include "link/app_paths.h"
 #include "support/pty_module.h"
 #include "support/scripted_dialogs.h"
 
@@ -26,8 +26,7 @@ struct StartedWindow
 {
     explicit StartedWindow(const QString &port = QStringLiteral("/dev/kvx-no-such-port"),
                            std::function<void(MainWindow &)> beforeStart = {}, bool keepFiles = false)
-        : program((keepFiles ? void() : forgetProgramFiles(), options()))
-        , window(program.mainWindow())
+        : program((keepFiles ? void() : forgetProgramFiles(), options())), window(program.mainWindow())
     {
         window.findChild<QComboBox *>(QStringLiteral("CommPortList"))->setCurrentText(port);
         if (beforeStart)
@@ -59,10 +58,7 @@ struct StartedWindow
 // A started window whose port is a pseudo-terminal standing in for the module.
 struct WindowWithModule
 {
-    WindowWithModule()
-        : started(module.slavePath())
-    {
-    }
+    WindowWithModule() : started(module.slavePath()) {}
     PtyModule module;
     StartedWindow started;
 };

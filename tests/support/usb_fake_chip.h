@@ -30,8 +30,7 @@ struct UsbChip
         requests.append(request);
         QByteArray reply(UsbIoPacket::ReplySize, '\0');
         const std::optional<UsbIoPacket> p = UsbIoPacket::fromRequest(request);
-        if (!p || p->Recipient != UsbIoPacket::RecipientValue
-            || p->DeviceModel != UsbIoPacket::DeviceModelValue) {
+        if (!p || p->Recipient != UsbIoPacket::RecipientValue || p->DeviceModel != UsbIoPacket::DeviceModelValue) {
             ++badRequests;
             return reply;
         }

@@ -31,7 +31,7 @@ public:
         std::memcpy(address.sun_path, native.constData(),
                     std::min(size_t(native.size()), sizeof(address.sun_path) - 1));
         m_ok = m_listen >= 0 && ::bind(m_listen, reinterpret_cast<sockaddr *>(&address), sizeof(address)) == 0
-               && ::listen(m_listen, 4) == 0;
+            && ::listen(m_listen, 4) == 0;
         m_thread = std::thread([this] { serve(); });
     }
     ~UsbSocketChip() { vanish(); }
@@ -40,8 +40,7 @@ public:
     QString path() const { return m_path; }
 
     // Runs f on the chip under its lock (set it up, or read what it received).
-    template<typename F>
-    auto with(F f)
+    template <typename F> auto with(F f)
     {
         std::lock_guard lock(m_mutex);
         return f(m_chip);
@@ -50,7 +49,11 @@ public:
     // Stops answering: requests then wait in vain.
     void goSilent() { m_silent = true; }
     // Hangs up the connection but leaves the socket file in place.
-    void hangUp() { m_hangUp = true; waitFor([this] { return m_hungUp.load(); }); }
+    void hangUp()
+    {
+        m_hangUp = true;
+        waitFor([this] { return m_hungUp.load(); });
+    }
     // The bridge is gone: connection closed, socket file removed.
     void vanish()
     {
@@ -65,8 +68,7 @@ public:
     }
 
 private:
-    template<typename P>
-    static void waitFor(P done)
+    template <typename P> static void waitFor(P done)
     {
         for (int i = 0; i < 500 && !done(); ++i)
             ::usleep(2000);

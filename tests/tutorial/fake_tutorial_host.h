@@ -18,8 +18,7 @@ namespace kvx::test {
 class FakeTutorialHost : public TutorialHost
 {
 public:
-    FakeTutorialHost()
-        : encoder(&sink)
+    FakeTutorialHost() : encoder(&sink)
     {
         encoder.moduleName(QStringLiteral("VX140X32_52K"));
         captions = {

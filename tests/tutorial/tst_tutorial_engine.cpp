@@ -33,10 +33,22 @@ TopicCounts fullCounts()
 }
 
 // The commands the steps ask for, sent through the real encoder.
-void initialize(FakeTutorialHost &h) { h.send([](VX5200 &e) { return e.InitializeDisplay(); }); }
-void clearDisplay(FakeTutorialHost &h) { h.send([](VX5200 &e) { return e.DisplayClear(); }); }
-void cursorOneOne(FakeTutorialHost &h) { h.send([](VX5200 &e) { return e.CursorSet(1, 1); }); }
-void writeBox(FakeTutorialHost &h) { h.writeTextBox(); }
+void initialize(FakeTutorialHost &h)
+{
+    h.send([](VX5200 &e) { return e.InitializeDisplay(); });
+}
+void clearDisplay(FakeTutorialHost &h)
+{
+    h.send([](VX5200 &e) { return e.DisplayClear(); });
+}
+void cursorOneOne(FakeTutorialHost &h)
+{
+    h.send([](VX5200 &e) { return e.CursorSet(1, 1); });
+}
+void writeBox(FakeTutorialHost &h)
+{
+    h.writeTextBox();
+}
 void nothing(FakeTutorialHost &) {}
 
 // One command through the real encoder.
@@ -52,7 +64,10 @@ HostAction withBox(const QString &box, const QString &text, const HostAction &th
         then(h);
     };
 }
-QByteArray pattern(int width, int rows) { return QByteArray(width * rows, '\x55'); }
+QByteArray pattern(int width, int rows)
+{
+    return QByteArray(width * rows, '\x55');
+}
 
 } // namespace
 
@@ -134,8 +149,8 @@ private slots:
         FakeTutorialHost host;
         TutorialEngine engine(&host);
         TopicCounts c{};
-        c[0] = 2;  // complete
-        c[4] = 1;  // complete, but missing on the older series
+        c[0] = 2; // complete
+        c[4] = 1; // complete, but missing on the older series
         c[12] = 3;
         engine.load(c);
         engine.setCurrentStepForTest(1, false); // topic 0
@@ -207,20 +222,16 @@ private slots:
         QTest::newRow("2: initialize") << 2 << HostAction(initialize) << "s2.done" << false << 1;
         QTest::newRow("2: anything else is a hint") << 2 << HostAction(clearDisplay) << "s2.hint" << true << 0;
         QTest::newRow("3: the preset text written") << 3 << HostAction(writeBox) << "s3.done" << false << 1;
-        QTest::newRow("3: a shorter text written")
-            << 3 << HostAction([](FakeTutorialHost &h) {
-                   h.boxes["TextBox"] = "abc";
-                   writeBox(h);
-               })
-            << "s3.done" << false << 1;
+        QTest::newRow("3: a shorter text written") << 3 << HostAction([](FakeTutorialHost &h) {
+            h.boxes["TextBox"] = "abc";
+            writeBox(h);
+        }) << "s3.done" << false << 1;
         QTest::newRow("3: initialize changes nothing") << 3 << HostAction(initialize) << "" << true << 0;
         QTest::newRow("3: another command is a hint") << 3 << HostAction(clearDisplay) << "s3.hint" << true << 0;
-        QTest::newRow("3: two-byte text is not plain text")
-            << 3 << HostAction([](FakeTutorialHost &h) {
-                   h.boxes["TextBox"] = QString::fromUtf8("漢字");
-                   h.send([](VX5200 &e) { return e.CharacterDisplay(QByteArray("\x8a\xbf\x8e\x9a", 4)); });
-               })
-            << "s3.hint" << true << 0;
+        QTest::newRow("3: two-byte text is not plain text") << 3 << HostAction([](FakeTutorialHost &h) {
+            h.boxes["TextBox"] = QString::fromUtf8("漢字");
+            h.send([](VX5200 &e) { return e.CharacterDisplay(QByteArray("\x8a\xbf\x8e\x9a", 4)); });
+        }) << "s3.hint" << true << 0;
         QTest::newRow("4: cursor set credits and stays") << 4 << HostAction(cursorOneOne) << "s4.cursor" << true << 1;
         QTest::newRow("4: text written ends the step") << 4 << HostAction(writeBox) << "s4.written" << false << 0;
         QTest::newRow("4: anything else is a hint") << 4 << HostAction(clearDisplay) << "s4.hint" << true << 0;
@@ -254,13 +265,12 @@ private slots:
             << 10 << sending([](VX5200 &e) { return e.WriteScreenMode(1); }) << "s10.all" << true << 1;
         QTest::newRow("10: display screen, no credit")
             << 10 << sending([](VX5200 &e) { return e.WriteScreenMode(0); }) << "s10.screen" << true << 0;
-        QTest::newRow("10: text written with display screen set")
-            << 10 << HostAction([](FakeTutorialHost &h) {
-                   h.checked << "BaseWindowWriteModeOption#0";
-                   writeBox(h);
-               })
-            << "s10.writtenScreen" << true << 0;
-        QTest::newRow("10: text written with all memory set") << 10 << HostAction(writeBox) << "s10.writtenAll" << true << 0;
+        QTest::newRow("10: text written with display screen set") << 10 << HostAction([](FakeTutorialHost &h) {
+            h.checked << "BaseWindowWriteModeOption#0";
+            writeBox(h);
+        }) << "s10.writtenScreen" << true << 0;
+        QTest::newRow("10: text written with all memory set")
+            << 10 << HostAction(writeBox) << "s10.writtenAll" << true << 0;
         QTest::newRow("10: anything else is a hint") << 10 << HostAction(clearDisplay) << "s10.hint" << true << 0;
         QTest::newRow("11: X1 Y1 credits")
             << 11 << sending([](VX5200 &e) { return e.FontMagnified(1, 1); }) << "s11.normal" << true << 1;
@@ -275,7 +285,8 @@ private slots:
             << 12 << sending([](VX5200 &e) { return e.FontGapMode(1); }) << "s12.gap" << true << 1;
         QTest::newRow("12: carriage return")
             << 12 << sending([](VX5200 &e) { return e.CarriageReturn(); }) << "s12.cr" << true << 0;
-        QTest::newRow("12: line feed") << 12 << sending([](VX5200 &e) { return e.LineFeed(); }) << "s12.lf" << true << 0;
+        QTest::newRow("12: line feed") << 12 << sending([](VX5200 &e) { return e.LineFeed(); }) << "s12.lf" << true
+                                       << 0;
         QTest::newRow("12: display clear") << 12 << HostAction(clearDisplay) << "s12.cleared" << true << 0;
         QTest::newRow("12: text written") << 12 << HostAction(writeBox) << "s12.written" << true << 0;
         QTest::newRow("12: anything else is a hint") << 12 << HostAction(initialize) << "s12.hint" << true << 0;
@@ -319,8 +330,8 @@ private slots:
 
         const HostAction pattern300 = sending([](VX5200 &e) { return e.BitImageDisplay(300, 4, pattern(300, 4)); });
         QTest::newRow("17: display clear") << 17 << HostAction(clearDisplay) << "s17.cleared" << true << 0;
-        QTest::newRow("17: cursor home")
-            << 17 << sending([](VX5200 &e) { return e.CursorSet(0, 0); }) << "s17.home" << true << 0;
+        QTest::newRow("17: cursor home") << 17 << sending([](VX5200 &e) { return e.CursorSet(0, 0); }) << "s17.home"
+                                         << true << 0;
         QTest::newRow("17: pattern of the box's width credits")
             << 17 << withBox("BmpXSizeBox", "300", pattern300) << "s17.done" << true << 1;
         QTest::newRow("17: 44 is the low byte of 300")
@@ -332,21 +343,28 @@ private slots:
         QTest::newRow("17: more than 32 bits matches nothing")
             << 17 << withBox("BmpXSizeBox", "4294967340", pattern300) << "s17.hint" << true << 0;
         QTest::newRow("17: an empty box reads 0")
-            << 17 << withBox("BmpXSizeBox", "", sending([](VX5200 &e) { return e.BitImageDisplay(256, 1, pattern(256, 1)); }))
+            << 17
+            << withBox("BmpXSizeBox", "", sending([](VX5200 &e) { return e.BitImageDisplay(256, 1, pattern(256, 1)); }))
             << "s17.done" << true << 1;
         QTest::newRow("17: a prefix longer than the sent text fails")
-            << 17 << withBox("BmpXSizeBox", "0", sending([](VX5200 &e) { return e.portOut(QByteArray("\x1f\x28\x66", 3)); }))
+            << 17
+            << withBox("BmpXSizeBox", "0", sending([](VX5200 &e) { return e.portOut(QByteArray("\x1f\x28\x66", 3)); }))
             << "s17.hint" << true << 0;
         QTest::newRow("18: display clear") << 18 << HostAction(clearDisplay) << "s18.cleared" << true << 0;
         QTest::newRow("18: an image of another width credits")
-            << 18 << withBox("BmpXSizeBox", "300", sending([](VX5200 &e) { return e.BitImageDisplay(140, 4, pattern(140, 4)); }))
+            << 18
+            << withBox("BmpXSizeBox", "300",
+                       sending([](VX5200 &e) { return e.BitImageDisplay(140, 4, pattern(140, 4)); }))
             << "s18.done" << true << 1;
         QTest::newRow("18: an image of the box's width is the test pattern")
-            << 18 << withBox("BmpXSizeBox", "140", sending([](VX5200 &e) { return e.BitImageDisplay(140, 4, pattern(140, 4)); }))
+            << 18
+            << withBox("BmpXSizeBox", "140",
+                       sending([](VX5200 &e) { return e.BitImageDisplay(140, 4, pattern(140, 4)); }))
             << "s18.hint" << true << 0;
         QTest::newRow("19: display clear") << 19 << HostAction(clearDisplay) << "s19.cleared" << true << 0;
         QTest::newRow("19: defining a window credits")
-            << 19 << sending([](VX5200 &e) { return e.UserWindowDefine(3, 0, 0, 64, 2); }) << "s19.defined" << true << 1;
+            << 19 << sending([](VX5200 &e) { return e.UserWindowDefine(3, 0, 0, 64, 2); }) << "s19.defined" << true
+            << 1;
         QTest::newRow("19: cancelling a window, no credit")
             << 19 << sending([](VX5200 &e) { return e.UserWindowCancel(3); }) << "s19.cancelled" << true << 0;
         QTest::newRow("19: selecting the base window credits")
@@ -354,11 +372,13 @@ private slots:
         QTest::newRow("19: selecting a user window credits")
             << 19 << sending([](VX5200 &e) { return e.CurrentWindowSelect(4); }) << "s19.selected" << true << 1;
         QTest::newRow("19: anything else is a hint") << 19 << HostAction(initialize) << "s19.hint" << true << 0;
-        QTest::newRow("20: wait credits") << 20 << sending([](VX5200 &e) { return e.WaitAction(2); }) << "s20.done" << true << 1;
+        QTest::newRow("20: wait credits")
+            << 20 << sending([](VX5200 &e) { return e.WaitAction(2); }) << "s20.done" << true << 1;
         QTest::newRow("20: anything else") << 20 << HostAction(clearDisplay) << "s20.hint" << true << 0;
         QTest::newRow("21: scroll credits")
             << 21 << sending([](VX5200 &e) { return e.ScrollAction(1, 140, 1); }) << "s21.done" << true << 1;
-        QTest::newRow("21: anything else") << 21 << sending([](VX5200 &e) { return e.WaitAction(2); }) << "s21.hint" << true << 0;
+        QTest::newRow("21: anything else")
+            << 21 << sending([](VX5200 &e) { return e.WaitAction(2); }) << "s21.hint" << true << 0;
         QTest::newRow("22: blink credits")
             << 22 << sending([](VX5200 &e) { return e.BlinkAction(1, 10, 10, 3); }) << "s22.done" << true << 1;
         QTest::newRow("22: anything else") << 22 << HostAction(clearDisplay) << "s22.hint" << true << 0;
@@ -498,7 +518,8 @@ private slots:
         for (int step : {2, 0, 7}) {
             engine.setCurrentStepForTest(step, false);
             engine.run();
-            QVERIFY(engine.text().startsWith("    Congratulations!\r\n\r\nYou now graduated from the VX-5200 Tutorial."));
+            QVERIFY(
+                engine.text().startsWith("    Congratulations!\r\n\r\nYou now graduated from the VX-5200 Tutorial."));
         }
         engine.resetAchievements();
         QCOMPARE(engine.progress().value, 0);
@@ -565,19 +586,32 @@ private slots:
         QTest::addColumn<bool>("expected");
         using C = StepCheck;
         const QString bitImage = "[1f][28][66][11][2c][01][04][00][01]";
-        QTest::newRow("prefix holds") << C::sentBeginsWith("[1f][24]") << "[1f][24][01][00]" << "" << true;
-        QTest::newRow("prefix longer than text fails") << C::sentBeginsWith("[1f][28][66][11]") << "[1f]" << "" << false;
-        QTest::newRow("slice in the middle") << C::sentSliceEquals(21, "[01]") << "[1f][28][77][02][01][01]" << "" << true;
-        QTest::newRow("slice beyond the text") << C::sentSliceEquals(21, "[01]") << "[1f][28][77][02][01]" << "" << false;
-        QTest::newRow("byte vs low byte of 300") << C::sentByteVsBox(5, 16, C::Compare::Equal, C::Operand::BoxLowByte, "X") << bitImage << "300" << true;
-        QTest::newRow("byte vs low byte of 44") << C::sentByteVsBox(5, 16, C::Compare::Equal, C::Operand::BoxLowByte, "X") << bitImage << " 44" << true;
-        QTest::newRow("byte vs low byte of 45") << C::sentByteVsBox(5, 16, C::Compare::Equal, C::Operand::BoxLowByte, "X") << bitImage << "45" << false;
-        QTest::newRow("byte differs from 300 unrounded") << C::sentByteVsBox(5, 16, C::Compare::NotEqual, C::Operand::BoxNumber, "X") << bitImage << "300" << true;
-        QTest::newRow("byte equals 44") << C::sentByteVsBox(5, 16, C::Compare::NotEqual, C::Operand::BoxNumber, "X") << bitImage << "44" << false;
-        QTest::newRow("missing byte fails") << C::sentByte(5, 16, C::Compare::NotEqual, 0) << "[1f][28][66][11]" << "" << false;
-        QTest::newRow("decimal read of 03") << C::sentByte(5, 10, C::Compare::Equal, 3) << "[1f][28][77][01][03]" << "" << true;
-        QTest::newRow("decimal read of 1f stops at f") << C::sentByte(1, 10, C::Compare::Equal, 1) << "[1f]" << "" << true;
-        QTest::newRow("text sent: empty box, nothing sent") << C::textSent() << "" << "" << true;
+        QTest::newRow("prefix holds") << C::sentBeginsWith("[1f][24]") << "[1f][24][01][00]"
+                                      << "" << true;
+        QTest::newRow("prefix longer than text fails") << C::sentBeginsWith("[1f][28][66][11]") << "[1f]"
+                                                       << "" << false;
+        QTest::newRow("slice in the middle") << C::sentSliceEquals(21, "[01]") << "[1f][28][77][02][01][01]"
+                                             << "" << true;
+        QTest::newRow("slice beyond the text") << C::sentSliceEquals(21, "[01]") << "[1f][28][77][02][01]"
+                                               << "" << false;
+        QTest::newRow("byte vs low byte of 300")
+            << C::sentByteVsBox(5, 16, C::Compare::Equal, C::Operand::BoxLowByte, "X") << bitImage << "300" << true;
+        QTest::newRow("byte vs low byte of 44")
+            << C::sentByteVsBox(5, 16, C::Compare::Equal, C::Operand::BoxLowByte, "X") << bitImage << " 44" << true;
+        QTest::newRow("byte vs low byte of 45")
+            << C::sentByteVsBox(5, 16, C::Compare::Equal, C::Operand::BoxLowByte, "X") << bitImage << "45" << false;
+        QTest::newRow("byte differs from 300 unrounded")
+            << C::sentByteVsBox(5, 16, C::Compare::NotEqual, C::Operand::BoxNumber, "X") << bitImage << "300" << true;
+        QTest::newRow("byte equals 44") << C::sentByteVsBox(5, 16, C::Compare::NotEqual, C::Operand::BoxNumber, "X")
+                                        << bitImage << "44" << false;
+        QTest::newRow("missing byte fails") << C::sentByte(5, 16, C::Compare::NotEqual, 0) << "[1f][28][66][11]"
+                                            << "" << false;
+        QTest::newRow("decimal read of 03") << C::sentByte(5, 10, C::Compare::Equal, 3) << "[1f][28][77][01][03]"
+                                            << "" << true;
+        QTest::newRow("decimal read of 1f stops at f") << C::sentByte(1, 10, C::Compare::Equal, 1) << "[1f]"
+                                                       << "" << true;
+        QTest::newRow("text sent: empty box, nothing sent") << C::textSent() << ""
+                                                            << "" << true;
     }
     void conditions()
     {

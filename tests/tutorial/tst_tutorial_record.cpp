@@ -30,7 +30,10 @@ private slots:
     void formatIsExact()
     {
         const QByteArray bytes = achievement_record::format(counts({2, 3, 0, 1, 0, 0, 0, 5, 0, 0, 0, 0, 10}));
-        QCOMPARE(bytes, Header + "\r\n 2 \r\n 3 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 5 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 10 \r\n");
+        QCOMPARE(
+            bytes,
+            Header
+                + "\r\n 2 \r\n 3 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n 5 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 10 \r\n");
         QCOMPARE(QString::fromUtf8(Header), QString::fromUtf8("V1.0 直に触っちゃだめ。"));
     }
 
@@ -41,14 +44,14 @@ private slots:
         const QList<int> zeros(13, 0);
         QTest::newRow("empty") << QByteArray() << zeros;
         QTest::newRow("header only") << Header + "\r\n" << zeros;
-        QTest::newRow("ends after the second count")
-            << Header + "\r\n 2 \r\n 1 \r\n" << QList<int>{2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("ends after the second count") << Header + "\r\n 2 \r\n 1 \r\n"
+                                                     << QList<int>{2, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
         QTest::newRow("LF line ends, no blanks")
             << Header + "\n1\n2\n3\n1\n1\n2\n2\n5\n2\n2\n3\n1\n5" << QList<int>{1, 2, 3, 1, 1, 2, 2, 5, 2, 2, 3, 1, 5};
-        QTest::newRow("garbage stops the reading")
-            << Header + "\r\n 1 \r\nabc\r\n 2 \r\n" << QList<int>{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-        QTest::newRow("counts held to 0..checkpoints")
-            << Header + "\r\n 99 \r\n-1 \r\n 4 \r\n" << QList<int>{2, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("garbage stops the reading") << Header + "\r\n 1 \r\nabc\r\n 2 \r\n"
+                                                   << QList<int>{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("counts held to 0..checkpoints") << Header + "\r\n 99 \r\n-1 \r\n 4 \r\n"
+                                                       << QList<int>{2, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
         QTest::newRow("binary junk") << QByteArray("\xff\xfe\x00\x01\n\x80\x81", 7) << zeros;
     }
     void parse()

@@ -97,39 +97,69 @@ private slots:
         QTest::addColumn<QString>("sent");
         QTest::addColumn<QString>("expected");
         QTest::newRow("6: the introduction ends with a line break")
-            << "English" << "s6.intro" << ""
+            << "English"
+            << "s6.intro"
+            << ""
             << "    Window mode....over write\r\n\r\nIf you write a character to the edge of the display,\r\n"
-               "Can you guess what happens?\r\n\r\nTo find out, type Hello5200 in the Text Message Entry box and then\r\n"
+               "Can you guess what happens?\r\n\r\nTo find out, type Hello5200 in the Text Message Entry box and "
+               "then\r\n"
                "click the [Write] button as many times as needed to fill the screen with characters.\r\n";
-        QTest::newRow("9: the slider's value") << "English" << "s9.speed" << "[1f][73][07]"
+        QTest::newRow("9: the slider's value")
+            << "English"
+            << "s9.speed"
+            << "[1f][73][07]"
             << "     Window mode...Horizontal Scroll\r\n\r\nBy the way, it's OK to set up the 7\r\n\r\n"
                "Anyway, you know how to change the scrolling speed.\r\n\r\nTo practice, type Hello 5200 then, \r\n"
                "click the [Write] button.";
-        QTest::newRow("10: option caption") << "Japanese" << "s10.all" << ""
-            << QString::fromUtf8("      ◆ベースウィンドウモード\r\n\r\n そうですね、All Memory オプションが選ばれました。\r\n"
-                                 "これで、文字は画面の端を越えて続けて書かれます。\r\n\r\n"
-                                 "文字入力ボックスに Hello5200 と書いて、[Write] ボタンをクリックしてみてください。");
-        QTest::newRow("17: width as typed, height times 8") << "English" << "s17.done" << ""
+        QTest::newRow("10: option caption")
+            << "Japanese"
+            << "s10.all"
+            << ""
+            << QString::fromUtf8(
+                   "      ◆ベースウィンドウモード\r\n\r\n そうですね、All Memory オプションが選ばれました。\r\n"
+                   "これで、文字は画面の端を越えて続けて書かれます。\r\n\r\n"
+                   "文字入力ボックスに Hello5200 と書いて、[Write] ボタンをクリックしてみてください。");
+        QTest::newRow("17: width as typed, height times 8")
+            << "English"
+            << "s17.done"
+            << ""
             << "     Bit Map Image\r\n\r\nOK\r\n 300 X 32 a test pattern will be shown to the right of the cursor "
                "position you selected.\r\n\r\nNote the when you display a BMP file, the cursor position does not "
                "change.\r\n\r\nClick Next to proceed.";
-        QTest::newRow("17: Japanese") << "Japanese" << "s17.done" << ""
-            << QString::fromUtf8("      ◆BMP表示\r\n\r\n そうですね、\r\n横 300dot×縦32dotのテストパターン画像がカーソルの位置から"
-                                 "右下に書かれました。\r\n\r\nBMPを描いた時には、文字と違って、カーソル位置は移動しません。\r\n\r\n\r\n"
-                                 " では、次へ ボタンで次に進みましょう。");
-        QTest::newRow("18: the selected file") << "English" << "s18.done" << ""
+        QTest::newRow("17: Japanese")
+            << "Japanese"
+            << "s17.done"
+            << ""
+            << QString::fromUtf8(
+                   "      ◆BMP表示\r\n\r\n そうですね、\r\n横 300dot×縦32dotのテストパターン画像がカーソルの位置から"
+                   "右下に書かれました。\r\n\r\nBMPを描いた時には、文字と違って、カーソル位置は移動しません。\r\n\r\n\r"
+                   "\n"
+                   " では、次へ ボタンで次に進みましょう。");
+        QTest::newRow("18: the selected file")
+            << "English"
+            << "s18.done"
+            << ""
             << "     Bit Map Image\r\n\r\nOK the file you choose logo.bmp will be shown to the right and bottom "
                "from cursor position. \r\n\r\nClick Next to proceed.";
-        QTest::newRow("19: window number read in decimal") << "English" << "s19.defined"
+        QTest::newRow("19: window number read in decimal")
+            << "English"
+            << "s19.defined"
             << "[1f][28][77][02][03][01][00][00][00][00][40][00][02][00]"
             << "      User Windows \r\n\r\nThat's right.\r\nUser 3 will be enabled.\r\n\r\n"
                "But the function of User 3 is still incomplete.\r\nYou must choose User 3 from User Window Selection "
                "located on the upper left corner (Salmon colored area) of the main dialog box.\r\n";
-        QTest::newRow("24: the closing lines") << "English" << "s24.allOn" << ""
+        QTest::newRow("24: the closing lines")
+            << "English"
+            << "s24.allOn"
+            << ""
             << "       Screen Saver\r\n\r\nPretty Bright ? this is All Dots on!\r\n\r\nTry the other commands.\r\n\r\n"
                "After you check the all the functions, click the Next button and proceed.\r\n";
-        QTest::newRow("24: Japanese closing lines") << "Japanese" << "s24.allOff" << ""
-            << QString::fromUtf8("      ◆スクリーンセーバー\r\n\r\n はいまっくら、全消灯になりました。\r\n\r\n 他のボタンも確かめてみてね。"
+        QTest::newRow("24: Japanese closing lines")
+            << "Japanese"
+            << "s24.allOff"
+            << ""
+            << QString::fromUtf8("      ◆スクリーンセーバー\r\n\r\n はいまっくら、全消灯になりました。\r\n\r\n "
+                                 "他のボタンも確かめてみてね。"
                                  "\r\n\r\n\r\n 全部確かめたら、次へ ボタンで次に進みましょう。\r\n");
     }
     void exactTextsWithValues()

@@ -30,11 +30,7 @@ using Command = std::function<SendResult(VX5200 &)>;
 class Walker
 {
 public:
-    Walker(FakeTutorialHost &host, TutorialEngine &engine)
-        : h(host)
-        , e(engine)
-    {
-    }
+    Walker(FakeTutorialHost &host, TutorialEngine &engine) : h(host), e(engine) {}
 
     // Next, then the introduction of the step reached.
     bool enter(int step)
@@ -69,7 +65,10 @@ public:
     TutorialEngine &e;
 };
 
-QByteArray pattern(int width, int rows) { return QByteArray(width * rows, '\xaa'); }
+QByteArray pattern(int width, int rows)
+{
+    return QByteArray(width * rows, '\xaa');
+}
 
 int achievedTotal(const TopicCounts &c)
 {
@@ -95,10 +94,14 @@ private slots:
         QTest::addColumn<QByteArray>("record");
         QTest::newRow("newer series, 33 checkpoints")
             << "VX140X32_52K" << 33
-            << QByteArray(Header + "\r\n 2 \r\n 3 \r\n 4 \r\n 1 \r\n 1 \r\n 2 \r\n 2 \r\n 5 \r\n 2 \r\n 2 \r\n 3 \r\n 1 \r\n 5 \r\n");
+            << QByteArray(
+                   Header
+                   + "\r\n 2 \r\n 3 \r\n 4 \r\n 1 \r\n 1 \r\n 2 \r\n 2 \r\n 5 \r\n 2 \r\n 2 \r\n 3 \r\n 1 \r\n 5 \r\n");
         QTest::newRow("older series, 25 checkpoints")
             << "VX256X32_21K" << 25
-            << QByteArray(Header + "\r\n 2 \r\n 3 \r\n 4 \r\n 1 \r\n 0 \r\n 2 \r\n 0 \r\n 5 \r\n 2 \r\n 2 \r\n 3 \r\n 1 \r\n 0 \r\n");
+            << QByteArray(
+                   Header
+                   + "\r\n 2 \r\n 3 \r\n 4 \r\n 1 \r\n 0 \r\n 2 \r\n 0 \r\n 5 \r\n 2 \r\n 2 \r\n 3 \r\n 1 \r\n 0 \r\n");
     }
     void walkToGraduation()
     {
@@ -236,8 +239,8 @@ private slots:
         engine.run();
         QCOMPARE(engine.progress().maximum, checkpoints);
         QCOMPARE(engine.progress().value, checkpoints);
-        QVERIFY(engine.text().startsWith("    Congratulations!\r\n\r\nYou now graduated from the VX-" + host.moduleSeri()
-                                         + " Tutorial.\r\n"));
+        QVERIFY(engine.text().startsWith("    Congratulations!\r\n\r\nYou now graduated from the VX-"
+                                         + host.moduleSeri() + " Tutorial.\r\n"));
         QCOMPARE(engine.text(), engine.buildText("graduation"));
 
         QTemporaryDir dir;
@@ -258,13 +261,15 @@ private slots:
         engine.setCurrentStepForTest(23, true);
         host.send([](VX5200 &e) { return e.bright(2); });
         engine.run();
-        QCOMPARE(engine.text(), QString("      Brightness Control\r\n\r\nNow, You can change the brightness of VX-5200."
-                                        "\r\n\r\nLet's go to the next stage.\r\n"));
+        QCOMPARE(engine.text(),
+                 QString("      Brightness Control\r\n\r\nNow, You can change the brightness of VX-5200."
+                         "\r\n\r\nLet's go to the next stage.\r\n"));
         host.language = "Japanese";
         host.captions["Label1"] = QString::fromUtf8("輝度");
         host.send([](VX5200 &e) { return e.DisplayClear(); });
         engine.run();
-        QCOMPARE(engine.text(), QString::fromUtf8("      ◆輝度\r\n\r\n ん、[輝度]スライダが見つかりませんか？\r\n\r\n"));
+        QCOMPARE(engine.text(),
+                 QString::fromUtf8("      ◆輝度\r\n\r\n ん、[輝度]スライダが見つかりませんか？\r\n\r\n"));
     }
 };
 

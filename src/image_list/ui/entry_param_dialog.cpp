@@ -46,8 +46,7 @@ const ControlText Texts[] = {
 
 } // namespace
 
-EntryParamDialog::EntryParamDialog(ImageList &list, UserDialogs &dialogs, const QString &language,
-                                   QWidget *parent)
+EntryParamDialog::EntryParamDialog(ImageList &list, UserDialogs &dialogs, const QString &language, QWidget *parent)
     : QDialog(parent), m_list(list), m_dialogs(dialogs), m_language(language)
 {
     setObjectName(QStringLiteral("FrmEnterParam"));
@@ -141,7 +140,7 @@ void EntryParamDialog::cmdOK_Click()
     const EntryInput in = readEntryInput(m_address->text(), m_x->text(), m_y->text());
     if (!in.ok) {
         m_dialogs.message(isJapanese(m_language) ? QStringLiteral("値が範囲外です。")
-                                                                 : QStringLiteral("Value out of range."));
+                                                 : QStringLiteral("Value out of range."));
         if (QWidget *w = findChild<QWidget *>(in.field))
             w->setFocus();
         return;

@@ -61,8 +61,7 @@ private:
 class DialogEntryEditor : public EntryEditor
 {
 public:
-    DialogEntryEditor(ImageList &list, UserDialogs &dialogs, std::function<QString()> language,
-                      QWidget *parent)
+    DialogEntryEditor(ImageList &list, UserDialogs &dialogs, std::function<QString()> language, QWidget *parent)
         : m_list(list), m_dialogs(dialogs), m_language(std::move(language)), m_parent(parent)
     {
     }

@@ -72,7 +72,8 @@ const Caption kCaptions[] = {
     {"Label5_2", "# of Images", "画像数"},
 };
 
-const char *const ToolbarKeys[] = {"New", "Open", "Save", "Door", "Add", "Exchange", "Insert", "Ins_Blank", "DEL", "Convert"};
+const char *const ToolbarKeys[] = {"New",      "Open",   "Save",      "Door", "Add",
+                                   "Exchange", "Insert", "Ins_Blank", "DEL",  "Convert"};
 
 QProgressBar *usageBar(const QString &name)
 {
@@ -93,11 +94,10 @@ void showBar(QProgressBar *bar, const UsageBar &usage)
 } // namespace
 
 ImageListWindow::ImageListWindow(PanelHost &main)
-    : QMainWindow(main.hostWindow(), Qt::Window)
-    , m_main(main)
-    , m_list(main.imageList())
-    , m_editor(main.imageList(), main.dialogs(), [&main] { return main.state().UILanguage; }, this)
-    , m_files(main.imageList(), main.dialogs())
+    : QMainWindow(main.hostWindow(), Qt::Window), m_main(main), m_list(main.imageList()),
+      m_editor(
+          main.imageList(), main.dialogs(), [&main] { return main.state().UILanguage; }, this),
+      m_files(main.imageList(), main.dialogs())
 {
     setObjectName(QStringLiteral("FrmImage"));
     setAcceptDrops(true);

@@ -142,10 +142,9 @@ QWidget *ImageSlotView::buildSlot(int s)
     row->addWidget(slot.check);
 
     const std::pair<QWidget *, Role> roles[] = {
-        {slot.frame, FrameRole},     {slot.number, FrameRole},   {slot.box, FrameRole},
-        {slot.thumb, ThumbRole},     {slot.fileName, RouteRole}, {slot.path, RouteRole},
-        {slot.page, RouteRole},      {slot.label, RouteRole},    {slot.resolution, DialogRole},
-        {slot.address, DialogRole},
+        {slot.frame, FrameRole},       {slot.number, FrameRole},   {slot.box, FrameRole},  {slot.thumb, ThumbRole},
+        {slot.fileName, RouteRole},    {slot.path, RouteRole},     {slot.page, RouteRole}, {slot.label, RouteRole},
+        {slot.resolution, DialogRole}, {slot.address, DialogRole},
     };
     for (const auto &[w, role] : roles) {
         w->setProperty(SlotProperty, s);
@@ -159,9 +158,8 @@ QWidget *ImageSlotView::buildSlot(int s)
             [this, s](const QString &text) { m_list.setLabel(m_list.imgTop() + s, text); });
     connect(slot.check, &QCheckBox::clicked, this,
             [this, s](bool on) { m_list.setCheck(m_list.imgTop() + s, on ? 1 : 0); });
-    connect(slot.memory, &QComboBox::activated, this, [this, s] {
-        m_list.chooseMemory(m_list.imgTop() + s, m_slots[size_t(s)].memory->currentText());
-    });
+    connect(slot.memory, &QComboBox::activated, this,
+            [this, s] { m_list.chooseMemory(m_list.imgTop() + s, m_slots[size_t(s)].memory->currentText()); });
     return slot.frame;
 }
 
@@ -248,9 +246,9 @@ void ImageSlotView::refresh()
         setText(slot.address, QString::number(e.imgAddress));
         setText(slot.resolution, QStringLiteral("%1x%2").arg(e.imgX).arg(e.imgY));
         slot.check->setEnabled(true);
-        slot.check->setCheckState(e.imgCheck == 1 ? Qt::Checked
-                                  : e.imgCheck == 0 ? Qt::Unchecked
-                                                    : Qt::PartiallyChecked);
+        slot.check->setCheckState(e.imgCheck == 1       ? Qt::Checked
+                                      : e.imgCheck == 0 ? Qt::Unchecked
+                                                        : Qt::PartiallyChecked);
         showThumbnail(slot, e.imgPath, e.imgX, e.imgY);
         slot.thumb->setVisible(!e.imgPath.isEmpty());
         if (e.imgMemory == QLatin1String("VRAM")) {
@@ -352,8 +350,7 @@ bool ImageSlotView::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -14,8 +14,8 @@
 #include "shell/user_dialogs.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -332,9 +332,8 @@ void ListExportWindow::cmdWrite_Click()
         // A module that stopped taking bytes has been reported as not ready; how far
         // it got is not known (the port's queue holds bytes it never took).
         if (report.result != SendResult::NotReady)
-            dialogs.message(imageText(ImageText::ModuleWriteStopped, language())
-                                .arg(report.sent)
-                                .arg(bytes.bytes.size()));
+            dialogs.message(
+                imageText(ImageText::ModuleWriteStopped, language()).arg(report.sent).arg(bytes.bytes.size()));
         enableButtons(true);
         return;
     }

@@ -1,9 +1,9 @@
 #include "macro_editor/ui/edit_form.h"
 
-#include "macro_editor/edit_form_texts.h"
 #include "link/link.h"
 #include "link/receive_monitor.h"
 #include "link/vx5200.h"
+#include "macro_editor/edit_form_texts.h"
 #include "macro_editor/macro_upload.h"
 #include "macro_editor/ui/progress_dialog.h"
 #include "shell/shell_state.h"
@@ -105,10 +105,7 @@ int twipsToPixels(const QWidget *w, int twips, bool horizontal)
 
 } // namespace
 
-EditForm::EditForm(PanelHost &host)
-    : QMainWindow(host.hostWindow(), Qt::Window)
-    , m_main(host)
-    , m_files(host.dialogs())
+EditForm::EditForm(PanelHost &host) : QMainWindow(host.hostWindow(), Qt::Window), m_main(host), m_files(host.dialogs())
 {
     setObjectName(QStringLiteral("EditForm"));
     // Closing the editor never ends the program; its close box unloads it.
@@ -132,8 +129,8 @@ void EditForm::buildUi()
     auto *buttons = new QHBoxLayout;
     m_play = makeButton(QStringLiteral("PlayCommandButton"), QStringLiteral("Play recorded command."), central);
     m_play->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
-    m_stepButton = makeButton(QStringLiteral("StepCommandButton"), QStringLiteral("Play recorded commands by step."),
-                              central);
+    m_stepButton =
+        makeButton(QStringLiteral("StepCommandButton"), QStringLiteral("Play recorded commands by step."), central);
     m_pause = makeButton(QStringLiteral("PauseCommandButton"), QStringLiteral("Pause recording/Playing."), central);
     m_pause->setIcon(style()->standardIcon(QStyle::SP_MediaPause));
     m_stop = makeButton(QStringLiteral("StopCommandButton"), QStringLiteral("Stop recording/playing."), central);
@@ -400,11 +397,11 @@ void EditForm::StopCommandButton_Click()
 void EditForm::ClearCommandButton_Click()
 {
     const bool ja = japanese();
-    const UserDialogs::Answer a = m_main.dialogs().ask(
-        ja ? QStringLiteral("現在のデータが失われますが、よろしいですか？")
-           : QStringLiteral("Are you sure? in process data will eliminate"),
-        UserDialogs::Buttons::OkCancel, UserDialogs::Icon::Question,
-        ja ? QStringLiteral("全消去") : QStringLiteral("All Clear"));
+    const UserDialogs::Answer a =
+        m_main.dialogs().ask(ja ? QStringLiteral("現在のデータが失われますが、よろしいですか？")
+                                : QStringLiteral("Are you sure? in process data will eliminate"),
+                             UserDialogs::Buttons::OkCancel, UserDialogs::Icon::Question,
+                             ja ? QStringLiteral("全消去") : QStringLiteral("All Clear"));
     if (a != UserDialogs::Answer::Ok)
         return;
     m_editBox->clear();

@@ -21,9 +21,7 @@
 namespace kvx {
 
 BitmapFilesPanelUi::BitmapFilesPanelUi(PanelHost &host)
-    : QObject(host.hostWindow())
-    , m_host(host)
-    , m_logic(host.panelContext())
+    : QObject(host.hostWindow()), m_host(host), m_logic(host.panelContext())
 {
     setObjectName(QStringLiteral("BitmapFilesPanelUi"));
     auto *frame = new QGroupBox(QStringLiteral("BMP File"));
@@ -81,8 +79,7 @@ BitmapFilesPanelUi::BitmapFilesPanelUi(PanelHost &host)
     m_logic.runningChanged = [this](bool running) { m_draw->setEnabled(!running); };
 
     connect(m_drive, &QComboBox::activated, this, &BitmapFilesPanelUi::Drive1_Change);
-    connect(m_dir, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem *item) { Dir1_Activated(item->text()); });
+    connect(m_dir, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) { Dir1_Activated(item->text()); });
     connect(m_file, &QListWidget::currentRowChanged, this, &BitmapFilesPanelUi::File1_Click);
     connect(m_path, &QLineEdit::textEdited, this, [this](const QString &text) { m_path->setToolTip(text); });
     connect(browse, &QPushButton::clicked, this, &BitmapFilesPanelUi::cmdBrowse_Click);
@@ -126,7 +123,8 @@ void BitmapFilesPanelUi::fillLists()
     qsizetype bestLength = -1;
     for (int i = 0; i < m_drive->count(); ++i) {
         const QString root = m_drive->itemText(i);
-        const bool holds = folder == root || folder.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
+        const bool holds =
+            folder == root || folder.startsWith(root.endsWith(QLatin1Char('/')) ? root : root + QLatin1Char('/'));
         if (holds && root.size() > bestLength) {
             best = i;
             bestLength = root.size();

@@ -1,7 +1,7 @@
 #include "panels/ui/character_tools_ui.h"
 
-#include "shell/ui/panel_host.h"
 #include "link/link.h"
+#include "shell/ui/panel_host.h"
 
 #include <QAbstractSlider>
 #include <QApplication>
@@ -31,7 +31,10 @@ QPushButton *namedButton(const QString &name, const QString &caption)
 
 } // namespace
 
-ProgressWindow::~ProgressWindow() { end(); }
+ProgressWindow::~ProgressWindow()
+{
+    end();
+}
 
 void ProgressWindow::begin(const QString &label, int steps)
 {
@@ -65,13 +68,11 @@ void ProgressWindow::end()
 }
 
 CharacterToolsUi::CharacterToolsUi(PanelHost &host)
-    : QObject(host.hostWindow())
-    , m_host(host)
-    , m_download(host.panelContext())
-    , m_init(host.panelContext(), [&host] { host.requestControlReset(); })
-    , m_progress(host.hostWindow())
-    , m_userFont(host.panelContext(), [this] { InitializeCommandButton_Click(); }, &m_progress)
-    , m_test(
+    : QObject(host.hostWindow()), m_host(host), m_download(host.panelContext()),
+      m_init(host.panelContext(), [&host] { host.requestControlReset(); }), m_progress(host.hostWindow()),
+      m_userFont(
+          host.panelContext(), [this] { InitializeCommandButton_Click(); }, &m_progress),
+      m_test(
           host.panelContext(),
           [&host] {
               const auto *slider =
@@ -110,7 +111,7 @@ CharacterToolsUi::CharacterToolsUi(PanelHost &host)
     sizes->setObjectName(QStringLiteral("FontSizeFrame"));
     // Two columns of three, so the frame is no taller than the dot grid.
     auto *sizeGrid = new QGridLayout(sizes);
-    const QStringList sizeCaptions = {QStringLiteral(" 5x7"), QStringLiteral(" 7x8"),   QStringLiteral(" 6x8"),
+    const QStringList sizeCaptions = {QStringLiteral(" 5x7"),  QStringLiteral(" 7x8"),  QStringLiteral(" 6x8"),
                                       QStringLiteral(" 8x16"), QStringLiteral("16x32"), QStringLiteral("12x24")};
     for (int i = 0; i < DownloadCharacterPanel::SizeOptionCount; ++i) {
         auto *option = new QRadioButton(sizeCaptions[i]);
@@ -193,9 +194,15 @@ void CharacterToolsUi::showSize()
         m_dots[std::size_t(i)]->setVisible(DownloadCharacterPanel::dotVisible(size, i));
 }
 
-void CharacterToolsUi::InitializeCommandButton_Click() { m_init.InitializeCommandButton_Click(); }
+void CharacterToolsUi::InitializeCommandButton_Click()
+{
+    m_init.InitializeCommandButton_Click();
+}
 
-void CharacterToolsUi::CmdUDF_Click() { m_userFont.CmdUDF_Click(); }
+void CharacterToolsUi::CmdUDF_Click()
+{
+    m_userFont.CmdUDF_Click();
+}
 
 void CharacterToolsUi::Command1_Click()
 {

@@ -24,10 +24,7 @@ class PanelHost;
 class ProgressWindow : public LoadProgress
 {
 public:
-    explicit ProgressWindow(QWidget *owner)
-        : m_owner(owner)
-    {
-    }
+    explicit ProgressWindow(QWidget *owner) : m_owner(owner) {}
     ~ProgressWindow() override;
     void begin(const QString &label, int steps) override;
     void advance() override;

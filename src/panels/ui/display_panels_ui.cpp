@@ -36,7 +36,6 @@ const QColor ActiveColour(255, 128, 128);   // reverse on; display on
 const QColor PowerOffColour(128, 128, 128); // display off
 const QColor TimedOffColour(255, 255, 1);   // display switching itself off
 
-
 // The number boxes of these panels are narrow.
 QLineEdit *numberBox(const QString &name, const QString &text)
 {
@@ -80,9 +79,7 @@ void showColour(QPushButton *b, const QColor &c)
 // ---------------------------------------------------------------- preview
 
 WindowLayoutView::WindowLayoutView(const VX5200 &encoder, const UserWindowsPanel &windows, QWidget *parent)
-    : QWidget(parent)
-    , m_encoder(encoder)
-    , m_windows(windows)
+    : QWidget(parent), m_encoder(encoder), m_windows(windows)
 {
     setObjectName(QStringLiteral("WindowLayoutView"));
     setMinimumSize(120, 60);
@@ -90,8 +87,8 @@ WindowLayoutView::WindowLayoutView(const VX5200 &encoder, const UserWindowsPanel
 
 void WindowLayoutView::paintEvent(QPaintEvent *)
 {
-    const WindowLayout layout = windowLayout(QSizeF(size()), m_encoder.moduleDotX(), m_encoder.moduleDotY(),
-                                             m_windows.layoutWindows());
+    const WindowLayout layout =
+        windowLayout(QSizeF(size()), m_encoder.moduleDotX(), m_encoder.moduleDotY(), m_windows.layoutWindows());
     if (!layout.drawn)
         return;
     QPainter p(this);
@@ -101,8 +98,7 @@ void WindowLayoutView::paintEvent(QPaintEvent *)
         p.drawRect(r);
         p.drawText(r, Qt::AlignCenter, text);
     };
-    outline(layout.base, palette().color(QPalette::WindowText), m_windows.currentWindow() == 0,
-            m_windows.label(0));
+    outline(layout.base, palette().color(QPalette::WindowText), m_windows.currentWindow() == 0, m_windows.label(0));
     for (int i = 0; i < 4; ++i) {
         if (layout.shown[size_t(i)])
             outline(layout.windows[size_t(i)], WindowColours[i], m_windows.currentWindow() == i + 1,
@@ -113,12 +109,8 @@ void WindowLayoutView::paintEvent(QPaintEvent *)
 // ---------------------------------------------------------------- building
 
 DisplayPanelsUi::DisplayPanelsUi(PanelHost &host)
-    : QObject(host.hostWindow())
-    , m_host(host)
-    , m_windows(host.panelContext())
-    , m_modes(host.panelContext(), m_windows)
-    , m_actions(host.panelContext())
-    , m_power(host.panelContext())
+    : QObject(host.hostWindow()), m_host(host), m_windows(host.panelContext()), m_modes(host.panelContext(), m_windows),
+      m_actions(host.panelContext()), m_power(host.panelContext())
 {
     setObjectName(QStringLiteral("DisplayPanelsUi"));
     m_frames = {buildScreenActions(), buildUserWindows(), buildWindowModes(), buildDrawModes(),
@@ -155,8 +147,7 @@ QWidget *DisplayPanelsUi::buildUserWindows()
         grid->addWidget(label(QLatin1String(heads[b]), QLatin1String(headTexts[b])), 0, b + 2);
         grid->addWidget(label(QLatin1String(units[b]), QLatin1String(unitTexts[b])), 1, b + 2);
     }
-    const char *boxNames[4] = {"UserWindowLeftBox", "UserWindowTopBox", "UserWindowWidthBox",
-                               "UserWindowHeightBox"};
+    const char *boxNames[4] = {"UserWindowLeftBox", "UserWindowTopBox", "UserWindowWidthBox", "UserWindowHeightBox"};
     for (int i = 0; i < 4; ++i) {
         auto *number = label(QStringLiteral("Label15_%1").arg(i), QString::number(i + 1));
         QFont f = number->font();
@@ -417,8 +408,7 @@ QWidget *DisplayPanelsUi::buildScreenActions()
              {m_blinkRepetition, label(QStringLiteral("BlinkTimesLabel"), QStringLiteral("times"))}, blinkStart);
     connect(blinkStart, &QPushButton::clicked, this, [this] {
         m_actions.BlinkCommandButton_Click(m_blinkPattern->currentIndex(), m_blinkPattern->currentText(),
-                                           m_blinkEvent->text(), m_blinkNormal->text(),
-                                           m_blinkRepetition->text());
+                                           m_blinkEvent->text(), m_blinkNormal->text(), m_blinkRepetition->text());
     });
 
     page->layout()->addWidget(wait);
@@ -483,15 +473,9 @@ void DisplayPanelsUi::showModes()
 void DisplayPanelsUi::showPower()
 {
     switch (m_power.power()) {
-    case PowerPanel::Power::On:
-        showColour(m_dispPower, ActiveColour);
-        break;
-    case PowerPanel::Power::Off:
-        showColour(m_dispPower, PowerOffColour);
-        break;
-    case PowerPanel::Power::TimedOff:
-        showColour(m_dispPower, TimedOffColour);
-        break;
+    case PowerPanel::Power::On: showColour(m_dispPower, ActiveColour); break;
+    case PowerPanel::Power::Off: showColour(m_dispPower, PowerOffColour); break;
+    case PowerPanel::Power::TimedOff: showColour(m_dispPower, TimedOffColour); break;
     }
 }
 

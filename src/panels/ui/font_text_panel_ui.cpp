@@ -1,8 +1,8 @@
 #include "panels/ui/font_text_panel_ui.h"
 #include "shell/ui/named_widgets.h"
 
-#include "shell/series_layout.h"
 #include "link/vx5200.h"
+#include "shell/series_layout.h"
 #include "shell/shell_state.h"
 #include "shell/ui/panel_host.h"
 
@@ -25,8 +25,6 @@
 namespace kvx {
 
 namespace {
-
-
 
 QComboBox *list(const QString &name, const QStringList &items = {})
 {
@@ -54,26 +52,20 @@ void showText(QComboBox *combo, const QString &text)
 QStringList familiesForCharset(int charset)
 {
     switch (charset) {
-    case 128:
-        return {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Sans Serif")};
-    case 129:
-        return {QStringLiteral("Noto Sans CJK KR"), QStringLiteral("UnDotum"), QStringLiteral("Sans Serif")};
+    case 128: return {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Sans Serif")};
+    case 129: return {QStringLiteral("Noto Sans CJK KR"), QStringLiteral("UnDotum"), QStringLiteral("Sans Serif")};
     case 134:
         return {QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Sans Serif")};
     case 136:
         return {QStringLiteral("Noto Sans CJK TC"), QStringLiteral("AR PL UMing TW"), QStringLiteral("Sans Serif")};
-    default:
-        return {QStringLiteral("Sans Serif")};
+    default: return {QStringLiteral("Sans Serif")};
     }
 }
 
 } // namespace
 
 FontTextPanelUi::FontTextPanelUi(PanelHost &host)
-    : QObject(host.hostWindow())
-    , m_host(host)
-    , m_font(host.panelContext())
-    , m_text(host.panelContext())
+    : QObject(host.hostWindow()), m_host(host), m_font(host.panelContext()), m_text(host.panelContext())
 {
     setObjectName(QStringLiteral("FontTextPanelUi"));
     m_frames = {buildTextEntryPage(), buildDotTextPage(), buildAsianPage(), buildFontFrame()};

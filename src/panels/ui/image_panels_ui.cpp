@@ -7,10 +7,8 @@
 namespace kvx {
 
 ImagePanelsUi::ImagePanelsUi(PanelHost &host)
-    : QObject(host.hostWindow())
-    , bitmapFiles(new BitmapFilesPanelUi(host))
-    , memoryImages(new MemoryImagesPanelUi(host))
-    , testPatterns(new TestPatternPanelUi(host))
+    : QObject(host.hostWindow()), bitmapFiles(new BitmapFilesPanelUi(host)),
+      memoryImages(new MemoryImagesPanelUi(host)), testPatterns(new TestPatternPanelUi(host))
 {
     setObjectName(QStringLiteral("ImagePanelsUi"));
 }

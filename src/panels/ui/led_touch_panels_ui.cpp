@@ -27,8 +27,6 @@ namespace kvx {
 
 namespace {
 
-
-
 QSlider *slider(const QString &name, int minimum, int maximum, int value)
 {
     auto *s = new QSlider(Qt::Horizontal);
@@ -45,7 +43,7 @@ struct AnimationSlider
     int start;
 };
 // SldBL(0..5): the three colour tones, speed, phase and length.
-constexpr AnimationSlider AnimationSliders[6] = {{-15, 15, 0}, {-15, 15, 0}, {-15, 15, 0},
+constexpr AnimationSlider AnimationSliders[6] = {{-15, 15, 0},  {-15, 15, 0}, {-15, 15, 0},
                                                  {-40, 40, 10}, {-20, 20, 0}, {-20, 20, 10}};
 
 const char *const ColourSuffix[3] = {" R", " G", " B"};
@@ -53,10 +51,7 @@ const char *const ColourSuffix[3] = {" R", " G", " B"};
 } // namespace
 
 LedTouchPanelsUi::LedTouchPanelsUi(PanelHost &host)
-    : QObject(host.hostWindow())
-    , m_host(host)
-    , m_led(host.panelContext())
-    , m_touch(host.panelContext())
+    : QObject(host.hostWindow()), m_host(host), m_led(host.panelContext()), m_touch(host.panelContext())
 {
     setObjectName(QStringLiteral("LedTouchPanels"));
     m_frames = {buildBackLightPage(), buildAnimationPage(), buildTouchPage()};
@@ -89,13 +84,13 @@ QWidget *LedTouchPanelsUi::buildBackLightPage()
     const QString sliderNames[3] = {QStringLiteral("Sld_R"), QStringLiteral("Sld_G"), QStringLiteral("Sld_B")};
     for (int i = 0; i < 3; ++i) {
         m_rgb[i] = slider(sliderNames[i], 0, 255, 255);
-        m_rgbLabels[i] = label(QStringLiteral("LblColor_%1").arg(i), QStringLiteral("255") + QLatin1String(ColourSuffix[i]));
+        m_rgbLabels[i] =
+            label(QStringLiteral("LblColor_%1").arg(i), QStringLiteral("255") + QLatin1String(ColourSuffix[i]));
         m_rgbLabels[i]->setMinimumWidth(50);
         grid->addWidget(m_rgb[i], i, 0, 1, 3);
         grid->addWidget(m_rgbLabels[i], i, 3);
-        connect(m_rgb[i], &QSlider::valueChanged, this, [this, i](int v) {
-            m_rgbLabels[i]->setText(QString::number(v) + QLatin1String(ColourSuffix[i]));
-        });
+        connect(m_rgb[i], &QSlider::valueChanged, this,
+                [this, i](int v) { m_rgbLabels[i]->setText(QString::number(v) + QLatin1String(ColourSuffix[i])); });
     }
     m_optR = new QRadioButton(QStringLiteral("Red"));
     m_optR->setObjectName(QStringLiteral("OptR"));
@@ -215,10 +210,10 @@ QWidget *LedTouchPanelsUi::buildAnimationPage()
 QWidget *LedTouchPanelsUi::buildTouchPage()
 {
     QWidget *page = tabPage();
-    const QString captions[7] = {QStringLiteral("Read All switch"), QStringLiteral("Read one SW"),
-                                 QStringLiteral("Read All sence level"), QStringLiteral("Cancell"),
-                                 QStringLiteral("Set Parameters"), QStringLiteral("All Switch"),
-                                 QStringLiteral("One Switch")};
+    const QString captions[7] = {
+        QStringLiteral("Read All switch"), QStringLiteral("Read one SW"),    QStringLiteral("Read All sence level"),
+        QStringLiteral("Cancell"),         QStringLiteral("Set Parameters"), QStringLiteral("All Switch"),
+        QStringLiteral("One Switch")};
     for (int i = 0; i < 7; ++i) {
         m_touchButtons[i] = button(QStringLiteral("cmdTouch_%1").arg(i), captions[i]);
         connect(m_touchButtons[i], &QPushButton::clicked, this, [this, i] { cmdTouch_Click(i); });
@@ -329,8 +324,7 @@ QList<QWidget *> LedTouchPanelsUi::ledSendControls() const
 
 void LedTouchPanelsUi::CmdLED_Click()
 {
-    m_led.CmdLED_Click(m_rgb[0]->value(), m_rgb[1]->value(), m_rgb[2]->value(), colourOption(),
-                       m_duty[0]->isChecked());
+    m_led.CmdLED_Click(m_rgb[0]->value(), m_rgb[1]->value(), m_rgb[2]->value(), colourOption(), m_duty[0]->isChecked());
 }
 
 void LedTouchPanelsUi::CmdLedBlk_Click(int index)

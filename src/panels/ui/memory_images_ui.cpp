@@ -1,9 +1,9 @@
 #include "panels/ui/memory_images_ui.h"
 #include "shell/ui/named_widgets.h"
 
-#include "shell/model_series.h"
 #include "image_list/image_list.h"
 #include "link/vx5200.h"
+#include "shell/model_series.h"
 #include "shell/ui/eliding_combo_box.h"
 #include "shell/ui/panel_host.h"
 
@@ -22,9 +22,7 @@
 namespace kvx {
 
 MemoryImagesPanelUi::MemoryImagesPanelUi(PanelHost &host)
-    : QObject(host.hostWindow())
-    , m_host(host)
-    , m_logic(host.panelContext(), host.imageList())
+    : QObject(host.hostWindow()), m_host(host), m_logic(host.panelContext(), host.imageList())
 {
     setObjectName(QStringLiteral("MemoryImagesPanelUi"));
     auto *frame = new QGroupBox(QStringLiteral("Memory Image"));

@@ -12,9 +12,7 @@
 
 namespace kvx {
 
-TestPatternPanelUi::TestPatternPanelUi(PanelHost &host)
-    : QObject(host.hostWindow())
-    , m_logic(host.panelContext())
+TestPatternPanelUi::TestPatternPanelUi(PanelHost &host) : QObject(host.hostWindow()), m_logic(host.panelContext())
 {
     setObjectName(QStringLiteral("TestPatternPanelUi"));
     auto *outer = new QGroupBox(QStringLiteral("Test Pattern"));
@@ -55,8 +53,7 @@ TestPatternPanelUi::TestPatternPanelUi(PanelHost &host)
 
     connect(allOff, &QPushButton::clicked, this, [this] { m_logic.CmdAllOff_Click(m_x->text(), m_y->text()); });
     connect(allOn, &QPushButton::clicked, this, [this] { m_logic.CmdAllOn_Click(m_x->text(), m_y->text()); });
-    connect(checker, &QPushButton::clicked, this,
-            [this] { m_logic.CmdTextChecker_Click(m_x->text(), m_y->text()); });
+    connect(checker, &QPushButton::clicked, this, [this] { m_logic.CmdTextChecker_Click(m_x->text(), m_y->text()); });
     connect(ramp, &QPushButton::clicked, this,
             [this] { m_logic.TestPatternCommandButton_Click(m_x->text(), m_y->text()); });
 

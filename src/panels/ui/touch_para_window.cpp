@@ -15,9 +15,7 @@
 namespace kvx {
 
 TouchParaWindow::TouchParaWindow(PanelContext &ctx, QWidget *parent)
-    : QWidget(parent, Qt::Window)
-    , m_ctx(ctx)
-    , m_sender(ctx)
+    : QWidget(parent, Qt::Window), m_ctx(ctx), m_sender(ctx)
 {
     setObjectName(QStringLiteral("TouchPara"));
 

@@ -27,9 +27,7 @@ const ControlText Texts[] = {
 
 } // namespace
 
-UserWinDialog::UserWinDialog(const ShellState &state, QWidget *parent)
-    : QDialog(parent)
-    , m_state(state)
+UserWinDialog::UserWinDialog(const ShellState &state, QWidget *parent) : QDialog(parent), m_state(state)
 {
     setObjectName(QStringLiteral("UserWin"));
     setModal(false);
@@ -70,8 +68,8 @@ UserWinDialog::UserWinDialog(const ShellState &state, QWidget *parent)
 void UserWinDialog::retranslate()
 {
     applyWindowTexts(*this, Texts, m_state.japanese());
-    m_number->setText(m_state.tr(QStringLiteral("USER WINDOR No.:"), QStringLiteral("ユーザウインドウ　No.:")) +
-                      QString::number(m_index + 1));
+    m_number->setText(m_state.tr(QStringLiteral("USER WINDOR No.:"), QStringLiteral("ユーザウインドウ　No.:"))
+                      + QString::number(m_index + 1));
 }
 
 void UserWinDialog::openFor(int index, const UserWindowBoxes &boxes)

@@ -80,9 +80,7 @@ bool applyControlText(const QWidget &window, const ControlText &entry, bool japa
             return true;
         }
         return false;
-    case TextProperty::ToolTip:
-        w->setToolTip(text);
-        return true;
+    case TextProperty::ToolTip: w->setToolTip(text); return true;
     }
     return false;
 }
@@ -126,8 +124,7 @@ QString controlText(const QWidget &window, const ControlText &entry)
         if (auto *c = qobject_cast<QComboBox *>(w))
             return c->itemText(entry.part);
         return QString();
-    case TextProperty::ToolTip:
-        return w->toolTip();
+    case TextProperty::ToolTip: return w->toolTip();
     }
     return QString();
 }

@@ -28,13 +28,9 @@ QPushButton *button(const QString &name, const QString &caption)
 
 } // namespace
 
-CommScan::CommScan(PortProber &prober, const ShellState &state, UserDialogs &dialogs,
-                   const QString &mainPortText, QWidget *parent)
-    : QDialog(parent)
-    , m_scanner(prober)
-    , m_state(state)
-    , m_dialogs(dialogs)
-    , m_mainPortText(mainPortText)
+CommScan::CommScan(PortProber &prober, const ShellState &state, UserDialogs &dialogs, const QString &mainPortText,
+                   QWidget *parent)
+    : QDialog(parent), m_scanner(prober), m_state(state), m_dialogs(dialogs), m_mainPortText(mainPortText)
 {
     setObjectName(QStringLiteral("CommScan"));
     setModal(true);

@@ -14,8 +14,7 @@ class ListChoiceBox : public QComboBox
 {
     Q_OBJECT
 public:
-    explicit ListChoiceBox(QWidget *parent = nullptr)
-        : QComboBox(parent)
+    explicit ListChoiceBox(QWidget *parent = nullptr) : QComboBox(parent)
     {
         setEditable(true);
         setInsertPolicy(QComboBox::NoInsert);

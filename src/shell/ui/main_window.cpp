@@ -4,46 +4,46 @@
 #include "link/app_paths.h"
 #include "link/qt_serial_port.h"
 #include "link/serial_port_io.h"
+#include "panels/ui/character_tools_ui.h"
 #include "panels/ui/display_panels_ui.h"
 #include "panels/ui/font_text_panel_ui.h"
-#include "panels/ui/led_touch_panels_ui.h"
-#include "panels/ui/character_tools_ui.h"
 #include "panels/ui/image_panels_ui.h"
+#include "panels/ui/led_touch_panels_ui.h"
+#include "shell/captions.h"
 #include "shell/model_list.h"
 #include "shell/model_series.h"
 #include "shell/qt_port_prober.h"
 #include "shell/series_layout.h"
 #include "shell/settings_files.h"
-#include "shell/captions.h"
 #include "shell/ui/caption_apply.h"
 #include "shell/ui/clickable_label.h"
+#include "shell/ui/comm_scan.h"
 #include "shell/ui/compact_style.h"
 #include "shell/ui/list_choice_box.h"
-#include "shell/ui/comm_scan.h"
 #include "shell/ui/splash_dialog.h"
 
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTextEdit>
-#include <QListWidget>
-#include <QAbstractItemView>
-#include <QAbstractSlider>
-#include <QAbstractSpinBox>
 #include <QVBoxLayout>
 
 namespace kvx {
@@ -66,8 +66,6 @@ void appendAtEnd(QPlainTextEdit *box, const QString &text)
     box->moveCursor(QTextCursor::End);
     box->insertPlainText(text);
 }
-
-
 
 // A tab control of the given pages and captions; page i is named "<tab>_page<i>".
 QTabWidget *tabs(const QString &name, std::initializer_list<std::pair<QWidget *, QString>> pages)
@@ -107,10 +105,7 @@ QVBoxLayout *column(QHBoxLayout *body)
 class MainWindowHost final : public PanelHost
 {
 public:
-    explicit MainWindowHost(MainWindow &window)
-        : m_window(window)
-    {
-    }
+    explicit MainWindowHost(MainWindow &window) : m_window(window) {}
     QWidget *hostWindow() override { return &m_window; }
     PanelContext &panelContext() override { return m_window.panelContext(); }
     Link &link() override { return m_window.link(); }
@@ -133,27 +128,18 @@ private:
 
 } // namespace
 
-MainWindow::MainWindow()
-    : MainWindow(Options())
-{
-}
+MainWindow::MainWindow() : MainWindow(Options()) {}
 
 MainWindow::MainWindow(Options options)
-    : m_host(std::make_unique<MainWindowHost>(*this))
-    , m_dialogs(options.dialogs ? options.dialogs : &m_qtDialogs)
-    , m_encoder(&m_link, m_dialogs)
-    , m_log(m_state)
-    , m_usb(chooseTransport(options.usbTransport, m_ownTransport), *m_dialogs)
-    , m_connection(m_link, m_state, *m_dialogs,
-                   options.portFactory ? options.portFactory
-                                       : Connection::PortFactory([] { return std::make_unique<QtSerialPort>(); }))
-    , m_ctx(m_encoder, m_log, *m_dialogs, m_state)
-    , m_basic(m_ctx)
-    , m_player(m_link, m_state, *m_dialogs, [this] { return m_log.paused(); })
-    , m_images(*m_dialogs)
-    , m_showSplash(options.showSplash)
-    , m_bitmapFolder(programFolder())
-    , m_hintColour(ToolTipsOnColour)
+    : m_host(std::make_unique<MainWindowHost>(*this)), m_dialogs(options.dialogs ? options.dialogs : &m_qtDialogs),
+      m_encoder(&m_link, m_dialogs), m_log(m_state),
+      m_usb(chooseTransport(options.usbTransport, m_ownTransport), *m_dialogs),
+      m_connection(m_link, m_state, *m_dialogs, options.portFactory ? options.portFactory : Connection::PortFactory([] {
+                       return std::make_unique<QtSerialPort>();
+                   })),
+      m_ctx(m_encoder, m_log, *m_dialogs, m_state), m_basic(m_ctx),
+      m_player(m_link, m_state, *m_dialogs, [this] { return m_log.paused(); }), m_images(*m_dialogs),
+      m_showSplash(options.showSplash), m_bitmapFolder(programFolder()), m_hintColour(ToolTipsOnColour)
 {
     setObjectName(QStringLiteral("Form1"));
     m_qtDialogs.setParentWidget(this);
@@ -261,9 +247,10 @@ void MainWindow::buildUi()
     // Text and fonts: basic codes, the text tabs, the font settings.
     QVBoxLayout *text = column(body);
     text->addWidget(buildBasicCodesFrame());
-    m_tab4 = tabs(QStringLiteral("SSTab4"), {{fontText.textEntryPage, QStringLiteral("TEXT Entry")},
-                                             {fontText.dotTextPage, QStringLiteral("Text with Adrs")},
-                                             {fontText.asianPage, QStringLiteral("CJK Font")}});
+    m_tab4 = tabs(QStringLiteral("SSTab4"),
+                  {{fontText.textEntryPage, QStringLiteral("TEXT Entry")},
+                   {fontText.dotTextPage, QStringLiteral("Text with Adrs")},
+                   {fontText.asianPage, QStringLiteral("CJK Font")}});
     text->addWidget(m_tab4);
     text->addWidget(fontText.fontFrame);
     text->addStretch(1);
@@ -287,10 +274,11 @@ void MainWindow::buildUi()
 
     // Screen actions, LEDs and touch switches over the display's power.
     QVBoxLayout *screen = column(body);
-    m_tab3 = tabs(QStringLiteral("SSTab3"), {{display.screenActionsPage, QStringLiteral("Screen Action")},
-                                             {ledTouch.backLightPage, QStringLiteral("Back Light")},
-                                             {ledTouch.animationPage, QStringLiteral("LED Animation")},
-                                             {ledTouch.touchPage, QStringLiteral("Touch Switch")}});
+    m_tab3 = tabs(QStringLiteral("SSTab3"),
+                  {{display.screenActionsPage, QStringLiteral("Screen Action")},
+                   {ledTouch.backLightPage, QStringLiteral("Back Light")},
+                   {ledTouch.animationPage, QStringLiteral("LED Animation")},
+                   {ledTouch.touchPage, QStringLiteral("Touch Switch")}});
     screen->addWidget(m_tab3, 1);
     screen->addWidget(display.controls);
     screen->addWidget(display.screenSaver);
@@ -370,9 +358,8 @@ QWidget *MainWindow::buildConnectionFrame()
     m_portList->addItems(Connection::portItems());
     const QStringList devices = [] {
         QStringList names;
-        for (const QString &n : QDir(QStringLiteral("/dev")).entryList({QStringLiteral("ttyUSB*"),
-                                                                       QStringLiteral("ttyACM*")},
-                                                                      QDir::System))
+        for (const QString &n : QDir(QStringLiteral("/dev"))
+                                    .entryList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")}, QDir::System))
             names << n;
         return names;
     }();
@@ -535,9 +522,9 @@ QWidget *MainWindow::buildBasicCodesFrame()
 {
     auto *g = frame(QStringLiteral("BasicCodeFrame"), QStringLiteral("Basic Codes"));
     auto *grid = new QGridLayout(g);
-    const QStringList captions = {QStringLiteral("Set"),       QStringLiteral("Clear"),      QStringLiteral("Cursor OFF"),
-                                  QStringLiteral("Cursor ON"), QStringLiteral("Line CLR"),   QStringLiteral("Clr to end"),
-                                  QStringLiteral("Home"),      QStringLiteral("Tab"),        QStringLiteral("BS"),
+    const QStringList captions = {QStringLiteral("Set"),       QStringLiteral("Clear"),    QStringLiteral("Cursor OFF"),
+                                  QStringLiteral("Cursor ON"), QStringLiteral("Line CLR"), QStringLiteral("Clr to end"),
+                                  QStringLiteral("Home"),      QStringLiteral("Tab"),      QStringLiteral("BS"),
                                   QStringLiteral("CR"),        QStringLiteral("LF")};
     auto *label = new QLabel(QStringLiteral("Cursor X-Y"));
     label->setObjectName(QStringLiteral("Label2"));
@@ -589,7 +576,8 @@ void MainWindow::startMonitor(SerialPortIo *port)
         m_monitor->keepReceivedData(m_editor->receivedDataText());
     connect(m_monitor.get(), &ReceiveMonitor::sendTextAppended, this,
             [this](const QString &text) { appendAtEnd(m_sendTextBox, text); });
-    connect(m_monitor.get(), &ReceiveMonitor::receivedDataPanelNeeded, m_host.get(), &PanelHost::receivedDataPanelNeeded);
+    connect(m_monitor.get(), &ReceiveMonitor::receivedDataPanelNeeded, m_host.get(),
+            &PanelHost::receivedDataPanelNeeded);
     connect(m_monitor.get(), &ReceiveMonitor::receivedDataChanged, m_host.get(), &PanelHost::receivedDataChanged);
     connect(m_monitor.get(), &ReceiveMonitor::touchTextAppended, m_host.get(), &PanelHost::touchTextAppended);
 }
@@ -842,8 +830,8 @@ void MainWindow::applyLayout(const SeriesLayoutPlan &plan)
     for (const PresetText &t : plan.texts)
         setControlText(t.name, t.text);
     // The download-character editor shows the grid of the chosen size.
-    if (auto *size = qobject_cast<QAbstractButton *>(ownControl(member(QStringLiteral("FontSizeOption"),
-                                                                       plan.fontSizeOption))))
+    if (auto *size =
+            qobject_cast<QAbstractButton *>(ownControl(member(QStringLiteral("FontSizeOption"), plan.fontSizeOption))))
         size->click();
     setWindowTitle(plan.windowTitle);
     fillList(qobject_cast<QComboBox *>(ownControl(QStringLiteral("MagunifiedList"))), plan.magnification);
@@ -1224,10 +1212,8 @@ void MainWindow::showHintColour()
         return;
     }
     const auto c = quint32(m_hintColour);
-    m_hint->setStyleSheet(QStringLiteral("background-color: rgb(%1, %2, %3);")
-                              .arg(c & 0xFF)
-                              .arg((c >> 8) & 0xFF)
-                              .arg((c >> 16) & 0xFF));
+    m_hint->setStyleSheet(
+        QStringLiteral("background-color: rgb(%1, %2, %3);").arg(c & 0xFF).arg((c >> 8) & 0xFF).arg((c >> 16) & 0xFF));
 }
 
 } // namespace kvx

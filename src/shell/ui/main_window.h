@@ -1,11 +1,11 @@
 #pragma once
 
+#include "image_list/image_list.h"
 #include "link/link.h"
 #include "link/receive_monitor.h"
 #include "link/usb_io_link.h"
 #include "link/usb_linux_transport.h"
 #include "link/vx5200.h"
-#include "image_list/image_list.h"
 #include "panels/basic_codes.h"
 #include "shell/command_log.h"
 #include "shell/connection.h"
@@ -56,10 +56,10 @@ class MainWindow : public QMainWindow, public TutorialHost
 public:
     struct Options
     {
-        UserDialogs *dialogs = nullptr;        // the desktop's dialogs when null
-        Connection::PortFactory portFactory;   // real serial ports when empty
+        UserDialogs *dialogs = nullptr;         // the desktop's dialogs when null
+        Connection::PortFactory portFactory;    // real serial ports when empty
         UsbIoTransport *usbTransport = nullptr; // the Linux transport when null
-        PortProber *portProber = nullptr;      // the system's serial ports when null
+        PortProber *portProber = nullptr;       // the system's serial ports when null
         bool showSplash = true;
     };
 

@@ -13,8 +13,7 @@ namespace kvx {
 
 // A widget with the object name the program knows it by (the name the tutorial, the
 // caption table and the tests look it up by); an empty name leaves it unnamed.
-template<typename Widget, typename... Args>
-Widget *named(const QString &name, Args &&...args)
+template <typename Widget, typename... Args> Widget *named(const QString &name, Args &&...args)
 {
     auto *w = new Widget(std::forward<Args>(args)...);
     if (!name.isEmpty())

@@ -10,10 +10,7 @@ namespace kvx {
 class QtUserDialogs : public UserDialogs
 {
 public:
-    explicit QtUserDialogs(QWidget *parent = nullptr)
-        : m_parent(parent)
-    {
-    }
+    explicit QtUserDialogs(QWidget *parent = nullptr) : m_parent(parent) {}
     void setParentWidget(QWidget *parent) { m_parent = parent; }
 
     Answer ask(const QString &text, Buttons buttons, Icon icon, const QString &title) override;

@@ -7,8 +7,7 @@
 
 namespace kvx {
 
-SplashDialog::SplashDialog(const QString &mainCaption, QWidget *parent)
-    : QDialog(parent)
+SplashDialog::SplashDialog(const QString &mainCaption, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Dialog"));
     setWindowTitle(QStringLiteral("KVX5200+2100"));
@@ -49,8 +48,7 @@ void SplashDialog::paintEvent(QPaintEvent *)
     f.setPointSize(11);
     f.setBold(false);
     p.setFont(f);
-    p.drawText(rect().adjusted(0, 40, 0, 40), Qt::AlignCenter,
-               QStringLiteral("Graphic VFD module evaluation tool"));
+    p.drawText(rect().adjusted(0, 40, 0, 40), Qt::AlignCenter, QStringLiteral("Graphic VFD module evaluation tool"));
 }
 
 } // namespace kvx

@@ -24,12 +24,9 @@ namespace {
 const char *topicStateName(TutorialEngine::TopicState s)
 {
     switch (s) {
-    case TutorialEngine::TopicState::Complete:
-        return "complete";
-    case TutorialEngine::TopicState::Current:
-        return "current";
-    case TutorialEngine::TopicState::Open:
-        break;
+    case TutorialEngine::TopicState::Complete: return "complete";
+    case TutorialEngine::TopicState::Current: return "current";
+    case TutorialEngine::TopicState::Open: break;
     }
     return "open";
 }
@@ -41,8 +38,7 @@ QString topicStyle(TutorialEngine::TopicState s)
         return QStringLiteral("QPushButton { background-color: rgb(128, 255, 128); }");
     case TutorialEngine::TopicState::Current:
         return QStringLiteral("QPushButton { background-color: rgb(255, 128, 128); }");
-    case TutorialEngine::TopicState::Open:
-        break;
+    case TutorialEngine::TopicState::Open: break;
     }
     return QString(); // the button face
 }
@@ -50,12 +46,8 @@ QString topicStyle(TutorialEngine::TopicState s)
 } // namespace
 
 TutorialWindow::TutorialWindow(TutorialHost *host, UserDialogs *dialogs, QWidget *mainWindow)
-    : QWidget(mainWindow, Qt::Window)
-    , m_host(host)
-    , m_dialogs(dialogs)
-    , m_mainWindow(mainWindow)
-    , m_engine(host)
-    , m_recordPath(achievement_record::defaultPath())
+    : QWidget(mainWindow, Qt::Window), m_host(host), m_dialogs(dialogs), m_mainWindow(mainWindow), m_engine(host),
+      m_recordPath(achievement_record::defaultPath())
 {
     setObjectName(QStringLiteral("tutorForm"));
     setWindowTitle(QStringLiteral("5200 Tutor"));
@@ -120,8 +112,7 @@ TutorialWindow::TutorialWindow(TutorialHost *host, UserDialogs *dialogs, QWidget
     m_skipExpiry.setSingleShot(true);
     m_skipExpiry.setInterval(1000);
     connect(&m_skipExpiry, &QTimer::timeout, this, [this] { m_skipActivation = false; });
-    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
-            &TutorialWindow::onFocusWindowChanged);
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TutorialWindow::onFocusWindowChanged);
     m_lastFocus = QGuiApplication::focusWindow();
 
     retranslate();
@@ -134,8 +125,8 @@ void TutorialWindow::retranslate()
     // The caption keeps its series; its word follows the language.
     setWindowTitle(tutorWindowCaption(windowTitle().section(QLatin1Char(' '), 0, 0), m_host->uiLanguage()));
     m_menuLabel->setText(tutorialCaption(QStringLiteral("Label2"), ja));
-    m_levelLabel->setText(tutorialCaption(QStringLiteral("Label1"), ja).replace(QStringLiteral("\r\n"),
-                                                                                 QStringLiteral("\n")));
+    m_levelLabel->setText(
+        tutorialCaption(QStringLiteral("Label1"), ja).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     for (int t = 0; t < m_topicButtons.size(); ++t)
         m_topicButtons[t]->setText(tutorialCaption(QStringLiteral("IndexCommandButton"), ja, t));
     m_back->setText(tutorialCaption(QStringLiteral("BackCommandButton"), ja));
@@ -239,8 +230,8 @@ void TutorialWindow::reset()
 {
     ensureLoaded();
     const bool ja = m_host->uiLanguage() == QLatin1String("Japanese");
-    const UserDialogs::Answer answer = m_dialogs->ask(resetQuestion(ja), UserDialogs::Buttons::OkCancel,
-                                                      UserDialogs::Icon::Question, resetTitle());
+    const UserDialogs::Answer answer =
+        m_dialogs->ask(resetQuestion(ja), UserDialogs::Buttons::OkCancel, UserDialogs::Icon::Question, resetTitle());
     if (answer == UserDialogs::Answer::Ok)
         m_engine.resetAchievements();
     else

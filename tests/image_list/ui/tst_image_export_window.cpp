@@ -1,11 +1,11 @@
 #include "image_list/image_export.h"
 #include "image_list/text_io.h"
+#include "image_list/ui/image_window_rig.h"
 #include "image_list/ui/list_export_window.h"
 #include "link/app_paths.h"
 #include "support/fake_link_parts.h"
 #include "support/recording_sink.h"
 #include "support/test_main.h"
-#include "image_list/ui/image_window_rig.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -173,15 +173,14 @@ private slots:
         QTest::addColumn<QString>("failure");
         QTest::addColumn<QStringList>("messages");
         QTest::newRow("no open link") << "offline" << QStringList{"Fail to open port."};
-        QTest::newRow("missing bitmap")
-            << "missing" << QStringList{"Image No.1 is not accecible.", " File convert error."};
+        QTest::newRow("missing bitmap") << "missing"
+                                        << QStringList{"Image No.1 is not accecible.", " File convert error."};
         QTest::newRow("bitmap changed since the list was made")
             << "changed"
             << QStringList{"a.bmp is 8 x 8 dots now, not 16 x 8 as in the list. Add it to the list again. The export "
                            "was stopped.",
                            " File convert error."};
-        QTest::newRow("module not ready")
-            << "notReady" << QStringList{"Display is not ready."};
+        QTest::newRow("module not ready") << "notReady" << QStringList{"Display is not ready."};
     }
     void aWriteThatCannotGoThroughSendsNothing()
     {

@@ -2,9 +2,9 @@
 #include "image_list/text_io.h"
 #include "image_list/ui/entry_param_dialog.h"
 #include "image_list/ui/image_slot_view.h"
+#include "image_list/ui/image_window_rig.h"
 #include "link/app_paths.h"
 #include "support/test_main.h"
-#include "image_list/ui/image_window_rig.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -55,10 +55,7 @@ class TestEditForm : public QObject
     Q_OBJECT
 private slots:
     // Each window starts from nothing: no settings or macro kept by an earlier one.
-    void init()
-    {
-        QDir(programFolder()).removeRecursively();
-    }
+    void init() { QDir(programFolder()).removeRecursively(); }
 
     void editButtonShowsTheMacroAndCloseHandsItBack()
     {
@@ -104,11 +101,12 @@ private slots:
         QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("widget");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("CR LF") << QStringLiteral("a\r\nb\r\n") << QStringLiteral("a\nb\n") << QStringLiteral("a\r\nb\r\n");
+        QTest::newRow("CR LF") << QStringLiteral("a\r\nb\r\n") << QStringLiteral("a\nb\n")
+                               << QStringLiteral("a\r\nb\r\n");
         QTest::newRow("lone LF and CR") << QStringLiteral("a\nb\rc") << QStringLiteral("a\nb\nc")
                                         << QStringLiteral("a\r\nb\r\nc");
-        QTest::newRow("no-break space kept") << QStringLiteral("*** a\u00a0b ***")
-                                             << QStringLiteral("*** a b ***") << QStringLiteral("*** a\u00a0b ***");
+        QTest::newRow("no-break space kept") << QStringLiteral("*** a\u00a0b ***") << QStringLiteral("*** a b ***")
+                                             << QStringLiteral("*** a\u00a0b ***");
     }
     void textKeepsCrLfAndTheWidgetUsesNewlines()
     {
@@ -143,10 +141,10 @@ private slots:
         WindowWithModule m;
         MainWindow &w = m.started.window;
         m.started.click("RecCommandButton");
-        m.started.click("cmdBtn1_1");                                  // 0C
+        m.started.click("cmdBtn1_1"); // 0C
         w.findChild<QLineEdit *>(QStringLiteral("CursorXBox"))->setText(QStringLiteral("300"));
         w.findChild<QLineEdit *>(QStringLiteral("CursorYBox"))->setText(QStringLiteral("2"));
-        m.started.click("cmdBtn1_0");                                  // 1F 24 2C 01 02 00
+        m.started.click("cmdBtn1_0"); // 1F 24 2C 01 02 00
         m.started.click("StopCommandButton");
         QVERIFY(m.module.waitForBytes(7));
         const QByteArray recorded = m.module.received();
@@ -330,7 +328,7 @@ private slots:
         m.started.dialogs.answers << Answer::Yes << Answer::Ok;
         trigger(e, "Macro");
         QVERIFY(!e->findChild<QWidget *>(QStringLiteral("ProgressDialog"))
-                 || !e->findChild<QWidget *>(QStringLiteral("ProgressDialog"))->isVisible());
+                || !e->findChild<QWidget *>(QStringLiteral("ProgressDialog"))->isVisible());
         if (!written) {
             QVERIFY(!m.started.dialogs.shown.isEmpty());
             QCOMPARE(m.started.dialogs.shown.last(), QStringLiteral("MACRO is larger than memory capacity."));
@@ -338,8 +336,7 @@ private slots:
             QVERIFY(m.module.readAvailable().isEmpty());
             return;
         }
-        const QByteArray expected =
-            hexBytes("1f 3a 2c 01") + QByteArray(300, 'A') + hexBytes("1f 5e 00 00 14");
+        const QByteArray expected = hexBytes("1f 3a 2c 01") + QByteArray(300, 'A') + hexBytes("1f 5e 00 00 14");
         QVERIFY(m.module.waitForBytes(expected.size()));
         QCOMPARE(m.module.received().toHex(' '), expected.toHex(' '));
     }

@@ -75,10 +75,14 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("Japanese") << "Japanese" << "Aあｶ" << hexBytes("41 82 A0 B6");
-        QTest::newRow("Korean") << "Korean" << "가똠" << hexBytes("B0 A1 8C 63");
-        QTest::newRow("simplified Chinese") << "Simplified Chinese" << "中" << hexBytes("D6 D0");
-        QTest::newRow("traditional Chinese") << "Traditional Chinese" << "中" << hexBytes("A4 A4");
+        QTest::newRow("Japanese") << "Japanese"
+                                  << "Aあｶ" << hexBytes("41 82 A0 B6");
+        QTest::newRow("Korean") << "Korean"
+                                << "가똠" << hexBytes("B0 A1 8C 63");
+        QTest::newRow("simplified Chinese") << "Simplified Chinese"
+                                            << "中" << hexBytes("D6 D0");
+        QTest::newRow("traditional Chinese") << "Traditional Chinese"
+                                             << "中" << hexBytes("A4 A4");
     }
     void typedTextGoesOutInEachLanguage()
     {
@@ -101,8 +105,10 @@ private slots:
         QTest::addColumn<bool>("revB");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QByteArray>("select");
-        QTest::newRow("5200") << "VX140X32_52K" << false << "Asian Font (521x, 529x Only)" << hexBytes("1F 28 67 0F 01");
-        QTest::newRow("5200B") << "VX256X64_52K" << true << "Asian Font (521x, 529x Only)" << hexBytes("1F 28 67 0F 01");
+        QTest::newRow("5200") << "VX140X32_52K" << false << "Asian Font (521x, 529x Only)"
+                              << hexBytes("1F 28 67 0F 01");
+        QTest::newRow("5200B") << "VX256X64_52K" << true << "Asian Font (521x, 529x Only)"
+                               << hexBytes("1F 28 67 0F 01");
         QTest::newRow("2100") << "VX256X32_21K" << false << "Asian Font" << hexBytes("1F 28 67 03 01");
         QTest::newRow("2100B") << "VX256X128_21K" << true << "Asian Font" << hexBytes("1F 28 67 03 01");
     }
@@ -122,7 +128,8 @@ private slots:
         m.started.click(QStringLiteral("CmdAsiaFont_ON"));
         const QByteArray on = hexBytes("1F 28 67 01 02 1F 28 67 02 01") + select;
         QCOMPARE(m.take(on.size()).toHex(' '), on.toHex(' '));
-        const QList<QVariantList> expectedLog = {{"Select 8x16 font size", "-Op-"}, {"Activeate 2 Byte Font", "-Op-"},
+        const QList<QVariantList> expectedLog = {{"Select 8x16 font size", "-Op-"},
+                                                 {"Activeate 2 Byte Font", "-Op-"},
                                                  {"Select \"Korean\" for 2 byte character", "-Op-"}};
         QCOMPARE(QList<QVariantList>(logged), expectedLog);
         QCOMPARE(m.child<QComboBox>(QStringLiteral("ListSize"))->currentText(), QStringLiteral("8x16"));
@@ -205,7 +212,8 @@ private slots:
     void startUpSetsThePanelUpForTheModule()
     {
         StartedWindow w(QStringLiteral("/dev/kvx-no-such-port"), [](MainWindow &window) {
-            window.findChild<QComboBox *>(QStringLiteral("HinmeiList"))->setCurrentText(QStringLiteral("VX256X128_21K"));
+            window.findChild<QComboBox *>(QStringLiteral("HinmeiList"))
+                ->setCurrentText(QStringLiteral("VX256X128_21K"));
         });
         QCOMPARE(items(w.child<QComboBox>(QStringLiteral("ListSize"))), (QStringList{"6x8", "8x16", "16x32"}));
         QCOMPARE(w.child<QGroupBox>(QStringLiteral("FrmASIA"))->title(), QStringLiteral("Asian Font"));
@@ -222,7 +230,8 @@ private slots:
         w.window.state().UILanguage = QStringLiteral("Japanese");
         panel->SetupAsianFontList();
         QCOMPARE(combo->currentText(), QStringLiteral("簡体字"));
-        QCOMPARE(w.child<QGroupBox>(QStringLiteral("FrmASIA"))->title(), QStringLiteral("アジアフォント (521x, 529x のみ)"));
+        QCOMPARE(w.child<QGroupBox>(QStringLiteral("FrmASIA"))->title(),
+                 QStringLiteral("アジアフォント (521x, 529x のみ)"));
         panel->SetupAsianFontList(QString(), QStringLiteral("Japanese"));
         QVERIFY(!combo->isEnabled());
         QVERIFY(!w.child<QPushButton>(QStringLiteral("CmdAsiaFont_ON"))->isEnabled());

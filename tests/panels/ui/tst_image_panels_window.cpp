@@ -81,7 +81,8 @@ private slots:
         const QByteArray expected = hexBytes("1F 28 66 11 04 00 01 00 01 55 AA 55 AA");
         QVERIFY(w.module.waitForBytes(expected.size()));
         QCOMPARE(w.module.received(), expected);
-        QCOMPARE(w.started.window.commandLog().lastName(), QStringLiteral("BitImageDisplay xSize=4 ySize=1 test pattern"));
+        QCOMPARE(w.started.window.commandLog().lastName(),
+                 QStringLiteral("BitImageDisplay xSize=4 ySize=1 test pattern"));
     }
 
     void theImageChoiceFollowsTheListAndDrawsFromTheModulesMemory()
@@ -136,8 +137,7 @@ private slots:
     void theSeriesOptionAndTheYUnitSwitchTheScrollControls()
     {
         FakeImageWindow imageWindow;
-        StartedWindow s(QStringLiteral("/dev/kvx-no-such-port"),
-                        [&](MainWindow &m) { m.setImageList(&imageWindow); });
+        StartedWindow s(QStringLiteral("/dev/kvx-no-such-port"), [&](MainWindow &m) { m.setImageList(&imageWindow); });
         auto *scroll = s.child<QCheckBox>(QStringLiteral("ChkScroll"));
         auto *edit = s.child<QPushButton>(QStringLiteral("CmdEditImageList"));
         QVERIFY(!edit->isEnabled());

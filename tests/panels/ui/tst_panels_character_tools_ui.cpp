@@ -72,10 +72,20 @@ QMap<QString, QString> controlStates(const MainWindow &window)
 }
 
 // The controls module initialisation puts back (members of a family by its name).
-const QStringList InitializeTable = {
-    "ReverseCommandButton", "WindowSelectOption", "DrawModeOption", "BaseWindowWriteModeOption",
-    "UserWindowRegistCheck", "DownloadFontCheck", "WindowScrollSlider", "BrightSlider", "MagunifiedList",
-    "GapList", "InterNationalFontList", "CharacterCodeList", "ListSize", "DispPowerCommandButton"};
+const QStringList InitializeTable = {"ReverseCommandButton",
+                                     "WindowSelectOption",
+                                     "DrawModeOption",
+                                     "BaseWindowWriteModeOption",
+                                     "UserWindowRegistCheck",
+                                     "DownloadFontCheck",
+                                     "WindowScrollSlider",
+                                     "BrightSlider",
+                                     "MagunifiedList",
+                                     "GapList",
+                                     "InterNationalFontList",
+                                     "CharacterCodeList",
+                                     "ListSize",
+                                     "DispPowerCommandButton"};
 
 } // namespace
 
@@ -87,22 +97,34 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("none") << "" << "";
-        QTest::newRow("WindowSelectOption_0") << "WindowSelectOption_0" << "checked";
-        QTest::newRow("DrawModeOption_0") << "DrawModeOption_0" << "checked";
-        QTest::newRow("BaseWindowWriteModeOption_0") << "BaseWindowWriteModeOption_0" << "checked";
+        QTest::newRow("none") << ""
+                              << "";
+        QTest::newRow("WindowSelectOption_0") << "WindowSelectOption_0"
+                                              << "checked";
+        QTest::newRow("DrawModeOption_0") << "DrawModeOption_0"
+                                          << "checked";
+        QTest::newRow("BaseWindowWriteModeOption_0") << "BaseWindowWriteModeOption_0"
+                                                     << "checked";
         for (int i = 0; i < 4; ++i) {
             const QString name = QStringLiteral("UserWindowRegistCheck_%1").arg(i);
             QTest::newRow(qPrintable(name)) << name << "unchecked";
         }
-        QTest::newRow("DownloadFontCheck") << "DownloadFontCheck" << "unchecked";
-        QTest::newRow("WindowScrollSlider") << "WindowScrollSlider" << "0";
-        QTest::newRow("BrightSlider") << "BrightSlider" << "8";
-        QTest::newRow("MagunifiedList") << "MagunifiedList" << "X1 Y1";
-        QTest::newRow("GapList") << "GapList" << "Fixed width 2";
-        QTest::newRow("InterNationalFontList") << "InterNationalFontList" << "America";
-        QTest::newRow("CharacterCodeList") << "CharacterCodeList" << "PC437(USA Euro std)";
-        QTest::newRow("ListSize") << "ListSize" << "6x8";
+        QTest::newRow("DownloadFontCheck") << "DownloadFontCheck"
+                                           << "unchecked";
+        QTest::newRow("WindowScrollSlider") << "WindowScrollSlider"
+                                            << "0";
+        QTest::newRow("BrightSlider") << "BrightSlider"
+                                      << "8";
+        QTest::newRow("MagunifiedList") << "MagunifiedList"
+                                        << "X1 Y1";
+        QTest::newRow("GapList") << "GapList"
+                                 << "Fixed width 2";
+        QTest::newRow("InterNationalFontList") << "InterNationalFontList"
+                                               << "America";
+        QTest::newRow("CharacterCodeList") << "CharacterCodeList"
+                                           << "PC437(USA Euro std)";
+        QTest::newRow("ListSize") << "ListSize"
+                                  << "6x8";
     }
     void initializeSendsExactly1b40AndResetsTheSettingsControls()
     {
@@ -205,8 +227,8 @@ private slots:
         });
         s.click(QStringLiteral("CmdUDF"));
 
-        const QByteArray expected = hexBytes("1F 28 65 01 49 4E") + fontFileCommand() + hexBytes("1F 28 65 02 4F 55 54")
-                                    + hexBytes("1B 40");
+        const QByteArray expected =
+            hexBytes("1F 28 65 01 49 4E") + fontFileCommand() + hexBytes("1F 28 65 02 4F 55 54") + hexBytes("1B 40");
         QVERIFY(m.module.waitForBytes(expected.size()));
         QCOMPARE(m.module.received(), expected);
         QCOMPARE(modalDuringSends, QStringList(4, QStringLiteral("UserFontProgress")));

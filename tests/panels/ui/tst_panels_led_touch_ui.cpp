@@ -78,8 +78,9 @@ private slots:
         s.click("CmdBL_1");
         QVERIFY(w.module.waitForBytes(44));
         const QByteArray wait = hexBytes("1F 28 61 02 0A");
-        QCOMPARE(w.module.received(), hexBytes("1F 4C 91 03 00 80 00 40 01 20 00 A0 02 00 00 F0 00") + wait
-                                          + hexBytes("1F 4C 91 03 00 20 00 A0 01 00 00 F0 02 00 20 A0 00") + wait);
+        QCOMPARE(w.module.received(),
+                 hexBytes("1F 4C 91 03 00 80 00 40 01 20 00 A0 02 00 00 F0 00") + wait
+                     + hexBytes("1F 4C 91 03 00 20 00 A0 01 00 00 F0 02 00 20 A0 00") + wait);
         QCOMPARE(enabledWhileRunning.size(), 4 * 5);
         QVERIFY(!enabledWhileRunning.contains(true));
         // Afterwards each control is as the layout left it.
@@ -179,7 +180,8 @@ private slots:
         StartedWindow s;
         auto *text12 = s.child<QPlainTextEdit>("Text12");
         for (int i = 0; i < 1500; ++i) {
-            emit s.window.host().touchTextAppended(QStringLiteral("%1 ").arg(i % 256, 2, 16, QLatin1Char('0')).toUpper());
+            emit s.window.host().touchTextAppended(
+                QStringLiteral("%1 ").arg(i % 256, 2, 16, QLatin1Char('0')).toUpper());
             if (i % 7 == 0)
                 emit s.window.host().touchTextAppended(QStringLiteral("\r\n>"));
         }

@@ -195,10 +195,16 @@ private slots:
             "(t1:NormalTime 1<=t1<=255)(t2:EventTime 1<=t2<=255)(c:Repetition 0<=c<=255) ***\r\n"
             "PRT 1fh 28h 61h 11h 02h 14h 0ah 03h;\r\n\r\n"
             "*** bright : 7(87.5%) ***\r\n*** -OpCode-  n  (n:Brightness 1<=n<=8) ***\r\nPRT 1fh 58h 07h;\r\n\r\n"
-            "*** ScreenSaver type=FullOff ***\r\n" + saver + "PRT 1fh 28h 61h 40h 02h;\r\n\r\n"
-            "*** ScreenSaver type=DispPowerOff ***\r\n" + saver + "PRT 1fh 28h 61h 40h 00h;\r\n\r\n"
-            "*** ScreenSaver cancel(type=DispPowerOn) ***\r\n" + saver + "PRT 1fh 28h 61h 40h 01h;\r\n\r\n"
-            "*** Initialize ***\r\n*** -OpCode- ***\r\nPRT 1bh 40h;\r\n\r\n";
+            "*** ScreenSaver type=FullOff ***\r\n"
+            + saver
+            + "PRT 1fh 28h 61h 40h 02h;\r\n\r\n"
+              "*** ScreenSaver type=DispPowerOff ***\r\n"
+            + saver
+            + "PRT 1fh 28h 61h 40h 00h;\r\n\r\n"
+              "*** ScreenSaver cancel(type=DispPowerOn) ***\r\n"
+            + saver
+            + "PRT 1fh 28h 61h 40h 01h;\r\n\r\n"
+              "*** Initialize ***\r\n*** -OpCode- ***\r\nPRT 1bh 40h;\r\n\r\n";
         QCOMPARE(s.window.state().MacroText, golden);
     }
 };

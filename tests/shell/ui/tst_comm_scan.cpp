@@ -22,7 +22,10 @@ const PortState A = PortState::Available;
 const PortState N = PortState::NotExist;
 const PortState U = PortState::InUse;
 
-QString ttyS(int n) { return QStringLiteral("/dev/ttyS%1").arg(n - 1); }
+QString ttyS(int n)
+{
+    return QStringLiteral("/dev/ttyS%1").arg(n - 1);
+}
 
 QRadioButton *option(QWidget &scan, int index)
 {

@@ -2,8 +2,8 @@
 #include "shell/ui/splash_dialog.h"
 #include "support/fake_link_parts.h"
 #include "support/pty_module.h"
-#include "support/started_window.h"
 #include "support/scripted_dialogs.h"
+#include "support/started_window.h"
 #include "support/test_main.h"
 
 #include <QApplication>
@@ -50,8 +50,7 @@ public:
 
 struct Started
 {
-    explicit Started(const QString &port = QString())
-        : window(options())
+    explicit Started(const QString &port = QString()) : window(options())
     {
         if (!port.isEmpty())
             window.findChild<QComboBox *>("CommPortList")->setCurrentText(port);
@@ -220,7 +219,7 @@ private slots:
         // "Line CLR" and "Clr to end" are there for a revision-B module of the older series.
         s.child<QComboBox>("HinmeiList")->setCurrentText("VX256X32_21K");
         s.child<QCheckBox>("Chk_B")->click();
-        const char *names[] = {"cmdBtn1_2", "cmdBtn1_3", "cmdBtn1_4", "cmdBtn1_5", "cmdBtn1_6", "cmdBtn1_7",
+        const char *names[] = {"cmdBtn1_2", "cmdBtn1_3", "cmdBtn1_4",  "cmdBtn1_5",     "cmdBtn1_6", "cmdBtn1_7",
                                "cmdBtn1_8", "cmdBtn1_9", "cmdBtn1_10", "CmdCursorHome", "CmdHome"};
         for (const char *n : names)
             s.click(n);

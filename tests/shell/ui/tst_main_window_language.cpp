@@ -1,10 +1,10 @@
-#include "shell/captions.h"
-#include "shell/settings_files.h"
-#include "shell/ui/caption_apply.h"
 #include "image_list/ui/image_list_window.h"
 #include "image_list/ui/list_export_window.h"
+#include "shell/captions.h"
 #include "shell/model_list.h"
 #include "shell/series_layout.h"
+#include "shell/settings_files.h"
+#include "shell/ui/caption_apply.h"
 #include "shell/ui/comm_scan.h"
 #include "shell/ui/splash_dialog.h"
 #include "support/fake_port_prober.h"
@@ -14,13 +14,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QRegularExpression>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTabWidget>
 
@@ -57,8 +57,8 @@ QMap<QString, QString> snapshot(const MainWindow &window)
             for (int i = 0; i < t->count(); ++i)
                 text += t->tabText(i) + '|';
         }
-        shot.insert(w->objectName(), text + "\t" + w->toolTip() + "\t" + w->font().toString() + "\t" +
-                                         w->font().families().join(','));
+        shot.insert(w->objectName(),
+                    text + "\t" + w->toolTip() + "\t" + w->font().toString() + "\t" + w->font().families().join(','));
     }
     return shot;
 }
@@ -109,8 +109,8 @@ bool latinOnly(const QString &text)
 // units, and the captions the Japanese table itself keeps.
 bool sameInBothLanguages(const QString &text)
 {
-    static const QRegularExpression names(QStringLiteral(
-        "^(\\s*\\d+x\\d+|-\\d+x+|X|Y|OK|OR|AND|EX-OR|LED \\d|\\d+ [RGB]|VX-K4xxS|KVX5200\\+2100)$"));
+    static const QRegularExpression names(
+        QStringLiteral("^(\\s*\\d+x\\d+|-\\d+x+|X|Y|OK|OR|AND|EX-OR|LED \\d|\\d+ [RGB]|VX-K4xxS|KVX5200\\+2100)$"));
     if (names.match(text.trimmed()).hasMatch() || ModelList().contains(text))
         return true;
     for (const auto table : {captionTable(), ownCaptionTable()})
@@ -196,16 +196,19 @@ private slots:
     {
         QFETCH(QString, language);
         QFETCH(bool, japanese);
-        StartedWindow s("/dev/kvx-no-such-port", [&](MainWindow &) { writeConfigLanguage(language, ToolTipsOnColour); });
+        StartedWindow s("/dev/kvx-no-such-port",
+                        [&](MainWindow &) { writeConfigLanguage(language, ToolTipsOnColour); });
         QCOMPARE(s.window.state().UILanguage, language);
         for (const ControlText &e : captionTable()) {
-            if (e.property == TextProperty::SeriesCaption || !windowControl(s.window, ControlRef{e.name, e.index}.objectName()))
+            if (e.property == TextProperty::SeriesCaption
+                || !windowControl(s.window, ControlRef{e.name, e.index}.objectName()))
                 continue;
             QCOMPARE(controlText(s.window, e), e.text(japanese));
         }
         const QString tip = s.child<QWidget>("HinmeiList")->toolTip();
-        QCOMPARE(tip, japanese ? QStringLiteral("表示器のドット数と表示器のシリーズを選択します。")
-                               : QStringLiteral("Select display resolution."));
+        QCOMPARE(tip,
+                 japanese ? QStringLiteral("表示器のドット数と表示器のシリーズを選択します。")
+                          : QStringLiteral("Select display resolution."));
         const QFont font = s.child<QWidget>("cmdBtn1_0")->font();
         QCOMPARE(font.families().first(), captionFontName(japanese));
         if (japanese)
@@ -262,7 +265,8 @@ private slots:
 
     void theOffRunClearsExactlyTheOffList()
     {
-        StartedWindow s("/dev/kvx-no-such-port", [&](MainWindow &) { writeConfigLanguage("Japanese", ToolTipsOnColour); });
+        StartedWindow s("/dev/kvx-no-such-port",
+                        [&](MainWindow &) { writeConfigLanguage("Japanese", ToolTipsOnColour); });
         // Every tool tip marked, so a cleared one shows.
         for (const ControlRef &c : toolTipOnList())
             setControlToolTip(s.window, c, "mark");

@@ -107,7 +107,8 @@ private slots:
         QCOMPARE(s.window.windowTitle(), plan.windowTitle);
         QCOMPARE(s.program.tutorWindow()->windowTitle(), plan.tutorCaption);
         for (const auto &[topic, on] : plan.tutorTopics)
-            QCOMPARE(s.program.tutorWindow()->findChild<QWidget *>(QStringLiteral("IndexCommandButton_%1").arg(topic))
+            QCOMPARE(s.program.tutorWindow()
+                         ->findChild<QWidget *>(QStringLiteral("IndexCommandButton_%1").arg(topic))
                          ->isEnabled(),
                      on);
         QCOMPARE(s.child<QRadioButton>(plan.olderSeries ? "OptSeries_3" : "OptSeries_0")->isChecked(), true);

@@ -32,7 +32,10 @@ struct Fixture
     QPushButton *button(const QString &name) { return window->findChild<QPushButton *>(name); }
     QString shownText() { return window->findChild<QPlainTextEdit *>("toviText")->toPlainText(); }
     QProgressBar *progress() { return window->findChild<QProgressBar *>("ToutatuProgressBar"); }
-    void initialize() { host.send([](VX5200 &e) { return e.InitializeDisplay(); }); }
+    void initialize()
+    {
+        host.send([](VX5200 &e) { return e.InitializeDisplay(); });
+    }
     // What the main window does when a command completes while the tutorial waits.
     void commandCompleted()
     {
