@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, checks the include directions, builds with warnings as
-# errors, and runs every test on the offscreen platform.
+# Installs what is missing, checks the include directions and the source format, builds
+# with warnings as errors, and runs every test on the offscreen platform.
 #   ./test.sh             the normal build in build/
 #   ./test.sh --sanitize  AddressSanitizer + UndefinedBehaviorSanitizer build in build-sanitize/
 set -euo pipefail
@@ -9,6 +9,7 @@ source scripts/common.sh
 
 kvx_install_packages
 scripts/check_includes.sh
+scripts/check_format.sh
 if [ "${1:-}" = "--sanitize" ]; then
   dir=build-sanitize
   kvx_build "$dir" -DKVX_SANITIZE=ON -DKVX_WERROR=ON

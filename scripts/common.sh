@@ -6,7 +6,7 @@ KVX_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
   fonts-ipafont-gothic fonts-liberation
   socat srecord xvfb xauth
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
 )
 
 kvx_install_packages() {
