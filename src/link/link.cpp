@@ -49,9 +49,10 @@ void SteadyClock::pause(qint64 ns)
     const timespec t{time_t(ask / 1'000'000'000), long(ask % 1'000'000'000)};
     ::nanosleep(&t, nullptr);
     const qint64 late = nsecs() - before - ask;
-    // Follows the wake-ups that are later than four in five: a rare long one (the
-    // thread preempted) moves it only a little.
-    m_lateNs = std::clamp<qint64>(m_lateNs + (late > m_lateNs ? 2000 : -500), 0, 500'000);
+    // Follows the wake-ups that are later than nine in ten: a rare long one (the
+    // thread preempted) moves it only a little, and a busy machine, whose wake-ups
+    // scatter more, does not make every tenth byte leave late.
+    m_lateNs = std::clamp<qint64>(m_lateNs + (late > m_lateNs ? 2000 : -200), 0, 500'000);
 }
 
 Link::Link(QObject *parent) : QObject(parent) {}
