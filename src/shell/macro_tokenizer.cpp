@@ -24,21 +24,31 @@ int characterValue(const QString &word, SystemCodePage page, qsizetype *end = nu
     return systemCodeOf(ch, page);
 }
 
-// The value of one byte word under the player's rules; above 0xFF when it gives no byte.
-int playerWordValue(const QString &word, SystemCodePage page)
+// The number the word's leading hexadecimal digits give (0 for none), NoByte above
+// 0xFF. `used` receives how many characters were digits.
+int leadingHexValue(const QString &word, qsizetype *used = nullptr)
 {
-    if (word.startsWith(QLatin1Char('\'')))
-        return characterValue(word, page);
     int value = 0;
-    for (QChar c : word) {
-        const int d = hexDigit(c);
+    qsizetype n = 0;
+    for (; n < word.size(); ++n) {
+        const int d = hexDigit(word.at(n));
         if (d < 0)
             break;
         value = value * 16 + d;
         if (value > 0xFF)
             return NoByte; // any further digit only makes it larger
     }
+    if (used)
+        *used = n;
     return value;
+}
+
+// The value of one byte word under the player's rules; above 0xFF when it gives no byte.
+int playerWordValue(const QString &word, SystemCodePage page)
+{
+    if (word.startsWith(QLatin1Char('\'')))
+        return characterValue(word, page);
+    return leadingHexValue(word);
 }
 
 // The value of one byte word under the writers' rules, with its two digits as typed;
@@ -69,15 +79,10 @@ int strictWordValue(QString word, SystemCodePage page, QString &digits)
     }
     if (word.endsWith(QLatin1Char('h')) || word.endsWith(QLatin1Char('H')))
         word.chop(1);
-    if (word.isEmpty() || word.size() > 2)
+    qsizetype used = 0;
+    const int value = leadingHexValue(word, &used);
+    if (word.isEmpty() || word.size() > 2 || used != word.size())
         return NoByte;
-    int value = 0;
-    for (QChar c : word) {
-        const int d = hexDigit(c);
-        if (d < 0)
-            return NoByte;
-        value = value * 16 + d;
-    }
     digits = word.size() == 1 ? QLatin1Char('0') + word : word;
     return value;
 }
