@@ -4,7 +4,7 @@
 KVX_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
-  fonts-ipafont-gothic fonts-liberation
+  fonts-ipafont-gothic fonts-liberation fonts-dejavu-core
   socat srecord xvfb xauth
   clang libclang-rt-14-dev clang-format
 )

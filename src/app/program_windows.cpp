@@ -2,6 +2,7 @@
 
 #include "image_list/ui/image_list_window.h"
 #include "macro_editor/ui/edit_form.h"
+#include "shell/ui/caption_apply.h"
 #include "tutorial/ui/tutorial_window.h"
 
 namespace kvx {
@@ -23,8 +24,19 @@ private:
     ProgramWindows &m_windows;
 };
 
+namespace {
+
+// The program's fonts are in place before its first window is made.
+std::unique_ptr<MainWindow> makeMainWindow(const MainWindow::Options &options)
+{
+    useProgramFonts();
+    return std::make_unique<MainWindow>(options);
+}
+
+} // namespace
+
 ProgramWindows::ProgramWindows(MainWindow::Options options)
-    : m_main(std::make_unique<MainWindow>(options)), m_tutorial(std::make_unique<Tutorial>(*this))
+    : m_main(makeMainWindow(options)), m_tutorial(std::make_unique<Tutorial>(*this))
 {
     MainWindow *main = m_main.get();
     // Both stand over the main window, which owns them. The macro editor's close box

@@ -615,8 +615,20 @@ QStringList captionFontCandidates(bool japanese)
         return {captionFontName(true),        QStringLiteral("IPAPGothic"),
                 QStringLiteral("IPAGothic"),  QStringLiteral("Noto Sans CJK JP"),
                 QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")};
-    return {captionFontName(false), QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
-            QStringLiteral("DejaVu Serif"), QStringLiteral("FreeSerif")};
+    // The Japanese font last: it draws the characters the Latin fonts lack, whatever
+    // the locale's own choice for them would be.
+    return {captionFontName(false),         QStringLiteral("Liberation Serif"), QStringLiteral("Tinos"),
+            QStringLiteral("DejaVu Serif"), QStringLiteral("FreeSerif"),        QStringLiteral("IPAPGothic")};
+}
+
+QStringList interfaceFontCandidates()
+{
+    return {QStringLiteral("DejaVu Sans"), QStringLiteral("IPAPGothic")};
+}
+
+QStringList fixedFontCandidates()
+{
+    return {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("IPAGothic")};
 }
 
 bool toolTipsOn(qint32 hintColour)

@@ -89,6 +89,14 @@ std::span<const FontSizeSetting> captionFontSizes();
 // rest stand in for it where it is not installed.
 QString captionFontName(bool japanese);
 QStringList captionFontCandidates(bool japanese);
+// The families of every other text of the program, proportional and fixed-pitch, in
+// order of preference; the last of each comes with the program's setup. They are the
+// program's own choice, never the desktop's default, so that a text takes the same
+// room on every desktop and locale (a Japanese locale's default font is wider).
+QStringList interfaceFontCandidates();
+QStringList fixedFontCandidates();
+// The size of the interface font, in points.
+inline constexpr int InterfaceFontPoints = 9;
 
 // Tool tips. The state is the tool-tip button's colour as Config.dat keeps it:
 // exactly the button-face colour is off, every other colour on.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/ui/caption_apply.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,6 +30,7 @@ inline void prepareEnvironment()
         kvx::test::prepareEnvironment();                                                                               \
         QApplication app(argc, argv);                                                                                  \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
+        kvx::useProgramFonts();                                                                                        \
         TestObject tc;                                                                                                 \
         QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
         return QTest::qExec(&tc, argc, argv);                                                                          \

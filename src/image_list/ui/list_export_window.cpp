@@ -81,8 +81,7 @@ ListExportWindow::ListExportWindow(PanelHost &main, ImageList &list, QWidget *pa
     auto *areas = new QGroupBox;
     areas->setObjectName(QStringLiteral("Frame1"));
     auto *grid = new QGridLayout(areas);
-    QFont mono(QStringLiteral("Monospace"));
-    mono.setStyleHint(QFont::TypeWriter);
+    const QFont mono = fixedFont();
     m_ram = new QCheckBox(ramBoxCaption(0, main.state().japanese()));
     m_ram->setObjectName(QStringLiteral("chkRAM"));
     m_ram->setFont(mono);

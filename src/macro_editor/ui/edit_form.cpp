@@ -7,6 +7,7 @@
 #include "macro_editor/macro_upload.h"
 #include "macro_editor/ui/progress_dialog.h"
 #include "shell/shell_state.h"
+#include "shell/ui/caption_apply.h"
 #include "shell/ui/panel_host.h"
 #include "shell/user_dialogs.h"
 
@@ -95,7 +96,7 @@ QFont gothicFixedFont()
             return f;
         }
     }
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    return fixedFont();
 }
 
 int twipsToPixels(const QWidget *w, int twips, bool horizontal)
@@ -159,7 +160,7 @@ void EditForm::buildUi()
     m_txtSO->setObjectName(QStringLiteral("TxtSO"));
     m_txtSO->setReadOnly(true);
     m_txtSO->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_txtSO->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_txtSO->setFont(fixedFont());
     const int soWidth = qMax(twipsToPixels(this, 1000, true),
                              m_txtSO->fontMetrics().horizontalAdvance(QStringLiteral("00h W  "))
                                  + m_txtSO->verticalScrollBar()->sizeHint().width() + 8);

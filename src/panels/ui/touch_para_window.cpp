@@ -2,6 +2,7 @@
 
 #include "shell/panel_context.h"
 #include "shell/shell_state.h"
+#include "shell/ui/caption_apply.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -85,7 +86,9 @@ void TouchParaWindow::Language()
 {
     const TouchParaTexts t = touchParaTexts(m_ctx.state.japanese());
     setWindowTitle(t.title);
-    QFont font(t.fontFamily);
+    // The language's caption font, or the one that stands in for it here.
+    QFont font;
+    font.setFamilies(QStringList{t.fontFamily} + installedCaptionFamilies(m_ctx.state.japanese()));
     font.setStyleHint(m_ctx.state.japanese() ? QFont::SansSerif : QFont::Serif);
     auto apply = [&](QWidget *w, const QString &text) {
         w->setFont(font);

@@ -1,6 +1,7 @@
 #include "shell/ui/caption_apply.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -131,14 +132,38 @@ QString controlText(const QWidget &window, const ControlText &entry)
 
 QStringList installedCaptionFamilies(bool japanese)
 {
-    const QStringList installed = QFontDatabase::families();
     const QStringList candidates = captionFontCandidates(japanese);
     // The language's own font name always leads, so a system that has it uses it.
+    // Asked by name, not looked up among the listed families: a Japanese locale
+    // lists a font under its Japanese name ("IPA Pゴシック" for IPAPGothic).
     QStringList families{candidates.first()};
     for (qsizetype i = 1; i < candidates.size(); ++i)
-        if (installed.contains(candidates[i], Qt::CaseInsensitive))
+        if (QFontDatabase::hasFamily(candidates[i]))
             families << candidates[i];
     return families;
+}
+
+QFont interfaceFont()
+{
+    QFont font;
+    font.setFamilies(interfaceFontCandidates());
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(InterfaceFontPoints);
+    return font;
+}
+
+QFont fixedFont()
+{
+    QFont font;
+    font.setFamilies(fixedFontCandidates());
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSize(InterfaceFontPoints);
+    return font;
+}
+
+void useProgramFonts()
+{
+    QApplication::setFont(interfaceFont());
 }
 
 void applyCaptionFonts(const QWidget &window, bool japanese)

@@ -2,6 +2,7 @@
 
 #include "shell/captions.h"
 
+#include <QFont>
 #include <QStringList>
 
 class QWidget;
@@ -26,6 +27,13 @@ QString controlText(const QWidget &window, const ControlText &entry);
 // The caption fonts: only the family changes (plus the table's fixed sizes).
 QStringList installedCaptionFamilies(bool japanese);
 void applyCaptionFonts(const QWidget &window, bool japanese);
+
+// The program's own fonts for every text the caption fonts leave alone: the
+// application's font (set once, before any window is made) and the fixed-pitch font
+// of the boxes that show bytes and macro text.
+QFont interfaceFont();
+QFont fixedFont();
+void useProgramFonts();
 
 bool setControlToolTip(const QWidget &window, const ControlRef &control, const QString &text);
 

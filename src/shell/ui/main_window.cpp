@@ -498,9 +498,7 @@ QWidget *MainWindow::buildLogArea()
     m_sendTextBox->setObjectName(QStringLiteral("SendTextBox"));
     m_sendTextBox->setReadOnly(true);
     m_sendTextBox->setMaximumHeight(48);
-    QFont mono(QStringLiteral("Monospace"));
-    mono.setStyleHint(QFont::TypeWriter);
-    m_sendTextBox->setFont(mono);
+    m_sendTextBox->setFont(fixedFont());
     auto *commandLabel = new QLabel(QStringLiteral("Command"));
     commandLabel->setObjectName(QStringLiteral("Label49"));
     grid->addWidget(commandLabel, 0, 0);

@@ -265,7 +265,11 @@ private slots:
     // folder) and long image names neither widen the main window nor show cut.
     void theMainWindowKeepsItsSizeWhateverItsBoxesHold()
     {
-        const QSize plain = StartedWindow().window.size();
+        // Both in the language of the default settings: on a Japanese locale a first
+        // run without them would start in Japanese.
+        const QSize plain = StartedWindow(QStringLiteral("/dev/kvx-no-such-port"), [](MainWindow &) {
+                                QVERIFY(saveConfig(defaultConfigSettings()).ok);
+                            }).window.size();
         const QByteArray home = qgetenv("HOME");
         const QString longHome = QString::fromUtf8(home) + QStringLiteral("/%1/%1").arg(QString(48, QLatin1Char('h')));
         const QString folder = longHome + QStringLiteral("/%1").arg(QString(96, QLatin1Char('f')));
