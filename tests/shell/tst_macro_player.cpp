@@ -62,6 +62,9 @@ private slots:
         QTest::newRow("FFFF") << "PRT 0ch\r\nPRT FFFFh;" << hexBytes("0C")
                               << "Data error at line: 2 Word:2\r\n\r\nPRT FFFFh;";
         QTest::newRow("lone quote") << "PRT 41h '" << QByteArray() << "Data error at line: 1 Word:3\r\n\r\nPRT 41h '";
+        QTest::newRow("character 1252 lacks") << "PRT 0ch\r\nPRT 41h '\u3042;" << hexBytes("0C")
+                                              << "Data error at line: 2 Word:3\r\n\r\nPRT 41h '\u3042;";
+        QTest::newRow("typed question mark") << "PRT '? '\u00e9" << hexBytes("3F E9") << "";
     }
     void linesBecomeBytes()
     {
