@@ -120,6 +120,26 @@ private slots:
         QCOMPARE(s.port->written, hexBytes("01"));
     }
 
+    // Pause down as the play starts: the first line goes, then the player waits; Pause
+    // pressed during the last line waits after it too.
+    void aPlayStartedWhilePausedSendsTheFirstLineThenWaits()
+    {
+        Rig r;
+        r.paused = true;
+        QVERIFY(r.player.play("PRT 01h 02h;\r\nPRT 03h;"));
+        for (int i = 0; i < 5; ++i)
+            r.player.tick();
+        QCOMPARE(r.port->written, hexBytes("01 02"));
+        r.paused = false;
+        r.port->beforeReadyCheck = [&](FakeSerialPort &) { r.paused = true; };
+        r.player.tick();
+        QCOMPARE(r.port->written, hexBytes("01 02 03"));
+        QVERIFY(r.player.running());
+        r.paused = false;
+        r.player.tick();
+        QVERIFY(!r.player.playButtonActive());
+    }
+
     // Timers run while a line is sent: a tick that comes then does not start the next.
     void aTickDuringASendWaitsForIt()
     {
