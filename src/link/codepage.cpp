@@ -19,6 +19,9 @@ constexpr std::array<char16_t, 32> Cp1252High = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+// The code of a character the code page has none for.
+constexpr int Lacking = -1;
+
 int cp1252Code(char32_t ch)
 {
     if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
@@ -27,7 +30,7 @@ int cp1252Code(char32_t ch)
         if (Cp1252High[i] == ch)
             return int(0x80 + i);
     }
-    return '?';
+    return Lacking;
 }
 
 // One iconv conversion descriptor, closed when it goes out of scope.
@@ -49,15 +52,17 @@ private:
     iconv_t m_cd;
 };
 
+// The code of a character in CP932 (two-byte characters as lead * 256 + trail),
+// Lacking when the code page has none.
 int cp932Code(char32_t ch)
 {
     if (ch < 0x80)
         return int(ch);
     if (ch > 0x10FFFF || (ch >= 0xD800 && ch <= 0xDFFF))
-        return '?';
+        return Lacking;
     Iconv cd("CP932", "UTF-32LE");
     if (!cd.ok())
-        return '?';
+        return Lacking;
     char in[4] = {char(ch & 0xFF), char((ch >> 8) & 0xFF), char((ch >> 16) & 0xFF), 0};
     char out[8] = {};
     char *inPtr = in;
@@ -65,12 +70,12 @@ int cp932Code(char32_t ch)
     size_t inLeft = sizeof in;
     size_t outLeft = sizeof out;
     if (iconv(cd.get(), &inPtr, &inLeft, &outPtr, &outLeft) == size_t(-1))
-        return '?';
+        return Lacking;
     const auto *u = reinterpret_cast<const unsigned char *>(out);
     switch (outPtr - out) {
     case 1: return u[0];
     case 2: return u[0] * 256 + u[1];
-    default: return '?';
+    default: return Lacking;
     }
 }
 
@@ -108,9 +113,17 @@ SystemCodePage systemCodePage(const QString &uiLanguage)
     return uiLanguage == QLatin1String("Japanese") ? SystemCodePage::Cp932 : SystemCodePage::Windows1252;
 }
 
+std::optional<int> systemCodeIfAny(char32_t ch, SystemCodePage page)
+{
+    const int code = page == SystemCodePage::Cp932 ? cp932Code(ch) : cp1252Code(ch);
+    if (code == Lacking)
+        return std::nullopt;
+    return code;
+}
+
 int systemCodeOf(char32_t ch, SystemCodePage page)
 {
-    return page == SystemCodePage::Cp932 ? cp932Code(ch) : cp1252Code(ch);
+    return systemCodeIfAny(ch, page).value_or('?');
 }
 
 char systemByteOf(char32_t ch, SystemCodePage page)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace kvx {
 
 // The single-byte "system code page": CP932 under the Japanese interface,
@@ -15,7 +17,10 @@ SystemCodePage systemCodePage(const QString &uiLanguage);
 
 // The code of one character (a Unicode code point) in the code page: 0..255 for a
 // character of one byte, lead * 256 + trail for a character CP932 writes with two
-// bytes, and '?' for a character the code page lacks.
+// bytes, and nothing for a character the code page lacks.
+std::optional<int> systemCodeIfAny(char32_t ch, SystemCodePage page);
+
+// The same, with '?' for a character the code page lacks.
 int systemCodeOf(char32_t ch, SystemCodePage page);
 
 // The single byte of one character: its byte, or '?' when it has none of one byte.

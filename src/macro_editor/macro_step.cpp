@@ -66,6 +66,8 @@ MacroSelection MacroStep::step(const QString &text, MacroSelection current, bool
     const MacroSelection line = lineAt(text, caret);
     const QString lineText = text.mid(line.start, line.end - line.start);
 
+    // Words are read as the player reads them ("'A" gives 41, not 00), so stepping a
+    // line and playing it send the same bytes.
     std::optional<MacroReadError> error;
     const MacroLine read =
         MacroTokenizer(japanese ? SystemCodePage::Cp932 : SystemCodePage::Windows1252).readLine(lineText, 1, &error);

@@ -562,8 +562,9 @@ const ControlText OwnCaptionTable[] = {
     {"FontSizeFrame", -1, P::Caption, -1, "Size", "サイズ"},
     {"ScrollTimeLabel", -1, P::Caption, -1, "x 14 mSec)", "x 14m秒"},
     {"BlinkTimesLabel", -1, P::Caption, -1, "times", "回"},
-    {"Command10", -1, P::Caption, -1, "Reverse", "反転"},
-    {"Command11", -1, P::Caption, -1, "Normal", "標準"},
+    // The rich text's reverse-mark buttons read the same in both languages.
+    {"Command10", -1, P::Caption, -1, "Reverse", "Reverse"},
+    {"Command11", -1, P::Caption, -1, "Normal", "Normal"},
     {"Frame1", -1, P::Caption, -1, "Memory Image", "メモリイメージ"},
     {"Label51", -1, P::Caption, -1, "Dots", "ドット"},
     {"TestPatternFrame", -1, P::Caption, -1, "Test Pattern", "テストパターン"},

@@ -36,11 +36,16 @@ bool MacroPlayer::play(const QString &text)
 void MacroPlayer::stop()
 {
     m_buttonActive = false;
-    if (m_running && m_paused && m_paused())
+    if (m_running && pauseDown())
         m_stopAfterLine = true;
     else
         finish(false);
     emit stateChanged();
+}
+
+bool MacroPlayer::pauseDown() const
+{
+    return m_paused && m_paused();
 }
 
 void MacroPlayer::abort()
@@ -64,8 +69,10 @@ void MacroPlayer::tick()
         m_timer.stop();
         return;
     }
-    if (m_paused && m_paused() && !m_stopAfterLine)
-        return; // waits between lines
+    // The wait comes after a line, the last one too: a play started with Pause down
+    // sends its first line, then waits.
+    if (m_next > 0 && pauseDown() && !m_stopAfterLine)
+        return;
     // Timers run while a send goes on: a tick that comes then waits for the line.
     if (m_link.isSending())
         return;
@@ -78,7 +85,7 @@ void MacroPlayer::tick()
         finish(true);
         return;
     }
-    if (m_stopAfterLine || m_next >= m_lines.size())
+    if (m_stopAfterLine || (m_next >= m_lines.size() && !pauseDown()))
         finish(false);
 }
 

@@ -49,6 +49,7 @@ signals:
 
 private:
     void finish(bool keepButton);
+    bool pauseDown() const;
     bool playLine(int index);
 
     Link &m_link;

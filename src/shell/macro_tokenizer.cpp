@@ -7,8 +7,10 @@ namespace {
 
 constexpr int NoByte = 0x100;
 
-// The code of the character behind the "'" of a character word, NoByte for a lone "'".
-// `end` receives where the character ends in the word.
+// The code of the character behind the "'" of a character word; NoByte for a lone "'"
+// and for a character the code page lacks (the "?" that stands for such a character
+// elsewhere would send a byte the user never typed). `end` receives where the
+// character ends in the word.
 int characterValue(const QString &word, SystemCodePage page, qsizetype *end = nullptr)
 {
     if (word.size() < 2)
@@ -21,7 +23,7 @@ int characterValue(const QString &word, SystemCodePage page, qsizetype *end = nu
     }
     if (end)
         *end = next;
-    return systemCodeOf(ch, page);
+    return systemCodeIfAny(ch, page).value_or(NoByte);
 }
 
 // The number the word's leading hexadecimal digits give (0 for none), NoByte above

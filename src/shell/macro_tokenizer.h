@@ -59,8 +59,8 @@ struct MacroReading
 // The player's and the step's rules (`Rules::Player`): "'c" is the code of the
 // character c in the system code page (characters after it are ignored); any other
 // word the hexadecimal number its leading hexadecimal digits give ("1bh", "1B" and
-// "1bh;" all give 1B), 0 when it has none. A value above FF, a two-byte character and
-// a lone "'" are data errors of that word.
+// "1bh;" all give 1B), 0 when it has none. A value above FF, a two-byte character, a
+// character the code page lacks and a lone "'" are data errors of that word.
 //
 // The rules of everything that writes the macro into the module or a file
 // (`Rules::Strict`): a word is one or two hexadecimal digits with an optional "h" or

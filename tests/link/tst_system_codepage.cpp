@@ -32,6 +32,7 @@ private slots:
         QTest::newRow("1252 latin-1 e acute") << false << 0xE9u << 0xE9;
         QTest::newRow("1252 hiragana lacking") << false << 0x3042u << int('?');
         QTest::newRow("1252 outside the BMP") << false << 0x1F600u << int('?');
+        QTest::newRow("932 question mark") << true << uint('?') << int('?');
         QTest::newRow("932 ASCII") << true << uint('b') << 0x62;
         QTest::newRow("932 half-width katakana") << true << 0xFF71u << 0xB1;
         QTest::newRow("932 hiragana two bytes") << true << 0x3042u << 0x82A0;
@@ -47,6 +48,7 @@ private slots:
         const SystemCodePage page = japanese ? SystemCodePage::Cp932 : SystemCodePage::Windows1252;
         QCOMPARE(systemCodeOf(char32_t(ch), page), code);
         QCOMPARE(systemByteOf(char32_t(ch), page), code > 0xFF ? '?' : char(code));
+        QCOMPARE(systemCodeIfAny(char32_t(ch), page).has_value(), code != '?' || ch == '?');
     }
 
     void fileTextIsUtf8WhenValidElseCp932_data()

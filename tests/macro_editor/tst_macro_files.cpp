@@ -108,14 +108,19 @@ private slots:
         QTest::addColumn<int>("filter");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("japanese");
         QTest::newRow("HEX, above FF") << "bad.hex" << 2 << "PRT 1bh;\r\nPRT 100h;"
-                                       << "Data error at line: 2 Word:2\r\n\r\nPRT 100h;";
+                                       << "Data error at line: 2 Word:2\r\n\r\nPRT 100h;" << false;
         const QString xyz = "PRT 1bh;\r\nPRT 1bh xyz;";
         const QString xyzMessage = "Data error at line: 2 Word:3\r\n\r\nPRT 1bh xyz;";
-        QTest::newRow("HEX, xyz") << "bad.hex" << 2 << xyz << xyzMessage;
-        QTest::newRow("assembler, xyz") << "bad.asm" << 3 << xyz << xyzMessage;
-        QTest::newRow("C, xyz") << "bad.c" << 4 << xyz << xyzMessage;
-        QTest::newRow("PIC demo, xyz") << "bad.hex" << 5 << xyz << xyzMessage;
+        QTest::newRow("HEX, xyz") << "bad.hex" << 2 << xyz << xyzMessage << false;
+        QTest::newRow("assembler, xyz") << "bad.asm" << 3 << xyz << xyzMessage << false;
+        QTest::newRow("C, xyz") << "bad.c" << 4 << xyz << xyzMessage << false;
+        QTest::newRow("PIC demo, xyz") << "bad.hex" << 5 << xyz << xyzMessage << false;
+        QTest::newRow("HEX, character 1252 lacks") << "bad.hex" << 2 << "PRT 1bh;\r\nPRT 41h '\u3042;"
+                                                   << "Data error at line: 2 Word:3\r\n\r\nPRT 41h '\u3042;" << false;
+        QTest::newRow("C, character 932 lacks") << "bad.c" << 4 << "PRT '\u00e9"
+                                                << "Data error at line: 1 Word:2\r\n\r\nPRT '\u00e9" << true;
     }
     void unreadableTextWritesNoConvertedFile()
     {
@@ -123,16 +128,23 @@ private slots:
         QFETCH(int, filter);
         QFETCH(QString, text);
         QFETCH(QString, message);
+        QFETCH(bool, japanese);
         QTemporaryDir dir;
         writeBytes(dir.filePath("PIC.hex"), test::firmwareFile(test::picFirmware()));
         test::ScriptedDialogs dialogs;
         dialogs.chooseFile(dir.filePath(name), filter);
         MacroFileOperations ops(dialogs);
         ops.setFirmwareFolder(dir.path());
+        ops.setJapanese(japanese);
         QString workFolder;
         QVERIFY(!ops.save(text, true, workFolder));
         QCOMPARE(dialogs.shown, QStringList{message});
         QVERIFY(!QFile::exists(dir.filePath(name)));
+        // A file of that name stays as it was.
+        writeBytes(dir.filePath(name), "old");
+        dialogs.chooseFile(dir.filePath(name), filter);
+        QVERIFY(!ops.save(text, true, workFolder));
+        QCOMPARE(readAll(dir.filePath(name)), QByteArray("old"));
     }
 
     void writeFailureIsShown()

@@ -92,6 +92,12 @@ private slots:
             << QStringLiteral("x\r\nPRT 1bh 100h 40h\r\nPRT 0ch;\r\n") << MacroSelection{3, 3} << true
             << QList<Answer>() << QByteArray() << MacroSelection{3, 19}
             << QStringList{QStringLiteral("Data error at Word:3\r\nPRT 1bh 100h 40h")};
+        QTest::newRow("character 1252 lacks: nothing sent, line kept")
+            << QStringLiteral("PRT 41h '\u03a9;\r\n") << MacroSelection{0, 0} << true << QList<Answer>() << QByteArray()
+            << MacroSelection{0, 11} << QStringList{QStringLiteral("Data error at Word:3\r\nPRT 41h '\u03a9;")};
+        QTest::newRow("characters as the player reads them")
+            << QStringLiteral("PRT 'A '?;\r\n") << MacroSelection{0, 0} << true << QList<Answer>() << hexBytes("41 3f")
+            << MacroSelection{12, 12} << QStringList();
         QTest::newRow("module not ready: nothing sent, nothing moves")
             << cmd << MacroSelection{0, 3} << false << QList<Answer>() << QByteArray() << MacroSelection{0, 3}
             << QStringList{QStringLiteral("Display is not conected or no power")};

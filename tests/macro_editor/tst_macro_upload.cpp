@@ -180,23 +180,30 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<Answer>("target");
         QTest::addColumn<QString>("message"); // empty: no data error
+        QTest::addColumn<bool>("japanese");
         QTest::newRow("above FF") << "PRT 1bh;\r\nPRT 1bh 40 1000h;\r\n"
-                                  << Answer::Yes << "Data error at line: 2 Word:4\r\n\r\nPRT 1bh 40 1000h;";
+                                  << Answer::Yes << "Data error at line: 2 Word:4\r\n\r\nPRT 1bh 40 1000h;" << false;
         QTest::newRow("RAM, xyz") << "PRT 1bh;\r\nPRT 1bh xyz;" << Answer::Yes
-                                  << "Data error at line: 2 Word:3\r\n\r\nPRT 1bh xyz;";
-        QTest::newRow("flash, 4oh") << "PRT 4oh" << Answer::No << "Data error at line: 1 Word:2\r\n\r\nPRT 4oh";
-        QTest::newRow("cancel") << "PRT 4oh" << Answer::Cancel << "";
+                                  << "Data error at line: 2 Word:3\r\n\r\nPRT 1bh xyz;" << false;
+        QTest::newRow("flash, 4oh") << "PRT 4oh" << Answer::No << "Data error at line: 1 Word:2\r\n\r\nPRT 4oh"
+                                    << false;
+        QTest::newRow("cancel") << "PRT 4oh" << Answer::Cancel << "" << false;
+        QTest::newRow("RAM, character 1252 lacks")
+            << "PRT 41h '\u3042;" << Answer::Yes << "Data error at line: 1 Word:3\r\n\r\nPRT 41h '\u3042;" << false;
+        QTest::newRow("flash, character 932 lacks")
+            << "PRT 41h '\u00e9;" << Answer::No << "Data error at line: 1 Word:3\r\n\r\nPRT 41h '\u00e9;" << true;
     }
     void dataErrorSendsNothing()
     {
         QFETCH(QString, text);
         QFETCH(Answer, target);
         QFETCH(QString, message);
+        QFETCH(bool, japanese);
         test::RecordingSink sink;
         VX5200 enc(&sink);
         test::ScriptedDialogs dialogs;
         dialogs.answers << target << Answer::Yes;
-        const Outcome r = MacroUpload(enc, dialogs).run(text, false, false);
+        const Outcome r = MacroUpload(enc, dialogs).run(text, false, japanese);
         QCOMPARE(r, message.isEmpty() ? Outcome::Done : Outcome::DataError);
         QCOMPARE(sink.commands, message.isEmpty() ? QList<QByteArray>({UserIn, AutoOn, UserOut}) : QList<QByteArray>());
         QCOMPARE(dialogs.shown.size(), 2); // the first question, then the error or the auto-start question
@@ -262,8 +269,8 @@ private slots:
         VX5200 enc(&sink);
         test::ScriptedDialogs dialogs;
         dialogs.answers << Answer::Yes << Answer::Cancel;
-        MacroUpload(enc, dialogs).run(QStringLiteral("PRT '\uff71 'A\r\n"), false, true);
-        QCOMPARE(sink.commands.value(0), hexBytes("1F 3A 02 00 B1 41"));
+        MacroUpload(enc, dialogs).run(QStringLiteral("PRT '\uff71 'A '?\r\n"), false, true);
+        QCOMPARE(sink.commands.value(0), hexBytes("1F 3A 03 00 B1 41 3F"));
     }
 };
 

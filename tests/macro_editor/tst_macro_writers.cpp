@@ -87,6 +87,8 @@ private slots:
         QTest::newRow("empty macro") << QString() << HexVariant::Plain << QStringList{":020400000000FA"};
         QTest::newRow("upper case digits")
             << QStringLiteral("PRT ab 0c") << HexVariant::Plain << QStringList{":040400000002AB0C3F"};
+        QTest::newRow("typed question mark")
+            << QStringLiteral("PRT 41h '?;") << HexVariant::Plain << QStringList{":040400000002413F76"};
         QTest::newRow("17 bytes") << recorderText(hexBytes("00 01 02 03 04 05 06 07 08 09 0a 0b 0c 0d 0e 0f 10"))
                                   << HexVariant::Plain
                                   << QStringList{":100400000011000102030405060708090A0B0C0D80", ":030410000E0F10BC"};

@@ -62,6 +62,9 @@ private slots:
         QTest::newRow("FFFF") << "PRT 0ch\r\nPRT FFFFh;" << hexBytes("0C")
                               << "Data error at line: 2 Word:2\r\n\r\nPRT FFFFh;";
         QTest::newRow("lone quote") << "PRT 41h '" << QByteArray() << "Data error at line: 1 Word:3\r\n\r\nPRT 41h '";
+        QTest::newRow("character 1252 lacks") << "PRT 0ch\r\nPRT 41h '\u3042;" << hexBytes("0C")
+                                              << "Data error at line: 2 Word:3\r\n\r\nPRT 41h '\u3042;";
+        QTest::newRow("typed question mark") << "PRT '? '\u00e9" << hexBytes("3F E9") << "";
     }
     void linesBecomeBytes()
     {
@@ -115,6 +118,26 @@ private slots:
         s.player.stop();
         s.runOut();
         QCOMPARE(s.port->written, hexBytes("01"));
+    }
+
+    // Pause down as the play starts: the first line goes, then the player waits; Pause
+    // pressed during the last line waits after it too.
+    void aPlayStartedWhilePausedSendsTheFirstLineThenWaits()
+    {
+        Rig r;
+        r.paused = true;
+        QVERIFY(r.player.play("PRT 01h 02h;\r\nPRT 03h;"));
+        for (int i = 0; i < 5; ++i)
+            r.player.tick();
+        QCOMPARE(r.port->written, hexBytes("01 02"));
+        r.paused = false;
+        r.port->beforeReadyCheck = [&](FakeSerialPort &) { r.paused = true; };
+        r.player.tick();
+        QCOMPARE(r.port->written, hexBytes("01 02 03"));
+        QVERIFY(r.player.running());
+        r.paused = false;
+        r.player.tick();
+        QVERIFY(!r.player.playButtonActive());
     }
 
     // Timers run while a line is sent: a tick that comes then does not start the next.

@@ -54,8 +54,10 @@ private slots:
         QTest::newRow("character rest ignored") << "PRT 'AB" << false << QByteArray("41") << 0;
         QTest::newRow("character apostrophe") << "PRT ''" << false << QByteArray("27") << 0;
         QTest::newRow("1252 euro") << "PRT '\u20ac" << false << QByteArray("80") << 0;
-        QTest::newRow("1252 lacking character is ?") << "PRT '\u3042" << false << QByteArray("3f") << 0;
+        QTest::newRow("1252 lacking character") << "PRT '\u3042" << false << QByteArray() << 2;
+        QTest::newRow("typed question mark") << "PRT '? '\u00e9" << false << QByteArray("3fe9") << 0;
         QTest::newRow("932 half-width katakana") << "PRT '\uff71" << true << QByteArray("b1") << 0;
+        QTest::newRow("932 lacking e acute") << "PRT '? '\u00e9" << true << QByteArray() << 3;
         QTest::newRow("932 two-byte character") << "PRT 1bh '\u3042" << true << QByteArray() << 3;
         QTest::newRow("lone apostrophe") << "PRT 1bh ' 40h" << false << QByteArray() << 3;
         QTest::newRow("100h") << "PRT 100h;" << false << QByteArray() << 2;

@@ -205,6 +205,9 @@ private slots:
                 continue;
             QCOMPARE(controlText(s.window, e), e.text(japanese));
         }
+        // The rich text's reverse-mark buttons keep their English captions.
+        QCOMPARE(s.child<QAbstractButton>("Command10")->text(), QStringLiteral("Reverse"));
+        QCOMPARE(s.child<QAbstractButton>("Command11")->text(), QStringLiteral("Normal"));
         const QString tip = s.child<QWidget>("HinmeiList")->toolTip();
         QCOMPARE(tip,
                  japanese ? QStringLiteral("表示器のドット数と表示器のシリーズを選択します。")

@@ -91,14 +91,15 @@ private slots:
         s.window.close();
     }
 
-    // Stopped while paused, the player plays the next line and stops; the window closed
-    // while paused sends nothing more.
+    // Played with Pause down, the first line goes and the player waits. Stopped while
+    // paused, it plays the next line and stops; the window closed while paused sends
+    // nothing more.
     void aPausedPlayStopsOrCloses_data()
     {
         QTest::addColumn<bool>("close");
         QTest::addColumn<QByteArray>("sent");
-        QTest::newRow("stop sends the next line") << false << QByteArray("01");
-        QTest::newRow("closing sends nothing") << true << QByteArray();
+        QTest::newRow("stop sends the next line") << false << QByteArray("01 02");
+        QTest::newRow("closing sends nothing more") << true << QByteArray("01");
     }
     void aPausedPlayStopsOrCloses()
     {
