@@ -64,10 +64,17 @@ BitmapFilesPanelUi::BitmapFilesPanelUi(PanelHost &host)
     grid->addWidget(m_path, 2, 0, 1, 2);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(browse);
-    buttons->addWidget(m_draw);
     buttons->addWidget(byDot);
+    buttons->addStretch(1);
     grid->addLayout(buttons, 3, 0, 1, 2);
-    grid->addWidget(actions, 4, 0, 1, 2);
+    // Draw, the button the frame is for, stands at its lower right corner, clear of
+    // the other controls, beside the action it draws with.
+    auto *drawRow = new QHBoxLayout;
+    drawRow->setSpacing(12);
+    drawRow->addWidget(actions, 1);
+    drawRow->addWidget(m_draw, 0, Qt::AlignBottom);
+    grid->addLayout(drawRow, 4, 0, 1, 2);
+    grid->setContentsMargins(4, 4, 6, 12);
 
     m_frame = frame;
 

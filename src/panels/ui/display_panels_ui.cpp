@@ -30,6 +30,9 @@ namespace {
 
 // The colour of each user window: its preview outline, label and selection option.
 const QColor WindowColours[4] = {QColor(255, 128, 0), QColor(0, 255, 0), QColor(0, 255, 255), QColor(255, 0, 255)};
+// The same colours lightened halfway to white, behind black text.
+const QColor WindowTints[4] = {QColor(255, 191, 128), QColor(128, 255, 128), QColor(128, 255, 255),
+                               QColor(255, 128, 255)};
 
 // The colours that show the reverse mode and the display power.
 const QColor ActiveColour(255, 128, 128);   // reverse on; display on
@@ -113,8 +116,9 @@ DisplayPanelsUi::DisplayPanelsUi(PanelHost &host)
       m_actions(host.panelContext()), m_power(host.panelContext())
 {
     setObjectName(QStringLiteral("DisplayPanelsUi"));
-    m_frames = {buildScreenActions(), buildUserWindows(), buildWindowModes(), buildDrawModes(),
-                buildWriteModes(),    buildControls(),    buildScreenSaver()};
+    m_frames = {buildScreenActions(), buildUserWindowSizing(), buildWindowSelection(),
+                buildWindowLayout(),  buildWindowModes(),      buildScrollSpeed(),
+                buildDrawModes(),     buildWriteModes(),       buildControls()};
 
     m_windows.DrawWindowLayout = [this] { showUserWindows(); };
     setPowerOffTimer();
@@ -128,12 +132,8 @@ DisplayPanelsUi::~DisplayPanelsUi()
     m_windows.DrawWindowLayout = nullptr;
 }
 
-QWidget *DisplayPanelsUi::buildUserWindows()
+QWidget *DisplayPanelsUi::buildUserWindowSizing()
 {
-    auto *define = frame(QStringLiteral("WindowDefineFrame"), QStringLiteral("User Window Specification"));
-    // The sizing grid beside the window choice, the preview below both.
-    auto *outer = new QGridLayout(define);
-
     auto *sizing = frame(QStringLiteral("UserWindowFrame"), QStringLiteral("User Window Sizing"));
     auto *grid = new QGridLayout(sizing);
     grid->setHorizontalSpacing(3);
@@ -150,13 +150,25 @@ QWidget *DisplayPanelsUi::buildUserWindows()
     const char *boxNames[4] = {"UserWindowLeftBox", "UserWindowTopBox", "UserWindowWidthBox", "UserWindowHeightBox"};
     for (int i = 0; i < 4; ++i) {
         auto *number = label(QStringLiteral("Label15_%1").arg(i), QString::number(i + 1));
+        number->setAlignment(Qt::AlignCenter);
         QFont f = number->font();
         f.setPointSize(7);
         number->setFont(f);
         grid->addWidget(number, i + 2, 0);
         m_regist[size_t(i)] = new QCheckBox;
         m_regist[size_t(i)]->setObjectName(QStringLiteral("UserWindowRegistCheck_%1").arg(i));
+        // Room around the box for its row's colour to show.
+        m_regist[size_t(i)]->setMinimumSize(22, 20);
         grid->addWidget(m_regist[size_t(i)], i + 2, 1);
+        // Each row's number and Enable box carry its window's colour, as the
+        // selection options and the preview do.
+        for (QWidget *w : {static_cast<QWidget *>(number), static_cast<QWidget *>(m_regist[size_t(i)])}) {
+            QPalette p = w->palette();
+            p.setColor(QPalette::Window, WindowTints[i]);
+            p.setColor(w->backgroundRole(), WindowTints[i]);
+            w->setPalette(p);
+            w->setAutoFillBackground(true);
+        }
         connect(m_regist[size_t(i)], &QCheckBox::clicked, this, [this, i](bool ticked) {
             m_windows.UserWindowRegistCheck_Click(i, ticked);
             showUserWindows();
@@ -172,8 +184,11 @@ QWidget *DisplayPanelsUi::buildUserWindows()
             });
         }
     }
-    outer->addWidget(sizing, 0, 0);
+    return sizing;
+}
 
+QWidget *DisplayPanelsUi::buildWindowSelection()
+{
     auto *selection = frame(QStringLiteral("WindowSelectFrame"), QStringLiteral("User Window Selection"));
     auto *selLayout = new QVBoxLayout(selection);
     auto *group = new QButtonGroup(selection);
@@ -194,17 +209,17 @@ QWidget *DisplayPanelsUi::buildUserWindows()
         });
     }
     selLayout->addStretch(1);
-    outer->addWidget(selection, 0, 1);
+    return selection;
+}
 
+QWidget *DisplayPanelsUi::buildWindowLayout()
+{
     auto *layoutFrame = frame(QStringLiteral("WindowLayoutFrame"), QStringLiteral("Window Layout"));
     auto *layoutBox = new QVBoxLayout(layoutFrame);
     layoutBox->setContentsMargins(2, 2, 2, 2);
     m_preview = new WindowLayoutView(m_host.encoder(), m_windows);
     layoutBox->addWidget(m_preview);
-    outer->addWidget(layoutFrame, 1, 0, 1, 2);
-    outer->setRowStretch(1, 1);
-
-    return define;
+    return layoutFrame;
 }
 
 QWidget *DisplayPanelsUi::buildWindowModes()
@@ -213,16 +228,30 @@ QWidget *DisplayPanelsUi::buildWindowModes()
     auto *grid = new QGridLayout(g);
     const QString captions[4] = {QStringLiteral("Over"), QStringLiteral("V Scroll"), QStringLiteral("H Scroll"),
                                  QStringLiteral("H Scrl Ready")};
+    // Over, V Scroll and H Scroll side by side in the upper row; H Scrl Ready, which
+    // only revision-B modules know, below them at the right.
     for (int i = 0; i < 4; ++i) {
         m_windowMode[size_t(i)] = button(QStringLiteral("WindowModeCommandButton_%1").arg(i), captions[i]);
-        grid->addWidget(m_windowMode[size_t(i)], 0, i);
+        if (i < 3)
+            grid->addWidget(m_windowMode[size_t(i)], 0, i);
+        else
+            grid->addWidget(m_windowMode[size_t(i)], 1, 2, 1, 2);
         connect(m_windowMode[size_t(i)], &QPushButton::clicked, this, [this, i] {
             m_modes.WindowModeCommandButton_Click(i);
             showUserWindows();
         });
     }
-    auto *speed = new QHBoxLayout;
-    speed->addWidget(label(QStringLiteral("Label23"), QStringLiteral("Horiz. Scroll Speed")));
+    for (int column = 0; column < 4; ++column)
+        grid->setColumnStretch(column, 1);
+    return g;
+}
+
+QWidget *DisplayPanelsUi::buildScrollSpeed()
+{
+    auto *speed = new QWidget;
+    speed->setObjectName(QStringLiteral("ScrollSpeedArea"));
+    auto *grid = new QGridLayout(speed);
+    grid->setContentsMargins(0, 0, 0, 0);
     auto *down = new ClickableLabel(QStringLiteral("<"));
     down->setObjectName(QStringLiteral("Label37"));
     auto *up = new ClickableLabel(QStringLiteral(">"));
@@ -232,11 +261,13 @@ QWidget *DisplayPanelsUi::buildWindowModes()
     m_scrollSpeed->setRange(WindowModesPanel::SpeedMinimum, WindowModesPanel::SpeedMaximum);
     m_scrollSpeed->setTracking(false);
     m_scrollSpeed->setValue(WindowModesPanel::SpeedMinimum);
-    speed->addWidget(down);
-    speed->addWidget(m_scrollSpeed, 1);
-    speed->addWidget(up);
-    speed->addWidget(label(QStringLiteral("Label24"), QStringLiteral("(n-1)xT mS/dots")));
-    grid->addLayout(speed, 1, 0, 1, 4);
+    // The caption over the slider, the unit under its right end.
+    grid->addWidget(label(QStringLiteral("Label23"), QStringLiteral("Horiz. Scroll Speed")), 0, 0, 1, 3);
+    grid->addWidget(down, 1, 0);
+    grid->addWidget(m_scrollSpeed, 1, 1);
+    grid->addWidget(up, 1, 2);
+    grid->addWidget(label(QStringLiteral("Label24"), QStringLiteral("(n-1)xT mS/dots")), 2, 0, 1, 3, Qt::AlignRight);
+    grid->setColumnStretch(1, 1);
     connect(m_scrollSpeed, &QSlider::valueChanged, this, [this](int v) { m_modes.WindowScrollSlider_Change(v); });
     connect(down, &ClickableLabel::clicked, this, [this] {
         m_modes.Label37_Click();
@@ -246,7 +277,7 @@ QWidget *DisplayPanelsUi::buildWindowModes()
         m_modes.Label38_Click();
         setWindowScrollSlider(m_modes.scrollSpeed());
     });
-    return g;
+    return speed;
 }
 
 QWidget *DisplayPanelsUi::buildDrawModes()
@@ -296,7 +327,8 @@ QWidget *DisplayPanelsUi::buildWriteModes()
 QWidget *DisplayPanelsUi::buildControls()
 {
     auto *g = frame(QStringLiteral("ControlFrame"), QStringLiteral("Power Controls"));
-    auto *h = new QHBoxLayout(g);
+    auto *v = new QVBoxLayout(g);
+    auto *h = new QHBoxLayout;
     auto *init = button(QStringLiteral("InitializeCommandButton"), QStringLiteral("Initialize"));
     h->addWidget(init);
     // The module initialisation (and the reset of every panel) is wired by the window.
@@ -310,6 +342,9 @@ QWidget *DisplayPanelsUi::buildControls()
     m_bright->setTickPosition(QSlider::TicksBelow);
     h->addWidget(m_bright, 1);
     connect(m_bright, &QSlider::valueChanged, this, [this](int n) { m_power.BrightSlider_Change(n); });
+    v->addLayout(h);
+    // The screen saver is one of the display's power controls.
+    v->addWidget(buildScreenSaver());
     return g;
 }
 

@@ -66,12 +66,16 @@ public:
     struct Frames
     {
         QWidget *screenActionsPage;
-        QWidget *userWindows;
+        QWidget *userWindowSizing;
+        QWidget *windowSelection;
+        QWidget *windowLayout;
         QWidget *windowModes;
+        // The horizontal scroll speed's slider with its labels, in no frame.
+        QWidget *scrollSpeed;
         QWidget *drawModes;
         QWidget *writeModes;
+        // Initialize and brightness, with the screen saver's frame inside.
         QWidget *controls;
-        QWidget *screenSaver;
     };
     const Frames &frames() const { return m_frames; }
 
@@ -79,8 +83,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QWidget *buildUserWindows();
+    QWidget *buildUserWindowSizing();
+    QWidget *buildWindowSelection();
+    QWidget *buildWindowLayout();
     QWidget *buildWindowModes();
+    QWidget *buildScrollSpeed();
     QWidget *buildDrawModes();
     QWidget *buildWriteModes();
     QWidget *buildControls();

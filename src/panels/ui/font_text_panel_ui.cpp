@@ -138,8 +138,13 @@ QWidget *FontTextPanelUi::buildTextEntryPage()
     m_textBox->setObjectName(QStringLiteral("TextBox"));
     m_textBox->setMaximumHeight(64);
     auto *write = button(QStringLiteral("cmdBtn1_11"), QStringLiteral("Write"));
-    page->layout()->addWidget(m_textBox);
-    page->layout()->addWidget(write);
+    // Write right beside the box it sends, with room enough that the box stands
+    // clear of it.
+    auto *row = new QHBoxLayout;
+    row->setSpacing(12);
+    row->addWidget(m_textBox, 1);
+    row->addWidget(write);
+    static_cast<QBoxLayout *>(page->layout())->addLayout(row);
     connect(write, &QPushButton::clicked, this,
             [this] { m_text.SendTextAction(textBoxText(), m_languages->currentText()); });
     return page;

@@ -19,20 +19,23 @@ TestPatternPanelUi::TestPatternPanelUi(PanelHost &host) : QObject(host.hostWindo
     outer->setObjectName(QStringLiteral("TestPatternFrame"));
     auto *outerLayout = new QVBoxLayout(outer);
 
-    auto *sizes = new QGroupBox(QStringLiteral("Graphic Data"));
-    sizes->setObjectName(QStringLiteral("BmpFrame"));
-    auto *grid = new QGridLayout(sizes);
+    auto *grid = new QGridLayout;
     m_x = new QLineEdit(QStringLiteral("100"));
     m_x->setObjectName(QStringLiteral("BmpXSizeBox"));
     m_y = new QLineEdit(QStringLiteral("3"));
     m_y->setObjectName(QStringLiteral("BmpYSizeBox"));
+    for (QLineEdit *size : {m_x, m_y})
+        size->setMaximumWidth(60);
     grid->addWidget(label(QStringLiteral("Label6"), QStringLiteral("X Size")), 0, 0);
     grid->addWidget(m_x, 0, 1);
     grid->addWidget(label(QStringLiteral("Label4"), QStringLiteral("Dots")), 0, 2);
     grid->addWidget(label(QStringLiteral("Label7"), QStringLiteral("Y Size")), 1, 0);
     grid->addWidget(m_y, 1, 1);
     grid->addWidget(label(QStringLiteral("Label22"), QStringLiteral("Bytes  8 Dots")), 1, 2);
-    outerLayout->addWidget(sizes);
+    grid->setColumnStretch(3, 1);
+    outerLayout->addLayout(grid);
+    // The pattern buttons stand at the foot of the frame, which takes its page's height.
+    outerLayout->addStretch(1);
 
     auto *buttons = new QGridLayout;
     auto *allOff = button(QStringLiteral("CmdAllOff"), QStringLiteral("ALL Off"));

@@ -178,9 +178,12 @@ void applyCaptionFonts(const QWidget &window, bool japanese)
         if (!w)
             continue;
         // Only the family (and a fixed size) is set; everything else still comes from
-        // the surroundings, so a switch back restores the font exactly.
+        // the surroundings, so a switch back restores the font exactly. A weight the
+        // window gave the control itself (a bold caption) stays.
         QFont font;
         font.setFamilies(families);
+        if (w->font().resolveMask() & QFont::WeightResolved)
+            font.setWeight(w->font().weight());
         if (const auto size = sizes.constFind(name); size != sizes.constEnd())
             font.setPointSizeF(*size);
         w->setFont(font);

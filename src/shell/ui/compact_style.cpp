@@ -1,6 +1,8 @@
 #include "shell/ui/compact_style.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLayout>
 #include <QPointer>
 #include <QStyleOptionButton>
 #include <QWidget>
@@ -60,9 +62,24 @@ void CompactStyle::apply(QWidget &window)
         style->setParent(qApp);
     }
     window.setStyle(style);
-    for (QWidget *w : window.findChildren<QWidget *>())
+    const QList<QWidget *> widgets = window.findChildren<QWidget *>();
+    for (QWidget *w : widgets)
         if (w->window() == &window)
             w->setStyle(style);
+    refreshSizes(window);
+}
+
+void CompactStyle::refreshSizes(QWidget &window)
+{
+    // A change of style is what makes a list forget both of its sizes.
+    for (QComboBox *list : window.findChildren<QComboBox *>()) {
+        QEvent styleChange(QEvent::StyleChange);
+        QCoreApplication::sendEvent(list, &styleChange);
+    }
+    for (QLayout *l : window.findChildren<QLayout *>())
+        l->invalidate();
+    for (QWidget *w : window.findChildren<QWidget *>())
+        w->updateGeometry();
 }
 
 } // namespace kvx

@@ -24,6 +24,12 @@ public:
     // Gives every widget of the window (not the windows it owns) this style; the one
     // instance lives as long as the application.
     static void apply(QWidget &window);
+    // Has every size of the window's widgets worked out afresh. Qt keeps some sizes
+    // it worked out before: a list keeps its smallest size through a change of its
+    // font or its items, a layout the sizes of its items, a layout worked out before
+    // the style was set its old spacing. The window then fits what it shows now, in
+    // either language, whatever it showed before.
+    static void refreshSizes(QWidget &window);
 };
 
 } // namespace kvx

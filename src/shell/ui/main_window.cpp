@@ -76,20 +76,28 @@ QTabWidget *tabs(const QString &name, std::initializer_list<std::pair<QWidget *,
     t->setUsesScrollButtons(false);
     for (const auto &[page, caption] : pages) {
         page->setObjectName(QStringLiteral("%1_page%2").arg(name).arg(t->count()));
-        // The frames stand at the top of their page, as tall as they need.
-        if (auto *frames = qobject_cast<QBoxLayout *>(page->layout()))
-            frames->addStretch(1);
+        // The frames stand at the top of their page, as tall as they need, unless one
+        // of them takes the page's height.
+        if (auto *frames = qobject_cast<QBoxLayout *>(page->layout())) {
+            bool stretched = false;
+            for (int i = 0; i < frames->count(); ++i)
+                stretched = stretched || frames->stretch(i) > 0;
+            if (!stretched)
+                frames->addStretch(1);
+        }
         t->addTab(page, caption);
     }
     return t;
 }
 
-// A tab page holding the given frames, top to bottom.
-QWidget *page(std::initializer_list<QWidget *> frames)
+// A tab page holding the given frames, top to bottom; `tall` (one of them) takes the
+// page's height.
+QWidget *page(std::initializer_list<QWidget *> frames, QWidget *tall = nullptr)
 {
     QWidget *p = tabPage();
+    auto *layout = static_cast<QBoxLayout *>(p->layout());
     for (QWidget *w : frames)
-        p->layout()->addWidget(w);
+        layout->addWidget(w, w == tall ? 1 : 0);
     return p;
 }
 
@@ -99,6 +107,29 @@ QVBoxLayout *column(QHBoxLayout *body)
     auto *c = new QVBoxLayout;
     body->addLayout(c);
     return c;
+}
+
+// The areas the tutorial names by their colour, as light tints of that hue so that
+// every text on them stays readable.
+const QColor GreenArea(190, 232, 185);
+const QColor PinkArea(250, 205, 230);
+const QColor SalmonArea(250, 185, 160);
+const QColor YellowArea(250, 245, 170);
+
+// The widget's background in the colour; what stands on it without a background of
+// its own shows the colour too.
+void colourArea(QWidget *w, const QColor &colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colour);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+// A frame on a coloured area that keeps the window's own colour.
+void plainArea(QWidget *w)
+{
+    colourArea(w, QApplication::palette().color(QPalette::Window));
 }
 
 // The main window as the panels and the other windows see it.
@@ -212,13 +243,21 @@ void MainWindow::macroEditorUnloaded(MacroEditorSeam *editor)
 
 // ---------------------------------------------------------------- building
 
-// The whole arrangement of the window, top-down as it reads: the row of settings
-// frames, the command log, then four columns of command frames and tab controls
-// (text and fonts; images and download characters; screen actions, LEDs, touch
-// switches and the display's power; user windows and their modes). The command panels
-// build their frames and pages; this is the one place that decides where each of them
-// stands. The window has to fit a 1366 x 768 screen in both languages, so everything
-// is laid out tightly (see CompactStyle).
+// The whole arrangement of the window. The tutorial tells the learner where controls
+// stand and names some areas by their colour, so the arrangement keeps those words
+// true:
+// - the left half is one green area: the user-window choice and its preview, the text
+//   tabs (upper left of the area), the basic codes and the font settings (lower left);
+//   beside them the window modes (green), the graphic data tabs with the pink bitmap
+//   file frame in the middle of the height, the download characters and the draw modes;
+// - the right half: the user-window sizing with the base window's write mode at the
+//   top middle, the scroll speed at the very top right; the command log across; then
+//   the module, the yellow power controls in the lower middle and the screen actions
+//   in the middle of the right half; connection and recording at the bottom, the ON
+//   button at the lower right.
+// The command panels build their frames and pages; this is the one place that decides
+// where each of them stands. The window has to fit a 1366 x 768 screen in both
+// languages, so everything is laid out tightly (see CompactStyle).
 void MainWindow::buildUi()
 {
     auto *central = new QWidget;
@@ -229,68 +268,102 @@ void MainWindow::buildUi()
     const DisplayPanelsUi::Frames &display = m_display->frames();
     const CharacterToolsUi::Frames &tools = m_tools->frames();
 
-    auto *root = new QVBoxLayout(central);
+    auto *root = new QHBoxLayout(central);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
 
-    // Top row: the settings frames and the pictures beside them.
-    auto *top = new QHBoxLayout;
-    top->addWidget(buildConnectionFrame(), 1);
-    top->addWidget(buildModelFrame(), 1);
-    top->addWidget(buildRecorderFrame(), 1);
-    top->addLayout(buildPictures());
-    root->addLayout(top);
+    // ---- the green half: text and fonts, window modes and graphics
+    auto *green = new QWidget;
+    colourArea(green, GreenArea);
+    auto *left = new QHBoxLayout(green);
+    root->addWidget(green);
 
-    root->addWidget(buildLogArea());
-
-    auto *body = new QHBoxLayout;
-    root->addLayout(body, 1);
-
-    // Text and fonts: basic codes, the text tabs, the font settings.
-    QVBoxLayout *text = column(body);
-    text->addWidget(buildBasicCodesFrame());
+    QVBoxLayout *text = column(left);
+    auto *windowChoice = new QHBoxLayout;
+    colourArea(display.windowSelection, SalmonArea);
+    windowChoice->addWidget(display.windowSelection);
+    plainArea(display.windowLayout);
+    windowChoice->addWidget(display.windowLayout, 1);
+    text->addLayout(windowChoice);
     m_tab4 = tabs(QStringLiteral("SSTab4"),
                   {{fontText.textEntryPage, QStringLiteral("TEXT Entry")},
                    {fontText.dotTextPage, QStringLiteral("Text with Adrs")},
                    {fontText.asianPage, QStringLiteral("CJK Font")}});
+    for (int i = 0; i < m_tab4->count(); ++i)
+        colourArea(m_tab4->widget(i), GreenArea);
     text->addWidget(m_tab4);
+    QWidget *basicCodes = buildBasicCodesFrame();
+    plainArea(basicCodes);
+    text->addWidget(basicCodes);
+    colourArea(fontText.fontFrame, GreenArea);
     text->addWidget(fontText.fontFrame);
+    text->addWidget(tools.toolRow);
     text->addStretch(1);
 
-    // Bitmaps, memory images and test patterns over the download-character editor and
-    // the character tools.
-    QVBoxLayout *images = column(body);
+    QVBoxLayout *graphics = column(left);
+    colourArea(display.windowModes, GreenArea);
+    graphics->addWidget(display.windowModes);
     // The two "Home" buttons that stand below the bitmap and test-pattern controls.
     auto *cursorHome = button(QStringLiteral("CmdCursorHome"), QStringLiteral("Home"));
     connect(cursorHome, &QPushButton::clicked, this, [this] { m_basic.CmdCursorHome_Click(); });
     auto *home = button(QStringLiteral("CmdHome"), QStringLiteral("Home"));
     connect(home, &QPushButton::clicked, this, [this] { m_basic.CmdHome_Click(); });
+    QWidget *bitmapFiles = m_imagePanels->bitmapFiles->frame();
+    colourArea(bitmapFiles, PinkArea);
+    // The bitmap file and test pattern frames take their page's height: the file
+    // lists grow with it, and the pattern buttons come to the middle of the window.
     m_tab1 = tabs(QStringLiteral("SSTab1"),
-                  {{page({m_imagePanels->bitmapFiles->frame(), cursorHome}), QStringLiteral("File Image")},
+                  {{page({bitmapFiles, cursorHome}, bitmapFiles), QStringLiteral("File Image")},
                    {page({m_imagePanels->memoryImages->frame()}), QStringLiteral("Memory")},
-                   {page({m_imagePanels->testPatterns->frame(), home}), QStringLiteral("Test")},
+                   {page({m_imagePanels->testPatterns->frame(), home}, m_imagePanels->testPatterns->frame()),
+                    QStringLiteral("Test")},
                    {buildDrawPage(), QStringLiteral("Draw")}});
-    images->addWidget(m_tab1, 1);
-    images->addWidget(tools.downloadCharacter);
-    images->addWidget(tools.toolRow);
+    auto *graphicData = frame(QStringLiteral("BmpFrame"), QStringLiteral("Graphic Data"));
+    plainArea(graphicData);
+    auto *graphicDataLayout = new QVBoxLayout(graphicData);
+    graphicDataLayout->setContentsMargins(2, 2, 2, 2);
+    graphicDataLayout->addWidget(m_tab1);
+    graphics->addWidget(graphicData, 1);
+    plainArea(tools.downloadCharacter);
+    graphics->addWidget(tools.downloadCharacter);
+    plainArea(display.drawModes);
+    graphics->addWidget(display.drawModes);
 
-    // Screen actions, LEDs and touch switches over the display's power.
-    QVBoxLayout *screen = column(body);
+    // ---- the right half
+    auto *right = new QGridLayout;
+    right->setContentsMargins(4, 4, 4, 4);
+    root->addLayout(right, 1);
+
+    auto *userWindows = frame(QStringLiteral("WindowDefineFrame"), QStringLiteral("User Window Specification"));
+    auto *userWindowsLayout = new QHBoxLayout(userWindows);
+    userWindowsLayout->addWidget(display.writeModes, 0, Qt::AlignTop);
+    userWindowsLayout->addWidget(display.userWindowSizing, 1);
+    right->addWidget(userWindows, 0, 0);
+    auto *corner = new QHBoxLayout;
+    corner->addWidget(display.scrollSpeed, 1, Qt::AlignTop);
+    corner->addLayout(buildPictures());
+    right->addLayout(corner, 0, 1, Qt::AlignTop);
+
+    right->addWidget(buildLogArea(), 1, 0, 1, 2);
+
+    auto *power = new QVBoxLayout;
+    power->addWidget(buildModelFrame());
+    colourArea(display.controls, YellowArea);
+    power->addWidget(display.controls);
+    power->addStretch(1);
+    right->addLayout(power, 2, 0);
     m_tab3 = tabs(QStringLiteral("SSTab3"),
                   {{display.screenActionsPage, QStringLiteral("Screen Action")},
                    {ledTouch.backLightPage, QStringLiteral("Back Light")},
                    {ledTouch.animationPage, QStringLiteral("LED Animation")},
                    {ledTouch.touchPage, QStringLiteral("Touch Switch")}});
-    screen->addWidget(m_tab3, 1);
-    screen->addWidget(display.controls);
-    screen->addWidget(display.screenSaver);
+    right->addWidget(m_tab3, 2, 1);
 
-    // The user windows and the display's modes.
-    QVBoxLayout *windows = column(body);
-    windows->addWidget(display.userWindows, 1);
-    windows->addWidget(display.windowModes);
-    auto *modes = new QHBoxLayout;
-    modes->addWidget(display.drawModes);
-    modes->addWidget(display.writeModes);
-    windows->addLayout(modes);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(buildConnectionFrame());
+    bottom->addWidget(buildRecorderFrame(), 1);
+    right->addLayout(bottom, 3, 0, 1, 2);
+    right->setRowStretch(2, 1);
 
     if (auto *init = findChild<QPushButton *>(QStringLiteral("InitializeCommandButton")))
         connect(init, &QPushButton::clicked, m_tools, &CharacterToolsUi::InitializeCommandButton_Click);
@@ -328,6 +401,9 @@ QVBoxLayout *MainWindow::buildPictures()
     m_hint = button(QStringLiteral("HintCommandButton"), QStringLiteral("Tool Tips"));
     m_hint->setToolTip(QStringLiteral("Pop-up Help On/OFF"));
     connect(m_hint, &QPushButton::clicked, this, &MainWindow::HintCommandButton_Click);
+    // The two pictures are as tall as the button under them.
+    for (QLabel *picture : {static_cast<QLabel *>(language), static_cast<QLabel *>(tutor)})
+        picture->setMinimumHeight(m_hint->sizeHint().height());
     pictures->addWidget(language);
     pictures->addWidget(tutor);
     pictures->addWidget(m_hint);
@@ -539,15 +615,23 @@ QWidget *MainWindow::buildBasicCodesFrame()
     cursor->addWidget(m_cursorX);
     cursor->addWidget(xUnit);
     cursor->addWidget(m_cursorY);
-    cursor->addWidget(yUnit);
-    grid->addLayout(cursor, 0, 0, 1, 3);
-    // "Set" closes the cursor row; the other codes follow four to a row.
+    // "Set", in bold, closes the cursor row right after the y box and its unit.
+    auto *ySet = new QHBoxLayout;
+    ySet->setSpacing(1);
+    ySet->addWidget(yUnit);
+    cursor->addLayout(ySet);
+    grid->addLayout(cursor, 0, 0, 1, 4);
+    // The other codes follow four to a row.
     for (int i = 0; i < captions.size(); ++i) {
         auto *b = button(QStringLiteral("cmdBtn1_%1").arg(i), captions[i]);
-        if (i == 0)
-            grid->addWidget(b, 0, 3);
-        else
+        if (i == 0) {
+            QFont bold = b->font();
+            bold.setBold(true);
+            b->setFont(bold);
+            ySet->addWidget(b);
+        } else {
             grid->addWidget(b, 1 + (i - 1) / 4, (i - 1) % 4);
+        }
         connect(b, &QPushButton::clicked, this,
                 [this, i] { m_basic.cmdBtn1_Click(i, m_cursorX->text(), m_cursorY->text()); });
     }
@@ -693,6 +777,8 @@ void MainWindow::HinmeiList_Click()
         setControlText(QStringLiteral("TxtNoOfLED"), *count);
     if (m_ledTouch)
         m_ledTouch->FillSwitchList();
+    // The layout refilled lists and switched captions.
+    CompactStyle::refreshSizes(*this);
 }
 
 void MainWindow::OptSeries_Click(int index)
@@ -1173,6 +1259,7 @@ void MainWindow::changeLamguage()
     setWindowTitle(layoutWindowTitle(windowTitle(), isOlderSeries(m_encoder.moduleSeri()), m_state.UILanguage));
     SetToolTips();
     emit m_host->languageChanged();
+    CompactStyle::refreshSizes(*this);
 }
 
 void MainWindow::SetToolTips()

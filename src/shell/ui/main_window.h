@@ -67,6 +67,10 @@ public:
     explicit MainWindow(Options options);
     ~MainWindow() override;
 
+    // The window opens as small as its arrangement allows: its frames hold their
+    // controls at the controls' own sizes, so it fits a laptop's screen.
+    QSize sizeHint() const override { return minimumSizeHint(); }
+
     // The start-up: splash, settings, language, identity, going on-line.
     void startUp();
 
