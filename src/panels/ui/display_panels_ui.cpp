@@ -243,6 +243,9 @@ QWidget *DisplayPanelsUi::buildWindowModes()
     }
     for (int column = 0; column < 4; ++column)
         grid->setColumnStretch(column, 1);
+    // Room under the upper row, so that it stands clearly in the frame's upper half.
+    grid->setVerticalSpacing(8);
+    grid->setContentsMargins(4, 4, 4, 8);
     return g;
 }
 

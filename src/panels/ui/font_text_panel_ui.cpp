@@ -138,8 +138,9 @@ QWidget *FontTextPanelUi::buildTextEntryPage()
     m_textBox->setObjectName(QStringLiteral("TextBox"));
     m_textBox->setMaximumHeight(64);
     auto *write = button(QStringLiteral("cmdBtn1_11"), QStringLiteral("Write"));
-    // Write right beside the box it sends, with room enough that the box stands
-    // clear of it.
+    // Write right beside the box it sends; the box stands clear of it and of the
+    // page's edges.
+    page->layout()->setContentsMargins(12, 12, 12, 12);
     auto *row = new QHBoxLayout;
     row->setSpacing(12);
     row->addWidget(m_textBox, 1);

@@ -614,10 +614,10 @@ QWidget *MainWindow::buildBasicCodesFrame()
     cursor->addWidget(label);
     cursor->addWidget(m_cursorX);
     cursor->addWidget(xUnit);
-    cursor->addWidget(m_cursorY);
     // "Set", in bold, closes the cursor row right after the y box and its unit.
     auto *ySet = new QHBoxLayout;
     ySet->setSpacing(1);
+    ySet->addWidget(m_cursorY);
     ySet->addWidget(yUnit);
     cursor->addLayout(ySet);
     grid->addLayout(cursor, 0, 0, 1, 4);
