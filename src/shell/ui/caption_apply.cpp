@@ -143,22 +143,27 @@ QStringList installedCaptionFamilies(bool japanese)
     return families;
 }
 
-QFont interfaceFont()
+namespace {
+
+QFont ownFont(const QStringList &families, QFont::StyleHint hint)
 {
     QFont font;
-    font.setFamilies(interfaceFontCandidates());
-    font.setStyleHint(QFont::SansSerif);
+    font.setFamilies(families);
+    font.setStyleHint(hint);
     font.setPointSize(InterfaceFontPoints);
     return font;
 }
 
+} // namespace
+
+QFont interfaceFont()
+{
+    return ownFont(interfaceFontCandidates(), QFont::SansSerif);
+}
+
 QFont fixedFont()
 {
-    QFont font;
-    font.setFamilies(fixedFontCandidates());
-    font.setStyleHint(QFont::TypeWriter);
-    font.setPointSize(InterfaceFontPoints);
-    return font;
+    return ownFont(fixedFontCandidates(), QFont::TypeWriter);
 }
 
 void useProgramFonts()
