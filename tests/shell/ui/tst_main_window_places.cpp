@@ -6,7 +6,6 @@
 #include <QAbstractSlider>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
@@ -22,10 +21,11 @@ using namespace Qt::Literals::StringLiterals;
 
 // Where the tutorial's texts tell the learner a control of the main window stands, and
 // which colour they give its area: each row one statement of the tutorial, judged on
-// the shown window. "Upper right" is that quarter of the window, "middle" the middle
-// third of its height, "in the ... corner of X" that quarter of X; a colour is the
-// commonest colour of a frame's own background, or of the band 3 to 12 pixels around a
-// box, with the other controls left out.
+// the shown window by the control's centre ("upper right" is that quarter, "middle"
+// the middle third of the height, "in the ... corner of X" that quarter of X). A colour
+// is the commonest colour of a frame's own background, or of the band 3 to 12 points
+// around a box, other controls left out; "the Green Area" is the connected green
+// around the text box.
 
 namespace {
 
@@ -54,7 +54,7 @@ bool isControl(const QWidget *w)
         || qobject_cast<const QAbstractSlider *>(w) || qobject_cast<const QAbstractScrollArea *>(w);
 }
 
-// The shown main window in one language, one page of the graphic data tabs up, and its picture.
+// The shown main window in one language with one page of the graphic data tabs up.
 struct Scene
 {
     Scene(bool japanese, int graphicsPage)
@@ -63,7 +63,7 @@ struct Scene
         // language is reached by the switch, as a user reaches it.
         if (started.window.state().japanese() != japanese)
             started.window.Image1_Click();
-        started.child<QTabWidget>(QStringLiteral("SSTab1"))->setCurrentIndex(graphicsPage);
+        started.child<QTabWidget>(u"SSTab1"_s)->setCurrentIndex(graphicsPage);
         started.window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&started.window));
         QCoreApplication::processEvents();
@@ -71,28 +71,17 @@ struct Scene
     }
     QWidget *widget(const QString &name) const { return started.child<QWidget>(name); }
     QRect rect(const QWidget *w) const { return {w->mapTo(&started.window, QPoint(0, 0)), w->size()}; }
-    QRect rect(const QString &name) const { return rect(widget(name)); }
-    QRect tab(const QString &tabs, int index) const
-    {
-        const QTabBar *bar = started.child<QTabWidget>(tabs)->tabBar();
-        return bar->tabRect(index).translated(bar->mapTo(&started.window, QPoint(0, 0)));
-    }
-    QRect client() const { return started.window.rect(); }
 
-    // The commonest colour of the points in `area` outside `inner` and outside the
-    // `covered` rectangles.
+    // The commonest colour in `area`, outside `inner` and the `covered` rectangles.
     QColor dominant(const QRect &area, const QRect &inner, const QList<QRect> &covered) const
     {
         std::map<QRgb, int> counts;
-        const QRect inImage = area & image.rect();
-        for (int y = inImage.top(); y <= inImage.bottom(); ++y)
-            for (int x = inImage.left(); x <= inImage.right(); ++x) {
-                const QPoint p(x, y);
-                if (inner.contains(p)
-                    || std::any_of(covered.begin(), covered.end(), [&](const QRect &r) { return r.contains(p); }))
-                    continue;
-                ++counts[image.pixel(p)];
-            }
+        const QRect in = area & image.rect();
+        for (int y = in.top(); y <= in.bottom(); ++y)
+            for (int x = in.left(); x <= in.right(); ++x)
+                if (!inner.contains(x, y)
+                    && std::none_of(covered.begin(), covered.end(), [&](const QRect &r) { return r.contains(x, y); }))
+                    ++counts[image.pixel(x, y)];
         const auto most = std::max_element(counts.begin(), counts.end(),
                                            [](const auto &a, const auto &b) { return a.second < b.second; });
         return most == counts.end() ? QColor() : QColor(most->first);
@@ -104,7 +93,7 @@ struct Scene
         for (const QWidget *child : widget(name)->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
             if (child->isVisible())
                 covered << rect(child);
-        return dominant(rect(name), {}, covered);
+        return dominant(rect(widget(name)), {}, covered);
     }
     // The band around a box, where no other control or frame stands.
     QColor bandColour(const QString &name) const
@@ -115,36 +104,33 @@ struct Scene
             if (other != w && other->isVisible() && !other->isAncestorOf(w) && !w->isAncestorOf(other)
                 && (isControl(other) || other->autoFillBackground() || qobject_cast<const QGroupBox *>(other)))
                 covered << rect(other);
-        const QRect r = rect(w);
-        return dominant(r.adjusted(-12, -12, 12, 12), r.adjusted(-3, -3, 3, 3), covered);
+        return dominant(rect(w).adjusted(-12, -12, 12, 12), rect(w).adjusted(-3, -3, 3, 3), covered);
     }
-
-    // The connected area of the hue around the control (lines and text up to six
-    // points wide bridged), as a rectangle.
+    // The connected area of the hue that touches the control, lines and text up to six
+    // points wide bridged.
     QRect hueArea(const QString &name, Hue hue) const
     {
-        const int w = image.width();
-        const int h = image.height();
-        std::vector<char> of(size_t(w * h), 0);
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x)
+        const QRect all = image.rect();
+        std::vector<char> of(size_t(all.width() * all.height()), 0);
+        const auto at = [&](QPoint p) -> char & { return of[size_t(p.y() * all.width() + p.x())]; };
+        for (int y = 0; y < all.height(); ++y)
+            for (int x = 0; x < all.width(); ++x)
                 if (isHue(QColor(image.pixel(x, y)), hue))
                     for (int dy = -3; dy <= 3; ++dy)
                         for (int dx = -3; dx <= 3; ++dx)
-                            if (QRect(0, 0, w, h).contains(x + dx, y + dy))
-                                of[size_t((y + dy) * w + x + dx)] = 1;
-        const QRect r = rect(name).adjusted(-4, -4, 4, 4);
+                            if (all.contains(x + dx, y + dy))
+                                at(QPoint(x + dx, y + dy)) = 1;
+        // From every point of a ring just outside the control.
+        const QRect around = rect(widget(name)).adjusted(-4, -4, 4, 4) & all;
         QList<QPoint> todo;
-        for (int x = r.left(); x <= r.right(); ++x)
-            for (const int y : {r.top(), r.bottom()})
-                if (QRect(0, 0, w, h).contains(x, y) && of[size_t(y * w + x)])
-                    todo << QPoint(x, y);
+        for (int x = around.left(); x <= around.right(); ++x)
+            todo << QPoint(x, around.top()) << QPoint(x, around.bottom());
         QRect found;
         while (!todo.isEmpty()) {
             const QPoint p = todo.takeLast();
-            if (!QRect(0, 0, w, h).contains(p) || of[size_t(p.y() * w + p.x())] != 1)
+            if (!all.contains(p) || at(p) != 1)
                 continue;
-            of[size_t(p.y() * w + p.x())] = 2;
+            at(p) = 2;
             found |= QRect(p, QSize(1, 1));
             todo << p + QPoint(1, 0) << p - QPoint(1, 0) << p + QPoint(0, 1) << p - QPoint(0, 1);
         }
@@ -157,85 +143,71 @@ struct Scene
 
 // A reading is true of the scene, or says what it found.
 using Check = std::function<QString(const Scene &)>;
+// A rectangle of the scene: a control, a tab, an area, the window.
+using Place = std::function<QRect(const Scene &)>;
 
-QString at(const QString &what, const QRect &r)
+Place control(const QString &name)
 {
-    return QStringLiteral("%1 is at %2,%3 %4x%5").arg(what).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    return [=](const Scene &s) { return s.rect(s.widget(name)); };
 }
-
-// Parts of a rectangle by its centre: quarters, thirds and the like.
-using Region = std::function<bool(QPointF centre, const QRectF &of)>;
-bool leftHalf(QPointF c, const QRectF &r)
-{
-    return c.x() < r.center().x();
-}
-bool upperHalf(QPointF c, const QRectF &r)
-{
-    return c.y() < r.center().y();
-}
-const Region UpperLeft = [](QPointF c, const QRectF &r) { return leftHalf(c, r) && upperHalf(c, r); };
-const Region UpperRight = [](QPointF c, const QRectF &r) { return !leftHalf(c, r) && upperHalf(c, r); };
-const Region LowerLeft = [](QPointF c, const QRectF &r) { return leftHalf(c, r) && !upperHalf(c, r); };
-const Region LowerRight = [](QPointF c, const QRectF &r) { return !leftHalf(c, r) && !upperHalf(c, r); };
-double across(QPointF c, const QRectF &r)
-{
-    return (c.x() - r.left()) / r.width();
-}
-double down(QPointF c, const QRectF &r)
-{
-    return (c.y() - r.top()) / r.height();
-}
-const Region LeftMiddle = [](QPointF c, const QRectF &r) {
-    return leftHalf(c, r) && down(c, r) >= 1.0 / 3 && down(c, r) <= 2.0 / 3;
-};
-const Region RightMiddle = [](QPointF c, const QRectF &r) {
-    return !leftHalf(c, r) && down(c, r) >= 1.0 / 3 && down(c, r) <= 2.0 / 3;
-};
-const Region RightLowerMiddle = [](QPointF c, const QRectF &r) {
-    return !leftHalf(c, r) && down(c, r) >= 0.5 && down(c, r) <= 5.0 / 6;
-};
-const Region TopMiddle = [](QPointF c, const QRectF &r) {
-    return down(c, r) < 1.0 / 3 && across(c, r) >= 1.0 / 3 && across(c, r) <= 2.0 / 3;
-};
-const Region RightTopMiddle = [](QPointF c, const QRectF &r) {
-    return down(c, r) < 1.0 / 3 && across(c, r) >= 0.5 && across(c, r) <= 2.0 / 3;
-};
-const Region TopRightCell = [](QPointF c, const QRectF &r) { return down(c, r) < 1.0 / 3 && across(c, r) > 2.0 / 3; };
-
-// The control's centre in the region of the window, or of `area`.
-Check in(const QString &name, Region region, const QString &area = {})
+Place tab(const QString &tabs, int index)
 {
     return [=](const Scene &s) {
-        const QRect of = area.isEmpty() ? s.client() : s.rect(area);
-        const QRect r = s.rect(name);
-        return region(QRectF(r).center(), QRectF(of))
-            ? QString()
-            : at(name, r) + u" in "_s + at(area.isEmpty() ? u"the window"_s : area, of);
+        const QTabBar *bar = s.started.child<QTabWidget>(tabs)->tabBar();
+        return bar->tabRect(index).translated(bar->mapTo(&s.started.window, QPoint(0, 0)));
     };
 }
-
-Check tabIn(const QString &tabs, int index, Region region)
+const Place Window = [](const Scene &s) { return s.started.window.rect(); };
+Place greenArea(const QString &around)
 {
-    return [=](const Scene &s) {
-        const QRect r = s.tab(tabs, index);
-        return region(QRectF(r).center(), QRectF(s.client())) ? QString() : at(u"the tab"_s, r);
-    };
+    return [=](const Scene &s) { return s.hueArea(around, Hue::Green); };
 }
 
-Check inside(const QString &name, const QString &area)
+QString at(const QRect &r)
 {
-    return [=](const Scene &s) {
-        return s.rect(area).contains(s.rect(name)) && s.widget(area)->isAncestorOf(s.widget(name))
-            ? QString()
-            : at(name, s.rect(name)) + u" outside "_s + at(area, s.rect(area));
-    };
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
-Check tabInside(const QString &tabs, int index, const QString &area)
+// A part of a rectangle, as fractions of its width and height.
+struct Region
+{
+    double left, right, top, bottom;
+};
+const Region UpperLeft{0, .5, 0, .5}, UpperRight{.5, 1, 0, .5}, LowerLeft{0, .5, .5, 1}, LowerRight{.5, 1, .5, 1};
+const Region LeftMiddle{0, .5, 1. / 3, 2. / 3}, RightMiddle{.5, 1, 1. / 3, 2. / 3};
+const Region RightLowerMiddle{.5, 1, .5, 5. / 6}, TopMiddle{1. / 3, 2. / 3, 0, 1. / 3};
+const Region RightTopMiddle{.5, 2. / 3, 0, 1. / 3}, TopRightCell{2. / 3, 1, 0, 1. / 3};
+
+// The centre of `what` in the region of `of`.
+Check in(const Place &what, const Region &region, const Place &of = Window)
 {
     return [=](const Scene &s) {
-        return s.rect(area).contains(s.tab(tabs, index)) ? QString() : at(u"the tab"_s, s.tab(tabs, index));
+        const QRectF r = what(s);
+        const QRectF o = of(s);
+        const double x = (r.center().x() - o.left()) / o.width();
+        const double y = (r.center().y() - o.top()) / o.height();
+        const bool inside = x >= region.left && x <= region.right && y >= region.top && y <= region.bottom;
+        return inside && !o.isEmpty() ? QString() : at(r.toRect()) + u" is not so in "_s + at(o.toRect());
     };
+}
+Check in(const QString &name, const Region &region, const Place &of = Window)
+{
+    return in(control(name), region, of);
+}
+Check in(const QString &name, const Region &region, const QString &frame)
+{
+    return in(control(name), region, control(frame));
+}
+
+Check inside(const Place &what, const QString &frame)
+{
+    return [=](const Scene &s) {
+        return s.rect(s.widget(frame)).contains(what(s)) ? QString() : at(what(s)) + u" is outside "_s + frame;
+    };
+}
+Check inside(const QString &name, const QString &frame)
+{
+    return inside(control(name), frame);
 }
 
 // Right of the anchor, overlapping it in height, no other control between, the gap at
@@ -243,17 +215,17 @@ Check tabInside(const QString &tabs, int index, const QString &area)
 Check rightOf(const QString &name, const QString &anchor, int gap = 24, const QString &between = {})
 {
     return [=](const Scene &s) {
-        const QRect r = s.rect(name);
-        const QRect a = s.rect(anchor);
+        const QRect r = s.rect(s.widget(name));
+        const QRect a = s.rect(s.widget(anchor));
         const int space = r.left() - a.right() - 1;
         if (space < 0 || space > gap || r.bottom() < a.top() || r.top() > a.bottom())
-            return at(name, r) + u" beside "_s + at(anchor, a);
-        const QRect gapRect(a.right() + 1, qMax(a.top(), r.top()), space,
-                            qMin(a.bottom(), r.bottom()) - qMax(a.top(), r.top()));
+            return at(r) + u" is not right of "_s + at(a);
+        const QRect gapRect(QPoint(a.right() + 1, qMax(a.top(), r.top())),
+                            QPoint(r.left() - 1, qMin(a.bottom(), r.bottom())));
         for (const QWidget *w : s.started.window.findChildren<QWidget *>())
-            if (w->isVisible() && isControl(w) && w->objectName() != name && w->objectName() != anchor
-                && w->objectName() != between && !w->isAncestorOf(s.widget(name)) && s.rect(w).intersects(gapRect))
-                return at(w->objectName(), s.rect(w)) + u" stands between"_s;
+            if (w->isVisible() && isControl(w) && !QStringList{name, anchor, between}.contains(w->objectName())
+                && s.rect(w).intersects(gapRect))
+                return w->objectName() + u" stands between"_s;
         return QString();
     };
 }
@@ -261,37 +233,21 @@ Check rightOf(const QString &name, const QString &anchor, int gap = 24, const QS
 Check nextTo(const QString &name, const QString &anchor)
 {
     return [=](const Scene &s) {
-        const QRect r = s.rect(name);
-        const QRect near = s.rect(anchor).adjusted(-24, -24, 24, 24);
-        return near.intersects(r) ? QString() : at(name, r) + u" away from "_s + at(anchor, s.rect(anchor));
+        const QRect near = s.rect(s.widget(anchor)).adjusted(-24, -24, 24, 24);
+        return near.intersects(s.rect(s.widget(name))) ? QString() : name + u" is away from "_s + anchor;
     };
 }
 
 Check frameIs(const QString &name, Hue hue)
 {
     return [=](const Scene &s) {
-        const QColor c = s.frameColour(name);
-        return isHue(c, hue) ? QString() : name + u" is "_s + c.name();
+        return isHue(s.frameColour(name), hue) ? QString() : name + u" is "_s + s.frameColour(name).name();
     };
 }
-
 Check bandIs(const QString &name, Hue hue)
 {
     return [=](const Scene &s) {
-        const QColor c = s.bandColour(name);
-        return isHue(c, hue) ? QString() : u"around "_s + name + u" is "_s + c.name();
-    };
-}
-
-// The control in the region of the connected area of the hue around `seed`.
-Check inHueArea(const QString &name, Hue hue, Region region, const QString &seed)
-{
-    return [=](const Scene &s) {
-        const QRect area = s.hueArea(seed, hue);
-        const QRect r = s.rect(name);
-        return !area.isEmpty() && region(QRectF(r).center(), QRectF(area))
-            ? QString()
-            : at(name, r) + u" in "_s + at(u"area"_s, area);
+        return isHue(s.bandColour(name), hue) ? QString() : u"around "_s + name + u" is "_s + s.bandColour(name).name();
     };
 }
 
@@ -300,10 +256,10 @@ Check inOrder(const QStringList &names)
 {
     return [=](const Scene &s) {
         for (qsizetype i = 1; i < names.size(); ++i) {
-            const QRect a = s.rect(names[i - 1]);
-            const QRect b = s.rect(names[i]);
+            const QRect a = s.rect(s.widget(names[i - 1]));
+            const QRect b = s.rect(s.widget(names[i]));
             if (b.left() <= a.right() || b.top() > a.bottom() || b.bottom() < a.top())
-                return at(names[i], b) + u" after "_s + at(names[i - 1], a);
+                return names[i] + u" is not after "_s + names[i - 1];
         }
         return QString();
     };
@@ -319,41 +275,37 @@ Check secondListOf(const QString &name, const QString &frame)
     };
 }
 
-Check all(std::initializer_list<Check> checks)
+Check all(const QList<Check> &checks)
 {
-    const QList<Check> list(checks);
     return [=](const Scene &s) {
         QStringList failed;
-        for (const Check &c : list)
-            if (const QString f = c(s); !f.isEmpty())
-                failed << f;
+        for (const Check &c : checks)
+            failed << c(s);
+        failed.removeAll(QString());
         return failed.join(u"; "_s);
     };
 }
 
-const QString ControlFrame = QStringLiteral("ControlFrame");
-const QString TextBox = QStringLiteral("TextBox");
-const QString Write = QStringLiteral("cmdBtn1_11");
-const QString FontFrame = QStringLiteral("DeviceContextFrame");
-const QString ModeFrame = QStringLiteral("WindowModeFrame");
-const QString FileFrame = QStringLiteral("FileBmpFrame");
-const QString Slider = QStringLiteral("WindowScrollSlider");
-
-QString mode(int i)
+// One check for each of the numbered controls.
+Check each(int count, const std::function<Check(int)> &check)
 {
-    return QStringLiteral("WindowModeCommandButton_%1").arg(i);
+    QList<Check> checks;
+    for (int i = 0; i < count; ++i)
+        checks << check(i);
+    return all(checks);
 }
 
-const Check TestPatternsInGraphicData =
-    all({inside(u"CmdAllOff"_s, u"BmpFrame"_s), inside(u"CmdTestStripe_3"_s, u"BmpFrame"_s)});
-const Check TestPatternsLeftMiddle = [](const Scene &s) {
-    QStringList failed;
-    for (const QString &name : {u"CmdAllOff"_s, u"CmdAllOn"_s, u"CmdTextChecker"_s, u"TestPatternCommandButton"_s,
-                                u"CmdTestStripe_0"_s, u"CmdTestStripe_1"_s, u"CmdTestStripe_2"_s, u"CmdTestStripe_3"_s})
-        failed << in(name, LeftMiddle)(s);
-    failed.removeAll(QString());
-    return failed.join(u"; "_s);
-};
+QString n(const char *name, int index)
+{
+    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
+}
+
+const QString Control = u"ControlFrame"_s, TextBox = u"TextBox"_s, Write = u"cmdBtn1_11"_s,
+              FontFrame = u"DeviceContextFrame"_s, ModeFrame = u"WindowModeFrame"_s, FileFrame = u"FileBmpFrame"_s,
+              Slider = u"WindowScrollSlider"_s, Draw = u"BmpDrawButton"_s, WriteMode = u"BaseWindowWriteModeFrame"_s;
+const QStringList Patterns = {
+    u"CmdAllOff"_s,       u"CmdAllOn"_s,        u"CmdTextChecker"_s,  u"TestPatternCommandButton"_s,
+    u"CmdTestStripe_0"_s, u"CmdTestStripe_1"_s, u"CmdTestStripe_2"_s, u"CmdTestStripe_3"_s};
 
 } // namespace
 
@@ -376,103 +328,95 @@ private slots:
             Check check;
         };
         std::vector<Row> rows;
-        const auto en = [&](const char *statement, int page, const Check &check) {
+        const auto en = [&](const char *statement, const Check &check, int page = 0) {
             rows.push_back({QString::fromUtf8(statement) + u" EN"_s, false, page, check});
         };
-        const auto ja = [&](const char *statement, int page, const Check &check) {
+        const auto ja = [&](const char *statement, const Check &check, int page = 0) {
             rows.push_back({QString::fromUtf8(statement) + u" JA"_s, true, page, check});
         };
-        const auto both = [&](const char *statement, int page, const Check &check) {
-            en(statement, page, check);
-            ja(statement, page, check);
+        const auto both = [&](const char *statement, const Check &check, int page = 0) {
+            en(statement, check, page);
+            ja(statement, check, page);
         };
-        both("s1.intro ON at lower right", 0, in(u"cmdOnLine"_s, LowerRight));
-        en("s2.hint Initialize in the yellow Power Controls", 0,
-           all({frameIs(ControlFrame, Hue::Yellow), inside(u"InitializeCommandButton"_s, ControlFrame)}));
-        en("s2.hint Power Controls right lower-middle", 0, in(ControlFrame, RightLowerMiddle));
-        ja("s2.hint Power Controls right lower-middle, yellow", 0,
-           all({in(ControlFrame, RightLowerMiddle), frameIs(ControlFrame, Hue::Yellow)}));
-        both("s3.intro text box upper left of the green area", 0,
-             all({bandIs(TextBox, Hue::Green), inHueArea(TextBox, Hue::Green, UpperLeft, TextBox)}));
-        both("s3.hint Write immediately right of the text box", 0, rightOf(Write, TextBox));
-        both("s4.hint bold Set immediately right of Cursor X-Y", 0,
-             all({rightOf(u"cmdBtn1_0"_s, u"CursorYBox"_s, 40, u"Label5"_s),
-                  [](const Scene &s) { return s.widget(u"cmdBtn1_0"_s)->font().bold() ? QString() : u"not bold"_s; }}));
-        en("s6.r2 Write right next to the text box", 0, nextTo(Write, TextBox));
-        ja("s6.r2 Write just right of the text box", 0, rightOf(Write, TextBox));
-        en("s7.r3 V Scroll upper left of the window actions", 0, in(mode(1), UpperLeft, ModeFrame));
-        ja("s7.r3 V Scroll the middle one, frame upper left", 0,
-           all({in(ModeFrame, UpperLeft), inOrder({mode(0), mode(1), mode(2)})}));
-        en("s8.r3 H Scroll upper right of the green window actions", 0,
-           all({in(mode(2), UpperRight, ModeFrame), frameIs(ModeFrame, Hue::Green)}));
-        ja("s8.r3 H Scroll the right-hand one, frame upper left", 0,
-           all({in(ModeFrame, UpperLeft), inOrder({mode(0), mode(1), mode(2)})}));
-        en("s9.intro speed slider upper right", 0, in(Slider, UpperRight));
-        ja("s9.intro speed slider at the upper right edge", 0, in(Slider, TopRightCell));
-        en("s9.r5 H Scroll upper right of the green window actions", 0,
-           all({in(mode(2), UpperRight, ModeFrame), frameIs(ModeFrame, Hue::Green)}));
-        ja("s9.r5 speed slider at the very upper right", 0, in(Slider, TopRightCell));
-        en("s10.intro base window options right top-middle in the specification", 0,
-           all({in(u"BaseWindowWriteModeFrame"_s, RightTopMiddle),
-                inside(u"BaseWindowWriteModeFrame"_s, u"WindowDefineFrame"_s)}));
-        en("s10.r5 base window options top-middle", 0, in(u"BaseWindowWriteModeFrame"_s, TopMiddle));
-        ja("s10.r5 base window options around the upper right", 0, in(u"BaseWindowWriteModeFrame"_s, UpperRight));
-        en("s11.intro font style green, lower left of the green area", 0,
-           all({frameIs(FontFrame, Hue::Green), inHueArea(FontFrame, Hue::Green, LowerLeft, TextBox)}));
-        ja("s11.intro font style lower left", 0, in(FontFrame, LowerLeft));
-        en("s11.r4 font aspect lower left, in green", 0,
+        const Check modeRow = inOrder(
+            {n("WindowModeCommandButton", 0), n("WindowModeCommandButton", 1), n("WindowModeCommandButton", 2)});
+        const Check hScroll =
+            all({in(n("WindowModeCommandButton", 2), UpperRight, ModeFrame), frameIs(ModeFrame, Hue::Green)});
+        const Check fontInGreen = all({frameIs(FontFrame, Hue::Green), in(FontFrame, LowerLeft, greenArea(TextBox))});
+        both("s1.intro ON at lower right", in(u"cmdOnLine"_s, LowerRight));
+        en("s2.hint Initialize in the yellow Power Controls",
+           all({frameIs(Control, Hue::Yellow), inside(u"InitializeCommandButton"_s, Control)}));
+        en("s2.hint Power Controls right lower-middle", in(Control, RightLowerMiddle));
+        ja("s2.hint Power Controls right lower-middle, yellow",
+           all({in(Control, RightLowerMiddle), frameIs(Control, Hue::Yellow)}));
+        both("s3.intro text box upper left of the green area",
+             all({bandIs(TextBox, Hue::Green), in(TextBox, UpperLeft, greenArea(TextBox))}));
+        both("s3.hint Write immediately right of the text box", rightOf(Write, TextBox));
+        both("s4.hint bold Set immediately right of Cursor X-Y",
+             all({rightOf(u"cmdBtn1_0"_s, u"CursorYBox"_s, 40, u"Label5"_s), [](const Scene &s) {
+                      return s.widget(u"cmdBtn1_0"_s)->font().bold() ? QString() : u"Set is not bold"_s;
+                  }}));
+        en("s6.r2 Write right next to the text box", nextTo(Write, TextBox));
+        ja("s6.r2 Write just right of the text box", rightOf(Write, TextBox));
+        en("s7.r3 V Scroll upper left of the window actions",
+           in(n("WindowModeCommandButton", 1), UpperLeft, ModeFrame));
+        ja("s7.r3 V Scroll the middle one, frame upper left", all({in(ModeFrame, UpperLeft), modeRow}));
+        en("s8.r3 H Scroll upper right of the green window actions", hScroll);
+        ja("s8.r3 H Scroll the right-hand one, frame upper left", all({in(ModeFrame, UpperLeft), modeRow}));
+        en("s9.intro speed slider upper right", in(Slider, UpperRight));
+        ja("s9.intro speed slider at the upper right edge", in(Slider, TopRightCell));
+        en("s9.r5 H Scroll upper right of the green window actions", hScroll);
+        ja("s9.r5 speed slider at the very upper right", in(Slider, TopRightCell));
+        en("s10.intro base window options right top-middle in the specification",
+           all({in(WriteMode, RightTopMiddle), inside(WriteMode, u"WindowDefineFrame"_s)}));
+        en("s10.r5 base window options top-middle", in(WriteMode, TopMiddle));
+        ja("s10.r5 base window options around the upper right", in(WriteMode, UpperRight));
+        en("s11.intro font style green, lower left of the green area", fontInGreen);
+        ja("s11.intro font style lower left", in(FontFrame, LowerLeft));
+        en("s11.r4 font aspect lower left, in green",
            all({in(u"MagunifiedList"_s, LowerLeft), bandIs(u"MagunifiedList"_s, Hue::Green)}));
-        ja("s11.r4 font aspect the second list of the lower left frame", 0,
+        ja("s11.r4 font aspect the second list of the lower left frame",
            all({in(FontFrame, LowerLeft), secondListOf(u"MagunifiedList"_s, FontFrame)}));
-        both("s12.r7 font style lower left of the green area", 0,
-             all({frameIs(FontFrame, Hue::Green), inHueArea(FontFrame, Hue::Green, LowerLeft, TextBox)}));
-        both("s13.r4 font style lower left", 0, in(FontFrame, LowerLeft));
-        ja("s14.r4 font style lower left", 0, in(FontFrame, LowerLeft));
-        both("s16.r8 draw mode bottom left", 0, in(u"DrawModeFrame"_s, LowerLeft));
-        both("s17.intro test pattern tab in graphic data", 2, tabInside(u"SSTab1"_s, 2, u"BmpFrame"_s));
-        en("s17.r4 test patterns on their tab in graphic data", 2,
-           all({tabInside(u"SSTab1"_s, 2, u"BmpFrame"_s), TestPatternsInGraphicData}));
-        ja("s17.r4 test patterns left, middle", 2, TestPatternsLeftMiddle);
-        en("s18.intro bitmap files middle of left", 0, in(FileFrame, LeftMiddle));
-        ja("s18.intro bitmap files left middle, pink", 0,
-           all({in(FileFrame, LeftMiddle), frameIs(FileFrame, Hue::Pink)}));
-        en("s18.r3 Draw lower right of the pink file frame", 0,
-           all({in(u"BmpDrawButton"_s, LowerRight, FileFrame), frameIs(FileFrame, Hue::Pink),
-                bandIs(u"BmpDrawButton"_s, Hue::Pink)}));
-        ja("s18.r3 Draw lower right of the pink left middle", 0,
-           all({in(u"BmpDrawButton"_s, LowerRight, FileFrame), frameIs(FileFrame, Hue::Pink),
-                in(FileFrame, LeftMiddle)}));
-        en("s19.intro Enable next to each window", 0, [](const Scene &s) {
-            QStringList failed;
-            for (int i = 0; i < 4; ++i)
-                failed << nextTo(QStringLiteral("UserWindowRegistCheck_%1").arg(i),
-                                 QStringLiteral("UserWindowLeftBox_%1").arg(i))(s);
-            failed.removeAll(QString());
-            return failed.join(u"; "_s);
-        });
-        en("s19.r1 each window's row colour-coded", 0, [](const Scene &s) {
+        both("s12.r7 font style lower left of the green area", fontInGreen);
+        both("s13.r4 font style lower left", in(FontFrame, LowerLeft));
+        ja("s14.r4 font style lower left", in(FontFrame, LowerLeft));
+        both("s16.r8 draw mode bottom left", in(u"DrawModeFrame"_s, LowerLeft));
+        both("s17.intro test pattern tab in graphic data", inside(tab(u"SSTab1"_s, 2), u"BmpFrame"_s), 2);
+        en("s17.r4 test patterns on their tab in graphic data",
+           all({inside(tab(u"SSTab1"_s, 2), u"BmpFrame"_s),
+                each(8, [](int i) { return inside(Patterns[i], u"BmpFrame"_s); })}),
+           2);
+        ja("s17.r4 test patterns left, middle", each(8, [](int i) { return in(Patterns[i], LeftMiddle); }), 2);
+        en("s18.intro bitmap files middle of left", in(FileFrame, LeftMiddle));
+        ja("s18.intro bitmap files left middle, pink", all({in(FileFrame, LeftMiddle), frameIs(FileFrame, Hue::Pink)}));
+        en("s18.r3 Draw lower right of the pink file frame",
+           all({in(Draw, LowerRight, FileFrame), frameIs(FileFrame, Hue::Pink), bandIs(Draw, Hue::Pink)}));
+        ja("s18.r3 Draw lower right of the pink left middle",
+           all({in(Draw, LowerRight, FileFrame), frameIs(FileFrame, Hue::Pink), in(FileFrame, LeftMiddle)}));
+        en("s19.intro Enable next to each window",
+           each(4, [](int i) { return nextTo(n("UserWindowRegistCheck", i), n("UserWindowLeftBox", i)); }));
+        en("s19.r1 each window's row colour-coded", [](const Scene &s) {
             QList<int> hues;
             for (int i = 0; i < 4; ++i) {
-                const QColor number = s.frameColour(QStringLiteral("Label15_%1").arg(i));
-                const QColor enable = s.frameColour(QStringLiteral("UserWindowRegistCheck_%1").arg(i));
+                const QColor number = s.frameColour(n("Label15", i));
+                const QColor enable = s.frameColour(n("UserWindowRegistCheck", i));
                 if (number.hsvSaturationF() < 0.12 || number != enable || hues.contains(number.hsvHue()))
                     return QStringLiteral("row %1 is %2 and %3").arg(i + 1).arg(number.name(), enable.name());
                 hues << number.hsvHue();
             }
             return QString();
         });
-        en("s19.r2 window selection upper left, salmon", 0,
+        en("s19.r2 window selection upper left, salmon",
            all({in(u"WindowSelectFrame"_s, UpperLeft), frameIs(u"WindowSelectFrame"_s, Hue::Salmon)}));
-        ja("s19.r2 window selection upper left", 0, in(u"WindowSelectFrame"_s, UpperLeft));
-        en("s20.intro Screen Action tab middle of the right half", 0, tabIn(u"SSTab3"_s, 0, RightMiddle));
-        en("s23.intro brightness in the yellow Power Controls", 0,
-           all({frameIs(ControlFrame, Hue::Yellow), inside(u"BrightSlider"_s, ControlFrame),
+        ja("s19.r2 window selection upper left", in(u"WindowSelectFrame"_s, UpperLeft));
+        en("s20.intro Screen Action tab middle of the right half", in(tab(u"SSTab3"_s, 0), RightMiddle));
+        en("s23.intro brightness in the yellow Power Controls",
+           all({frameIs(Control, Hue::Yellow), inside(u"BrightSlider"_s, Control),
                 bandIs(u"BrightSlider"_s, Hue::Yellow)}));
-        en("s24.intro screen saver buttons in the yellow Power Controls", 0,
-           all({inside(u"FullOnCommandButton"_s, ControlFrame),
-                inside(u"ScreenSaverCancelCommandButton"_s, ControlFrame),
+        en("s24.intro screen saver buttons in the yellow Power Controls",
+           all({inside(u"FullOnCommandButton"_s, Control), inside(u"ScreenSaverCancelCommandButton"_s, Control),
                 bandIs(u"ScreenSaverCancelCommandButton"_s, Hue::Yellow)}));
-        ja("s24.intro screen saver in the power controls", 0, inside(u"ScreenSaverFrame"_s, ControlFrame));
+        ja("s24.intro screen saver in the power controls", inside(u"ScreenSaverFrame"_s, Control));
         // Rows of one window together, so each is shown once.
         std::stable_sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
             return std::pair(a.japanese, a.page) < std::pair(b.japanese, b.page);
