@@ -162,13 +162,8 @@ QWidget *DisplayPanelsUi::buildUserWindowSizing()
         grid->addWidget(m_regist[size_t(i)], i + 2, 1);
         // Each row's number and Enable box carry its window's colour, as the
         // selection options and the preview do.
-        for (QWidget *w : {static_cast<QWidget *>(number), static_cast<QWidget *>(m_regist[size_t(i)])}) {
-            QPalette p = w->palette();
-            p.setColor(QPalette::Window, WindowTints[i]);
-            p.setColor(w->backgroundRole(), WindowTints[i]);
-            w->setPalette(p);
-            w->setAutoFillBackground(true);
-        }
+        fillBackground(number, WindowTints[i]);
+        fillBackground(m_regist[size_t(i)], WindowTints[i]);
         connect(m_regist[size_t(i)], &QCheckBox::clicked, this, [this, i](bool ticked) {
             m_windows.UserWindowRegistCheck_Click(i, ticked);
             showUserWindows();

@@ -116,20 +116,10 @@ const QColor PinkArea(250, 205, 230);
 const QColor SalmonArea(250, 185, 160);
 const QColor YellowArea(250, 245, 170);
 
-// The widget's background in the colour; what stands on it without a background of
-// its own shows the colour too.
-void colourArea(QWidget *w, const QColor &colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, colour);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
 // A frame on a coloured area that keeps the window's own colour.
 void plainArea(QWidget *w)
 {
-    colourArea(w, QApplication::palette().color(QPalette::Window));
+    fillBackground(w, QApplication::palette().color(QPalette::Window));
 }
 
 // The main window as the panels and the other windows see it.
@@ -274,13 +264,13 @@ void MainWindow::buildUi()
 
     // ---- the green half: text and fonts, window modes and graphics
     auto *green = new QWidget;
-    colourArea(green, GreenArea);
+    fillBackground(green, GreenArea);
     auto *left = new QHBoxLayout(green);
     root->addWidget(green);
 
     QVBoxLayout *text = column(left);
     auto *windowChoice = new QHBoxLayout;
-    colourArea(display.windowSelection, SalmonArea);
+    fillBackground(display.windowSelection, SalmonArea);
     windowChoice->addWidget(display.windowSelection);
     plainArea(display.windowLayout);
     windowChoice->addWidget(display.windowLayout, 1);
@@ -290,18 +280,18 @@ void MainWindow::buildUi()
                    {fontText.dotTextPage, QStringLiteral("Text with Adrs")},
                    {fontText.asianPage, QStringLiteral("CJK Font")}});
     for (int i = 0; i < m_tab4->count(); ++i)
-        colourArea(m_tab4->widget(i), GreenArea);
+        fillBackground(m_tab4->widget(i), GreenArea);
     text->addWidget(m_tab4);
     QWidget *basicCodes = buildBasicCodesFrame();
     plainArea(basicCodes);
     text->addWidget(basicCodes);
-    colourArea(fontText.fontFrame, GreenArea);
+    fillBackground(fontText.fontFrame, GreenArea);
     text->addWidget(fontText.fontFrame);
     text->addWidget(tools.toolRow);
     text->addStretch(1);
 
     QVBoxLayout *graphics = column(left);
-    colourArea(display.windowModes, GreenArea);
+    fillBackground(display.windowModes, GreenArea);
     graphics->addWidget(display.windowModes);
     // The two "Home" buttons that stand below the bitmap and test-pattern controls.
     auto *cursorHome = button(QStringLiteral("CmdCursorHome"), QStringLiteral("Home"));
@@ -309,7 +299,7 @@ void MainWindow::buildUi()
     auto *home = button(QStringLiteral("CmdHome"), QStringLiteral("Home"));
     connect(home, &QPushButton::clicked, this, [this] { m_basic.CmdHome_Click(); });
     QWidget *bitmapFiles = m_imagePanels->bitmapFiles->frame();
-    colourArea(bitmapFiles, PinkArea);
+    fillBackground(bitmapFiles, PinkArea);
     // The bitmap file and test pattern frames take their page's height: the file
     // lists grow with it, and the pattern buttons come to the middle of the window.
     m_tab1 = tabs(QStringLiteral("SSTab1"),
@@ -348,7 +338,7 @@ void MainWindow::buildUi()
 
     auto *power = new QVBoxLayout;
     power->addWidget(buildModelFrame());
-    colourArea(display.controls, YellowArea);
+    fillBackground(display.controls, YellowArea);
     power->addWidget(display.controls);
     power->addStretch(1);
     right->addLayout(power, 2, 0);

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -48,6 +49,18 @@ inline void fixListWidth(QComboBox *list, int characters)
 {
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setMinimumContentsLength(characters);
+}
+
+// The widget's background in the colour; what stands on it without a background of
+// its own shows the colour too.
+inline void fillBackground(QWidget *w, const QColor &colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colour);
+    // Buttons and check boxes fill their background with a colour of their own.
+    p.setColor(w->backgroundRole(), colour);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
 }
 
 // A page for a tab control: an empty widget whose QVBoxLayout the panel fills; the
