@@ -137,6 +137,16 @@ void Link::runEventsIfDue()
     m_eventsDueNs = m_clock->nsecs() + EventsEveryMs * NsPerMs;
 }
 
+void Link::takeHeldInput()
+{
+    // One round of the event loop is not always enough: the platform may bring a click
+    // in from the window system in one round and deliver it in the next, and a round
+    // run from inside a send leaves the loop excluding input for the rest of the round
+    // that ran it (the glib dispatcher). So rounds run, taking input, until one finds
+    // nothing to do.
+    QCoreApplication::processEvents(QEventLoop::AllEvents, HeldInputMs);
+}
+
 qint64 Link::pauseNs(qint64 now, qint64 waitStart, bool &sleptForWire) const
 {
     // (A handler of the countdown may have released the port meanwhile.)
@@ -151,9 +161,13 @@ qint64 Link::pauseNs(qint64 now, qint64 waitStart, bool &sleptForWire) const
         ns = 0;
     } else {
         // The module holds the line (clear-to-send off, a full queue): look again
-        // about once a byte time, less often the longer it lasts.
+        // about once a byte time, less often the longer it lasts. Once the wait is
+        // long, the program wakes only every LongWaitPollMs to look and run events,
+        // so a module that stays busy for seconds costs next to nothing.
         const qint64 shortest = std::clamp<qint64>(byteNs, 50'000, NsPerMs);
-        ns = std::clamp<qint64>((now - waitStart) / 16, shortest, NsPerMs);
+        ns = std::clamp<qint64>((now - waitStart) / 16, shortest, LongWaitPollMs * NsPerMs);
+        if (ns > EventsEveryMs * NsPerMs)
+            return ns;
     }
     // Never sleep past the next run of events.
     return qMax<qint64>(0, qMin(ns, m_eventsDueNs - now));

@@ -32,8 +32,12 @@ class Link : public QObject, public ByteSink
 public:
     static constexpr int ReadyTicks = 30;
     static constexpr int TickMs = 1000;
-    // Events run at least this often while a send goes on.
+    // Events run this often while a send goes on...
     static constexpr int EventsEveryMs = 10;
+    // ...and while a long ready wait goes on, at least this often.
+    static constexpr int LongWaitPollMs = 20;
+    // The longest the held input is taken for at once.
+    static constexpr int HeldInputMs = 20;
 
     explicit Link(QObject *parent = nullptr);
     ~Link() override;
@@ -60,6 +64,11 @@ public:
     SendResult portOut(const QByteArray &bytes) override;
 
     bool isSending() const { return m_sending; }
+    // Lets the window take what the user did while sends went out (their clicks were
+    // held back), before the caller starts its next send: a caller that sends from a
+    // timer calls it after each send, with that timer stopped (a due timer would keep
+    // the rounds going to their limit).
+    static void takeHeldInput();
     // Ticks left of the current byte's wait; -1 once the byte went out.
     int busyCount() const { return m_busyCount; }
 

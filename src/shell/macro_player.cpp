@@ -27,7 +27,9 @@ bool MacroPlayer::play(const QString &text)
     m_next = 0;
     m_running = true;
     m_buttonActive = true;
-    m_stopAfterLine = false;
+    m_waiting = false;
+    m_inLine = false;
+    ++m_generation;
     m_timer.start();
     emit stateChanged();
     return true;
@@ -36,11 +38,23 @@ bool MacroPlayer::play(const QString &text)
 void MacroPlayer::stop()
 {
     m_buttonActive = false;
-    if (m_running && pauseDown())
-        m_stopAfterLine = true;
-    else
+    // A line going out, the first line still to go, or the pause wait: the play ends
+    // after that line, as it sees the button.
+    if (m_running && !m_inLine && !m_waiting && m_next > 0)
         finish(false);
     emit stateChanged();
+}
+
+void MacroPlayer::pauseChanged()
+{
+    if (!m_waiting || pauseDown())
+        return;
+    m_waiting = false;
+    if (m_next >= m_lines.size()) {
+        finish(false);
+        return;
+    }
+    m_timer.start();
 }
 
 bool MacroPlayer::pauseDown() const
@@ -56,7 +70,9 @@ void MacroPlayer::abort()
 void MacroPlayer::finish(bool keepButton)
 {
     m_running = false;
-    m_stopAfterLine = false;
+    m_waiting = false;
+    m_inLine = false;
+    ++m_generation;
     m_timer.stop();
     if (!keepButton)
         m_buttonActive = false;
@@ -65,27 +81,52 @@ void MacroPlayer::finish(bool keepButton)
 
 void MacroPlayer::tick()
 {
-    if (!m_running) {
-        m_timer.stop();
+    // A tick that comes while a send goes on (timers run then) waits for it; a tick
+    // left from a play that has ended or waits does nothing.
+    if (!m_running || m_waiting || m_inLine || m_link.isSending())
+        return;
+    // Pause pressed after the last line's tick took the clicks: the wait comes after a
+    // line, so a play started with Pause down still sends its first line.
+    if (m_next > 0 && pauseDown()) {
+        waitOrGoOn();
         return;
     }
-    // The wait comes after a line, the last one too: a play started with Pause down
-    // sends its first line, then waits.
-    if (m_next > 0 && pauseDown() && !m_stopAfterLine)
-        return;
-    // Timers run while a send goes on: a tick that comes then waits for the line.
-    if (m_link.isSending())
-        return;
     if (m_next >= m_lines.size()) {
         finish(false);
         return;
     }
+    const quint64 generation = m_generation;
     const int index = m_next++;
+    m_inLine = true;
     if (!playLine(index)) {
         finish(true);
         return;
     }
-    if (m_stopAfterLine || (m_next >= m_lines.size() && !pauseDown()))
+    // The clicks that came while the line went out are taken now, before the next
+    // line starts; the timer stands still meanwhile. They may have ended this play or
+    // started another one.
+    m_timer.stop();
+    Link::takeHeldInput();
+    if (generation != m_generation)
+        return;
+    m_inLine = false;
+    if (!m_buttonActive) {
+        finish(false);
+        return;
+    }
+    m_timer.start();
+    waitOrGoOn();
+}
+
+void MacroPlayer::waitOrGoOn()
+{
+    if (pauseDown()) {
+        // Nothing to do until Pause is released: the timer stands still.
+        m_waiting = true;
+        m_timer.stop();
+        return;
+    }
+    if (m_next >= m_lines.size())
         finish(false);
 }
 

@@ -108,6 +108,7 @@ private slots:
         // Stop while paused: the next line still goes, then the play ends.
         r.player.stop();
         r.paused = false;
+        r.player.pauseChanged();
         r.runOut();
         QCOMPARE(r.port->written, hexBytes("01 02 03"));
         QVERIFY(!r.player.playButtonActive());
@@ -132,11 +133,12 @@ private slots:
         QCOMPARE(r.port->written, hexBytes("01 02"));
         r.paused = false;
         r.port->beforeReadyCheck = [&](FakeSerialPort &) { r.paused = true; };
+        r.player.pauseChanged();
         r.player.tick();
         QCOMPARE(r.port->written, hexBytes("01 02 03"));
-        QVERIFY(r.player.running());
+        QVERIFY(r.player.waiting());
         r.paused = false;
-        r.player.tick();
+        r.player.pauseChanged();
         QVERIFY(!r.player.playButtonActive());
     }
 

@@ -20,13 +20,16 @@ inline void forgetProgramFiles()
 }
 
 // The main window started offscreen without the splash, with scripted dialogs, on
-// the given port (a pseudo-terminal's path, or a name that cannot be opened). It
-// starts as on a first run unless `keepFiles` (a restart test).
+// the given port (a pseudo-terminal's path, or a name that cannot be opened; or any
+// name, when `ports` makes the port objects). It starts as on a first run unless
+// `keepFiles` (a restart test).
 struct StartedWindow
 {
     explicit StartedWindow(const QString &port = QStringLiteral("/dev/kvx-no-such-port"),
-                           std::function<void(MainWindow &)> beforeStart = {}, bool keepFiles = false)
-        : program((keepFiles ? void() : forgetProgramFiles(), options())), window(program.mainWindow())
+                           std::function<void(MainWindow &)> beforeStart = {}, bool keepFiles = false,
+                           Connection::PortFactory ports = {})
+        : ports(std::move(ports)), program((keepFiles ? void() : forgetProgramFiles(), options())),
+          window(program.mainWindow())
     {
         window.findChild<QComboBox *>(QStringLiteral("CommPortList"))->setCurrentText(port);
         if (beforeStart)
@@ -39,6 +42,7 @@ struct StartedWindow
         MainWindow::Options o;
         o.dialogs = &dialogs;
         o.showSplash = false;
+        o.portFactory = ports;
         return o;
     }
     template <typename T> T *child(const QString &name) const
@@ -51,6 +55,7 @@ struct StartedWindow
     void click(const QString &name) { child<QAbstractButton>(name)->click(); }
 
     ScriptedDialogs dialogs;
+    Connection::PortFactory ports;
     ProgramWindows program;
     MainWindow &window;
 };

@@ -1023,11 +1023,12 @@ void MainWindow::RecCommandButton_Click()
 
 void MainWindow::StopCommandButton_Click()
 {
-    // The player sees the pause before it is released: stopped while paused, it plays
-    // the next line, then stops.
+    // The player sees the stop before the pause is released: stopped while paused, it
+    // plays the next line, then stops.
     m_player.stop();
     m_log.setRecording(false);
     m_log.setPaused(false);
+    m_player.pauseChanged();
     showRecorderState();
 }
 
@@ -1044,6 +1045,7 @@ void MainWindow::PlayCommandButton_Click()
 void MainWindow::PauseCommandButton_Click()
 {
     m_log.setPaused(!m_log.paused());
+    m_player.pauseChanged();
     showRecorderState();
 }
 

@@ -1,17 +1,97 @@
 #include "link/app_paths.h"
 #include "shell/settings_files.h"
+#include "support/fake_link_parts.h"
+#include "support/queued_input.h"
 #include "support/started_window.h"
 #include "support/test_main.h"
 #include "tutorial/achievement_record.h"
 #include "tutorial/ui/tutorial_window.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 
 using namespace kvx;
 using namespace kvx::test;
+
+namespace {
+
+// The main window on a slow module in memory: it takes a byte at most every 0.3 ms,
+// so a line of the macro below takes about 50 ms. Armed, it posts queued clicks when
+// byte 50 of the next line is due and, stalling, takes no byte for 150 ms from there.
+struct SlowModuleWindow
+{
+    SlowModuleWindow()
+        : started(QStringLiteral("/dev/kvx-slow-module"), {}, false, [this]() -> std::unique_ptr<SerialPortIo> {
+              auto p = std::make_unique<FakeSerialPort>();
+              port = p.get();
+              p->beforeReadyCheck = [this](FakeSerialPort &q) { ready(q); };
+              return p;
+          })
+    {
+        started.window.state().MacroText = QString(line(1) + "\r\n" + line(2) + "\r\n" + line(3));
+    }
+    static QString line(int value) { return "PRT" + QString(QStringLiteral(" 0%1h").arg(value)).repeated(LineBytes); }
+    void ready(FakeSerialPort &p)
+    {
+        if (!clock.isValid())
+            clock.start();
+        const qint64 now = clock.nsecsElapsed();
+        if (p.written.size() != lastCount) {
+            lastCount = p.written.size();
+            lastByteNs = now;
+        }
+        if (!armedClicks.isEmpty() && p.written.size() % LineBytes == 50) {
+            if (stall)
+                stallUntilNs = now + 150'000'000;
+            for (const QString &name : std::exchange(armedClicks, {}))
+                postClick(started.child<QWidget>(name));
+        }
+        p.cts = now >= stallUntilNs && now - lastByteNs >= 300'000;
+    }
+    // The lines that went out, by the value each line repeats.
+    QString linesSent() const
+    {
+        QStringList lines;
+        for (qsizetype i = 0; i < port->written.size(); i += LineBytes)
+            lines << QString::number(int(port->written.at(i)));
+        return lines.join(' ');
+    }
+    // Runs the event loop as the program does until the play has ended or waits for
+    // the pause, and a little longer so that a line sent too many would show.
+    void settle()
+    {
+        QEventLoop loop;
+        QTimer poll;
+        QElapsedTimer since;
+        since.start();
+        qint64 settledMs = -1;
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            const MacroPlayer &player = started.window.player();
+            if (settledMs < 0 && (!player.running() || player.waiting()))
+                settledMs = since.elapsed();
+            if ((settledMs >= 0 && since.elapsed() > settledMs + 100) || since.elapsed() > 5000)
+                loop.quit();
+        });
+        poll.start(5);
+        loop.exec();
+    }
+    static constexpr int LineBytes = 150;
+    // (Before the window, which makes the port as it starts.)
+    FakeSerialPort *port = nullptr;
+    QElapsedTimer clock;
+    qsizetype lastCount = 0;
+    qint64 lastByteNs = -1'000'000'000;
+    qint64 stallUntilNs = 0;
+    QStringList armedClicks;
+    bool stall = false;
+    StartedWindow started;
+};
+
+} // namespace
 
 class TestMainWindowRestart : public QObject
 {
@@ -120,6 +200,59 @@ private slots:
         w.module.readAvailable();
         QCOMPARE(w.module.received().toHex(' '), sent);
         s.window.close();
+    }
+
+    // Clicks as a user gives them, through the window system's queue while the play
+    // runs: a click during a line (going out slowly, or waiting for the module) is
+    // taken after that line and before the next. Steps: "during:A B" arms queued
+    // clicks for byte 50 of the next line, "stalled" makes the module stop there too,
+    // "click:A" clicks at once, "post:A B" queues clicks together, "sent:1 2" checks
+    // the lines sent so far; each click step runs the event loop until the play ends
+    // or waits.
+    void queuedClicksAreTakenBetweenLines_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("sent");
+        QTest::addColumn<bool>("waiting");
+        QTest::newRow("pause during a long line") << QStringList{"during:Pause", "click:Play"} << "1" << true;
+        QTest::newRow("stop during a long line") << QStringList{"during:Stop", "click:Play"} << "1" << false;
+        QTest::newRow("pause during the ready wait")
+            << QStringList{"stalled", "during:Pause", "click:Play"} << "1" << true;
+        QTest::newRow("stop during the ready wait")
+            << QStringList{"stalled", "during:Stop", "click:Play"} << "1" << false;
+        QTest::newRow("rec while paused waits for the release")
+            << QStringList{"click:Pause", "click:Play", "sent:1", "post:Rec", "sent:1", "post:Pause"} << "1 2" << false;
+        QTest::newRow("play and stop queued together") << QStringList{"post:Play Stop"} << "1" << false;
+    }
+    void queuedClicksAreTakenBetweenLines()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, sent);
+        QFETCH(bool, waiting);
+        SlowModuleWindow w;
+        QVERIFY(w.port);
+        for (const QString &step : steps) {
+            const QString what = step.section(':', 0, 0);
+            const QStringList names = step.section(':', 1).split(' ', Qt::SkipEmptyParts);
+            QStringList buttons;
+            for (const QString &name : names)
+                buttons << name + "CommandButton";
+            if (what == "stalled") {
+                w.stall = true;
+            } else if (what == "during") {
+                w.armedClicks = buttons;
+            } else if (what == "sent") {
+                QCOMPARE(w.linesSent(), step.section(':', 1));
+            } else {
+                for (const QString &button : buttons)
+                    what == "click" ? w.started.click(button) : postClick(w.started.child<QWidget>(button));
+                w.settle();
+            }
+        }
+        QCOMPARE(w.linesSent(), sent);
+        QCOMPARE(w.started.window.player().running(), waiting);
+        QCOMPARE(w.started.window.player().waiting(), waiting);
+        w.started.window.close();
     }
 };
 

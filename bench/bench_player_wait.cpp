@@ -1,0 +1,248 @@
+// What the program costs while it waits, and how soon the player takes a click.
+// The main window (no splash, fresh HOME) on a module in memory, on the platform's
+// own event dispatcher:
+// - the CPU share, over the wall time, of the idle window, of a play paused between
+//   lines, and of a send waiting for a module that takes no bytes (the ready wait);
+// - a slow module (2 bytes per ms) and a macro of 256-byte lines (about 0.13 s each):
+//   Pause clicks put into the window system's queue at scattered moments of a line;
+//   for each, the time from the last byte of the line going out at the click to the
+//   click being taken, and the lines sent after the click (1 is right: that line).
+//
+//   QT_QPA_PLATFORM=offscreen bench_player_wait [seconds per wait]   (default 5)
+//   xvfb-run -a bench_player_wait [seconds per wait]
+
+#include "link/serial_port_io.h"
+#include "shell/macro_player.h"
+#include "shell/ui/main_window.h"
+#include "shell/user_dialogs.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <sys/resource.h>
+#include <vector>
+
+using namespace kvx;
+
+namespace {
+
+constexpr int LineBytes = 256;
+constexpr qint64 ByteNs = 500'000; // 2 bytes per ms
+
+double cpuSeconds()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+class SilentDialogs : public UserDialogs
+{
+public:
+    Answer ask(const QString &, Buttons, Icon, const QString &) override { return Answer::Ok; }
+    FileChoice openFile(const FileRequest &) override { return {}; }
+    FileChoice saveFile(const FileRequest &) override { return {}; }
+    QString chooseFolder(const QString &, const QString &) override { return QString(); }
+};
+
+// Takes a byte at most every ByteNs, or none while stopped; keeps the time of each.
+class SlowModule : public SerialPortIo
+{
+public:
+    explicit SlowModule(const QElapsedTimer &clock) : m_clock(clock) {}
+    QString open(const QString &, const QString &) override
+    {
+        m_open = true;
+        return QString();
+    }
+    void close() override { m_open = false; }
+    bool isOpen() const override { return m_open; }
+    QString deviceName() const override { return QStringLiteral("slow"); }
+    qint64 byteTimeNs() const override { return ByteNs; }
+    bool ctsHolding() override { return !stopped && (taken.empty() || m_clock.nsecsElapsed() - taken.back() >= ByteNs); }
+    int outBufferCount() override { return 0; }
+    PortWrite writeByte(quint8) override
+    {
+        taken.push_back(m_clock.nsecsElapsed());
+        if (atByte && taken.size() == atCount)
+            std::exchange(atByte, {})();
+        return PortWrite::Taken;
+    }
+    int inBufferCount() override { return 0; }
+    QByteArray readAll() override { return QByteArray(); }
+    bool stopped = false;
+    std::vector<qint64> taken;
+    // Runs once as byte number atCount is taken (in the middle of a send).
+    std::function<void()> atByte;
+    std::size_t atCount = 0;
+
+private:
+    const QElapsedTimer &m_clock;
+    bool m_open = false;
+};
+
+void runFor(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// Runs the event loop until `done` holds (looked at every 2 ms) or 30 s have passed.
+void runUntil(const std::function<bool()> &done)
+{
+    QEventLoop loop;
+    QTimer poll;
+    QElapsedTimer since;
+    since.start();
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done() || since.elapsed() > 30'000)
+            loop.quit();
+    });
+    poll.start(2);
+    loop.exec();
+}
+
+double cpuShareOver(int ms, const std::function<void()> &during = {})
+{
+    QElapsedTimer wall;
+    const double cpu0 = cpuSeconds();
+    wall.start();
+    if (during)
+        during();
+    else
+        runFor(ms);
+    return 100.0 * (cpuSeconds() - cpu0) / (double(wall.nsecsElapsed()) / 1e9);
+}
+
+void postClick(QAbstractButton *button)
+{
+    QWidget *top = button->window();
+    const QPoint centre = button->rect().center();
+    const QPointF local = button->mapTo(top, centre);
+    const QPointF global = button->mapToGlobal(centre);
+    using Queue = QWindowSystemInterface;
+    Queue::handleMouseEvent<Queue::AsynchronousDelivery>(top->windowHandle(), local, global, Qt::LeftButton,
+                                                         Qt::LeftButton, QEvent::MouseButtonPress);
+    Queue::handleMouseEvent<Queue::AsynchronousDelivery>(top->windowHandle(), local, global, Qt::NoButton,
+                                                         Qt::LeftButton, QEvent::MouseButtonRelease);
+}
+
+QString macro(int lines)
+{
+    QStringList text;
+    for (int i = 0; i < lines; ++i)
+        text << "PRT" + QStringLiteral(" 41h").repeated(LineBytes);
+    return text.join(QStringLiteral("\r\n"));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    QApplication app(argc, argv);
+    const int seconds = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
+    QElapsedTimer clock;
+    clock.start();
+    SlowModule *module = nullptr;
+    SilentDialogs dialogs;
+    MainWindow::Options options;
+    options.dialogs = &dialogs;
+    options.showSplash = false;
+    options.portFactory = [&]() -> std::unique_ptr<SerialPortIo> {
+        auto p = std::make_unique<SlowModule>(clock);
+        module = p.get();
+        return p;
+    };
+    MainWindow window(options);
+    window.findChild<QComboBox *>(QStringLiteral("CommPortList"))->setCurrentText(QStringLiteral("slow"));
+    window.startUp();
+    runFor(500);
+    if (!module) {
+        std::printf("the window did not open the module's port\n");
+        return 1;
+    }
+    auto button = [&](const char *name) { return window.findChild<QAbstractButton *>(QString::fromLatin1(name)); };
+    MacroPlayer &player = window.player();
+    std::printf("platform %s, event dispatcher %s, %d s per wait\n", qPrintable(QGuiApplication::platformName()),
+                QAbstractEventDispatcher::instance()->metaObject()->className(), seconds);
+
+    std::printf("idle window: CPU %.2f%% of one core\n", cpuShareOver(seconds * 1000));
+
+    window.state().MacroText = macro(3);
+    button("PauseCommandButton")->click();
+    button("PlayCommandButton")->click();
+    runUntil([&] { return player.waiting() || !player.running(); });
+    std::printf("play paused between lines (%s): CPU %.2f%% of one core\n",
+                player.waiting() ? "waiting" : "NOT WAITING", cpuShareOver(seconds * 1000));
+    button("StopCommandButton")->click();
+    runUntil([&] { return !player.running(); });
+
+    // A command sent while the module takes no bytes waits up to 30 s for it.
+    module->stopped = true;
+    const double waitShare = cpuShareOver(0, [&] {
+        QTimer::singleShot(seconds * 1000, [&] { module->stopped = false; });
+        button("cmdBtn1_1")->click();
+    });
+    std::printf("send waiting for a module that takes no bytes: CPU %.2f%% of one core\n", waitShare);
+
+    // Pause clicks at scattered moments of a line on a slow module.
+    const int trials = 12;
+    window.state().MacroText = macro(trials * 3 + 4);
+    module->taken.clear();
+    button("PlayCommandButton")->click();
+    std::vector<double> delaysMs;
+    std::vector<int> linesAfter;
+    int trial = 0;
+    std::size_t bytesAtClick = 0;
+    QObject::connect(button("PauseCommandButton"), &QAbstractButton::clicked, [&] {
+        if (!window.player().running() || bytesAtClick == 0)
+            return;
+        // The last byte of the line that was going out at the click.
+        const std::size_t lineEnd = ((bytesAtClick + LineBytes - 1) / LineBytes) * LineBytes;
+        if (lineEnd <= module->taken.size())
+            delaysMs.push_back(double(clock.nsecsElapsed() - module->taken[lineEnd - 1]) / 1e6);
+    });
+    while (trial < trials && player.running()) {
+        // A moment between 10 % and 90 % of the next line, varying from trial to trial.
+        const std::size_t lineStart = ((module->taken.size() / LineBytes) + 1) * LineBytes;
+        module->atCount = lineStart + std::size_t(LineBytes * (10 + (trial * 37) % 80) / 100);
+        module->atByte = [&] {
+            bytesAtClick = module->taken.size();
+            postClick(button("PauseCommandButton"));
+        };
+        runUntil([&] { return player.waiting() || !player.running(); });
+        runFor(50);
+        const std::size_t lineOfClick = (bytesAtClick + LineBytes - 1) / LineBytes;
+        linesAfter.push_back(int(module->taken.size() / LineBytes) - int(lineOfClick) + 1);
+        bytesAtClick = 0;
+        postClick(button("PauseCommandButton"));
+        runUntil([&] { return !player.waiting(); });
+        ++trial;
+    }
+    button("StopCommandButton")->click();
+    runUntil([&] { return !player.running(); });
+    std::sort(delaysMs.begin(), delaysMs.end());
+    const int worstLines = linesAfter.empty() ? 0 : *std::max_element(linesAfter.begin(), linesAfter.end());
+    if (delaysMs.empty()) {
+        std::printf("slow module: no click was taken\n");
+        return 1;
+    }
+    std::printf("slow module, %d-byte lines, %zu Pause clicks: taken %.2f ms (median) / %.2f ms (worst) after the "
+                "line's last byte; lines sent after the click: at most %d\n",
+                LineBytes, delaysMs.size(), delaysMs[delaysMs.size() / 2], delaysMs.back(), worstLines);
+    window.close();
+    return 0;
+}

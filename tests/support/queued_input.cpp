@@ -1,0 +1,22 @@
+#include "support/queued_input.h"
+
+#include <QWidget>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
+
+namespace kvx::test {
+
+void postClick(QWidget *widget)
+{
+    QWidget *top = widget->window();
+    const QPoint centre = widget->rect().center();
+    const QPointF local = widget->mapTo(top, centre);
+    const QPointF global = widget->mapToGlobal(centre);
+    using Queue = QWindowSystemInterface;
+    Queue::handleMouseEvent<Queue::AsynchronousDelivery>(top->windowHandle(), local, global, Qt::LeftButton,
+                                                         Qt::LeftButton, QEvent::MouseButtonPress);
+    Queue::handleMouseEvent<Queue::AsynchronousDelivery>(top->windowHandle(), local, global, Qt::NoButton,
+                                                         Qt::LeftButton, QEvent::MouseButtonRelease);
+}
+
+} // namespace kvx::test

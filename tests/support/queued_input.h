@@ -1,0 +1,12 @@
+#pragma once
+
+class QWidget;
+
+namespace kvx::test {
+
+// Clicks a widget as a user's click arrives: press and release go into the window
+// system's queue and reach the widget only when the event loop next takes user input
+// (QTest's clicks are delivered at once, which says nothing about that moment).
+void postClick(QWidget *widget);
+
+} // namespace kvx::test
