@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
-kvx_install_packages
+kvx_install_packages "${KVX_PACKAGES[@]}" "${KVX_TEST_PACKAGES[@]}"
 CC=clang CXX=clang++ kvx_build build-fuzz -DKVX_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

@@ -1,18 +1,28 @@
-# Shared by run.sh and test.sh: install the Debian packages that are missing, then
-# configure and build into build/ (or the folder given in KVX_BUILD_DIR).
+# Shared by run.sh, test.sh and the other scripts: install the Debian packages that are
+# missing, then configure and build into a build folder.
 
+# What building and running the program needs.
 KVX_PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
   fonts-ipafont-gothic fonts-liberation fonts-dejavu-core
+)
+# What only the tests, the benchmarks and the fuzz targets need besides: the stand-in
+# module and file readers, the display server, the sanitizer and fuzzer runtime, the
+# format check, and Qt's window-system queue that the tests post clicks into.
+KVX_TEST_PACKAGES=(
   socat srecord xvfb xauth
   clang libclang-rt-14-dev clang-format
+  qt6-base-private-dev
 )
+# run.sh and test.sh configure build/ alike, so each reuses what the other built.
+KVX_BUILD_OPTIONS=(-DKVX_WERROR=ON)
 
+# kvx_install_packages PACKAGE...: installs those not installed yet.
 kvx_install_packages() {
   local missing=()
   local p
-  for p in "${KVX_PACKAGES[@]}"; do
+  for p in "$@"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
       missing+=("$p")
     fi
@@ -25,8 +35,12 @@ kvx_install_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# kvx_build DIR [CMAKE OPTION...]: configures DIR with those options and builds all of
+# it, or only the targets named in KVX_TARGETS.
 kvx_build() {
   local dir="$1"; shift
   cmake -S . -B "$dir" -G Ninja "$@"
-  cmake --build "$dir" -j"$(nproc)"
+  local targets=()
+  [ -n "${KVX_TARGETS:-}" ] && targets=(--target ${KVX_TARGETS})
+  cmake --build "$dir" -j"$(nproc)" "${targets[@]}"
 }

@@ -41,9 +41,8 @@ if [ "${1:-}" = --capture ]; then
   exit 0
 fi
 
-KVX_PACKAGES+=(x11-utils x11-apps netpbm)
-kvx_install_packages
-kvx_build build
+kvx_install_packages "${KVX_PACKAGES[@]}" xvfb xauth x11-utils x11-apps netpbm
+KVX_TARGETS=kvx35p kvx_build build "${KVX_BUILD_OPTIONS[@]}"
 mkdir -p docs
 
 # A home folder of a fixed name, so the pictures differ only where the program does.
