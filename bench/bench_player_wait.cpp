@@ -15,16 +15,16 @@
 #include "shell/macro_player.h"
 #include "shell/ui/main_window.h"
 #include "shell/user_dialogs.h"
+#include "support/queued_input.h"
 
 #include <QAbstractButton>
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QWindow>
-#include <qpa/qwindowsysteminterface.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -33,6 +33,7 @@
 #include <vector>
 
 using namespace kvx;
+using kvx::test::postClick;
 
 namespace {
 
@@ -69,7 +70,10 @@ public:
     bool isOpen() const override { return m_open; }
     QString deviceName() const override { return QStringLiteral("slow"); }
     qint64 byteTimeNs() const override { return ByteNs; }
-    bool ctsHolding() override { return !stopped && (taken.empty() || m_clock.nsecsElapsed() - taken.back() >= ByteNs); }
+    bool ctsHolding() override
+    {
+        return !stopped && (taken.empty() || m_clock.nsecsElapsed() - taken.back() >= ByteNs);
+    }
     int outBufferCount() override { return 0; }
     PortWrite writeByte(quint8) override
     {
@@ -123,19 +127,6 @@ double cpuShareOver(int ms, const std::function<void()> &during = {})
     else
         runFor(ms);
     return 100.0 * (cpuSeconds() - cpu0) / (double(wall.nsecsElapsed()) / 1e9);
-}
-
-void postClick(QAbstractButton *button)
-{
-    QWidget *top = button->window();
-    const QPoint centre = button->rect().center();
-    const QPointF local = button->mapTo(top, centre);
-    const QPointF global = button->mapToGlobal(centre);
-    using Queue = QWindowSystemInterface;
-    Queue::handleMouseEvent<Queue::AsynchronousDelivery>(top->windowHandle(), local, global, Qt::LeftButton,
-                                                         Qt::LeftButton, QEvent::MouseButtonPress);
-    Queue::handleMouseEvent<Queue::AsynchronousDelivery>(top->windowHandle(), local, global, Qt::NoButton,
-                                                         Qt::LeftButton, QEvent::MouseButtonRelease);
 }
 
 QString macro(int lines)
