@@ -23,7 +23,8 @@ const QString kFrom = QStringLiteral("FROM");
 
 } // namespace
 
-ImageList::ImageList(UserDialogs &dialogs, QObject *parent) : QObject(parent), m_dialogs(dialogs), m_entries(imgMax + 1)
+ImageList::ImageList(UserDialogs &dialogs, QObject *parent)
+    : QObject(parent), m_dialogs(&dialogs), m_entries(imgMax + 1)
 {
     m_map = assignImageAddresses(m_entries, m_count, m_seriesOption, m_moduleSeri);
 }
@@ -74,7 +75,7 @@ bool ImageList::readSize(const QString &path, int &x, int &y)
 {
     const BitmapSize size = readBitmapSize(path, m_language);
     if (!size.ok) {
-        m_dialogs.message(size.message);
+        m_dialogs->message(size.message);
         return false;
     }
     x = size.width;
@@ -91,12 +92,12 @@ bool ImageList::chooseBmpForImage()
     request.filters = {QStringLiteral("All Files (*.*)"), QStringLiteral("BitMap Images (*.bmp)")};
     request.filterIndex = 1;
     request.confirmOverwrite = false;
-    const UserDialogs::FileChoice choice = m_dialogs.openFile(request);
+    const UserDialogs::FileChoice choice = m_dialogs->openFile(request);
     if (!choice.accepted || choice.path.isEmpty())
         return false;
     m_bmpDialogFile = choice.path;
     if (!isBmpFile(choice.path)) {
-        m_dialogs.message(image_msg::notBmp);
+        m_dialogs->message(image_msg::notBmp);
         return false;
     }
     int x = 0;
@@ -160,7 +161,7 @@ void ImageList::removeAt(int index)
 void ImageList::addImageToEnd()
 {
     if (m_count >= imgMax) {
-        m_dialogs.message(image_msg::listFull(imgMax));
+        m_dialogs->message(image_msg::listFull(imgMax));
         return;
     }
     m_top = std::max(0, m_count - 7);
@@ -176,7 +177,7 @@ void ImageList::addImageToEnd()
 bool ImageList::openSlot(int &index, const QString &memory)
 {
     if (m_count >= imgMax - 1) {
-        m_dialogs.message(image_msg::listFull(imgMax));
+        m_dialogs->message(image_msg::listFull(imgMax));
         return false;
     }
     index = std::clamp(index, 0, m_count);
@@ -246,7 +247,7 @@ void ImageList::dropFilesOnSlot(int index, const QStringList &files)
     int shift = 0;
     for (const QString &file : files) {
         if (m_count >= imgMax - 1) {
-            m_dialogs.message(image_msg::listFull(imgMax));
+            m_dialogs->message(image_msg::listFull(imgMax));
             refresh();
             return;
         }
@@ -284,7 +285,7 @@ void ImageList::dropFilesOnSlotFrame(int index, const QStringList &files)
 bool ImageList::dropOneOnList(const QString &path)
 {
     if (m_count >= imgMax) {
-        m_dialogs.message(image_msg::listFull(imgMax));
+        m_dialogs->message(image_msg::listFull(imgMax));
         return false;
     }
     if (!isBmpFile(path))

@@ -55,6 +55,8 @@ public:
     void setLanguage(const QString &language) { m_language = language; }
     QString language() const { return m_language; }
     void setEntryEditor(EntryEditor *editor) { m_editor = editor; }
+    // The dialogs of the window that edits the list, so its messages stand over it.
+    void setDialogs(UserDialogs &dialogs) { m_dialogs = &dialogs; }
 
     // "Image" and four digits, the first such label no entry has.
     QString uniqueImageLabel() const;
@@ -104,7 +106,7 @@ private:
     bool openSlot(int &index, const QString &memory);
     void removeAt(int index);
 
-    UserDialogs &m_dialogs;
+    UserDialogs *m_dialogs;
     EntryEditor *m_editor = nullptr;
     QList<ImageListEntry> m_entries;
     int m_count = 0;

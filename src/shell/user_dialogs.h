@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class QObject;
+
 namespace kvx {
 
 // Every message box, question and file dialog of the program goes through this
@@ -39,12 +41,68 @@ public:
     virtual FileChoice saveFile(const FileRequest &request) = 0;
     virtual QString chooseFolder(const QString &caption, const QString &start) = 0;
 
+    // The same, asked by a window of the program (`window`): the dialog belongs to
+    // that window, stands over it and hands the front back to it when it closes. These
+    // ask as above unless an implementation tells windows apart.
+    virtual Answer askFor(QObject * /*window*/, const QString &text, Buttons buttons, Icon icon, const QString &title)
+    {
+        return ask(text, buttons, icon, title);
+    }
+    virtual FileChoice openFileFor(QObject * /*window*/, const FileRequest &request) { return openFile(request); }
+    virtual FileChoice saveFileFor(QObject * /*window*/, const FileRequest &request) { return saveFile(request); }
+    virtual QString chooseFolderFor(QObject * /*window*/, const QString &caption, const QString &start)
+    {
+        return chooseFolder(caption, start);
+    }
+
     // A message with an OK button.
     void message(const QString &text, Icon icon = Icon::None, const QString &title = QString())
     {
         ask(text, Buttons::Ok, icon, title);
     }
     void notify(const QString &text) override { message(text); }
+};
+
+// The dialogs of one window: what it asks goes to the program's dialogs as asked by
+// that window. Each window that asks the user holds one, and hands it to the logic
+// that asks on its behalf.
+class WindowDialogs final : public UserDialogs
+{
+public:
+    WindowDialogs(UserDialogs &program, QObject *window) : m_program(program), m_window(window) {}
+
+    Answer ask(const QString &text, Buttons buttons, Icon icon = Icon::None, const QString &title = QString()) override
+    {
+        return m_program.askFor(m_window, text, buttons, icon, title);
+    }
+    FileChoice openFile(const FileRequest &request) override { return m_program.openFileFor(m_window, request); }
+    FileChoice saveFile(const FileRequest &request) override { return m_program.saveFileFor(m_window, request); }
+    QString chooseFolder(const QString &caption, const QString &start) override
+    {
+        return m_program.chooseFolderFor(m_window, caption, start);
+    }
+    // A window's dialogs handed on to a window of its own (the list window's to its
+    // entry dialog) keep the window that asks.
+    Answer askFor(QObject *window, const QString &text, Buttons buttons, Icon icon, const QString &title) override
+    {
+        return m_program.askFor(window, text, buttons, icon, title);
+    }
+    FileChoice openFileFor(QObject *window, const FileRequest &request) override
+    {
+        return m_program.openFileFor(window, request);
+    }
+    FileChoice saveFileFor(QObject *window, const FileRequest &request) override
+    {
+        return m_program.saveFileFor(window, request);
+    }
+    QString chooseFolderFor(QObject *window, const QString &caption, const QString &start) override
+    {
+        return m_program.chooseFolderFor(window, caption, start);
+    }
+
+private:
+    UserDialogs &m_program;
+    QObject *m_window;
 };
 
 // A save dialog asks before replacing the name the user chose only. When the program

@@ -41,8 +41,26 @@ public:
         return folders.isEmpty() ? QString() : folders.dequeue();
     }
 
+    // Asked by a window: recorded in askedBy, then answered as above.
+    Answer askFor(QObject *window, const QString &text, Buttons buttons, Icon icon, const QString &title) override
+    {
+        askedBy.append(window);
+        return ask(text, buttons, icon, title);
+    }
+    FileChoice openFileFor(QObject *window, const FileRequest &request) override
+    {
+        askedBy.append(window);
+        return openFile(request);
+    }
+    FileChoice saveFileFor(QObject *window, const FileRequest &request) override
+    {
+        askedBy.append(window);
+        return saveFile(request);
+    }
+
     void chooseFile(const QString &path, int filterIndex = 0) { files.enqueue({true, path, filterIndex}); }
 
+    QList<QObject *> askedBy; // the window of each question and file dialog asked for one
     QStringList shown;
     QStringList titles;
     QQueue<Answer> answers;

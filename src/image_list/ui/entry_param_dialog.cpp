@@ -47,7 +47,7 @@ const ControlText Texts[] = {
 } // namespace
 
 EntryParamDialog::EntryParamDialog(ImageList &list, UserDialogs &dialogs, const QString &language, QWidget *parent)
-    : QDialog(parent), m_list(list), m_dialogs(dialogs), m_language(language)
+    : QDialog(parent), m_list(list), m_dialogs(dialogs, this), m_language(language)
 {
     setObjectName(QStringLiteral("FrmEnterParam"));
     setModal(true);

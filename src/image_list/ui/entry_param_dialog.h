@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image_list/image_list.h"
+#include "shell/user_dialogs.h"
 
 #include <QDialog>
 
@@ -12,8 +13,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace kvx {
-
-class UserDialogs;
 
 // The entry dialog: the memory, start address and size of one image-list entry,
 // for images that no bitmap gives them (blank "VRAM" images, entries without a
@@ -45,7 +44,7 @@ private:
     void addressRule();
 
     ImageList &m_list;
-    UserDialogs &m_dialogs;
+    WindowDialogs m_dialogs;
     QString m_language;
     int m_index = 0;
     QComboBox *m_memory = nullptr;

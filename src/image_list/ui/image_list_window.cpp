@@ -95,13 +95,15 @@ void showBar(QProgressBar *bar, const UsageBar &usage)
 
 ImageListWindow::ImageListWindow(PanelHost &main)
     : QMainWindow(main.hostWindow(), Qt::Window), m_main(main), m_list(main.imageList()),
+      m_dialogs(main.dialogs(), this),
       m_editor(
-          main.imageList(), main.dialogs(), [&main] { return main.state().UILanguage; }, this),
-      m_files(main.imageList(), main.dialogs())
+          main.imageList(), m_dialogs, [&main] { return main.state().UILanguage; }, this),
+      m_files(main.imageList(), m_dialogs)
 {
     setObjectName(QStringLiteral("FrmImage"));
     setAcceptDrops(true);
     m_list.setEntryEditor(&m_editor);
+    m_list.setDialogs(m_dialogs);
 
     auto *central = new QWidget;
     auto *root = new QVBoxLayout(central);
@@ -333,7 +335,7 @@ void ImageListWindow::showWindow()
     showCaption();
     if (m_main.seriesOption() == 0) {
         // That series has no flash memory for images: the window does not open.
-        m_main.dialogs().message(image_msg::noFrom);
+        m_dialogs.message(image_msg::noFrom);
         return;
     }
     setupForSeries();

@@ -4,6 +4,7 @@
 #include "image_list/list_files.h"
 #include "image_list/ui/entry_param_dialog.h"
 #include "shell/seams.h"
+#include "shell/user_dialogs.h"
 
 #include <QMainWindow>
 
@@ -72,6 +73,8 @@ private:
 
     PanelHost &m_main;
     ImageList &m_list;
+    // The messages and file dialogs of the list's operations stand over this window.
+    WindowDialogs m_dialogs;
     DialogEntryEditor m_editor;
     ImageListFiles m_files;
     ImageSlotView *m_view = nullptr;

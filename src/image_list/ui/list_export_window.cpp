@@ -74,7 +74,7 @@ const ControlText Texts[] = {
 } // namespace
 
 ListExportWindow::ListExportWindow(PanelHost &main, ImageList &list, QWidget *parent)
-    : QDialog(parent), m_main(main), m_list(list)
+    : QDialog(parent), m_main(main), m_list(list), m_dialogs(main.dialogs(), this)
 {
     setObjectName(QStringLiteral("frmListExport"));
     setModal(true);
@@ -172,7 +172,7 @@ bool ListExportWindow::activate()
     for (int n = 0; n < 16; ++n)
         m_from[size_t(n)]->setText(fromBoxCaption(n, map.fromUsed[size_t(n)], japanese));
     if (m_list.imgCount() == 0) {
-        m_main.dialogs().message(image_msg::noImagesSelected);
+        m_dialogs.message(image_msg::noImagesSelected);
         hide();
         return false;
     }
@@ -258,7 +258,7 @@ void ListExportWindow::cmdExport2File_Click()
     for (int v : a.chkFROM)
         ticked += v;
     if (ticked == 0) {
-        m_main.dialogs().message(imageText(ImageText::NoImageToExport, language()));
+        m_dialogs.message(imageText(ImageText::NoImageToExport, language()));
         enableButtons(true);
         return;
     }
@@ -267,7 +267,7 @@ void ListExportWindow::cmdExport2File_Click()
     request.filters = {QStringLiteral("All Files (*.*)"), QStringLiteral("Text Files (*.txt)")};
     request.filterIndex = 1;
     request.confirmOverwrite = true;
-    const UserDialogs::FileChoice choice = m_main.dialogs().saveFile(request);
+    const UserDialogs::FileChoice choice = m_dialogs.saveFile(request);
     if (!choice.accepted || choice.path.isEmpty()) {
         enableButtons(true);
         return;
@@ -279,7 +279,7 @@ void ListExportWindow::cmdExport2File_Click()
     m_list.setWorkFolder(folder);
     m_sent->hide();
     repaint();
-    ImageExporter exporter(m_main.dialogs());
+    ImageExporter exporter(m_dialogs);
     exporter.imageWritten = [this] { m_images->setValue(m_images->value() + 1); };
     const bool written = exporter.writeExportFile(choice.path, context()) != 0;
     enableButtons(true);
@@ -290,7 +290,7 @@ void ListExportWindow::cmdExport2File_Click()
 void ListExportWindow::cmdWrite_Click()
 {
     enableButtons(false);
-    UserDialogs &dialogs = m_main.dialogs();
+    UserDialogs &dialogs = m_dialogs;
     // Nothing is converted or sent without a link to send it over.
     if (!m_main.link().anyLinkOpen()) {
         dialogs.message(imageText(ImageText::PortNotOpen, language()));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image_list/image_export.h"
+#include "shell/user_dialogs.h"
 
 #include <QDialog>
 
@@ -49,6 +50,7 @@ private:
 
     PanelHost &m_main;
     ImageList &m_list;
+    WindowDialogs m_dialogs;
     QString m_exportFile; // where the save dialog starts after its first use
     QCheckBox *m_ram = nullptr;
     std::array<QCheckBox *, 16> m_from{};

@@ -106,7 +106,8 @@ int twipsToPixels(const QWidget *w, int twips, bool horizontal)
 
 } // namespace
 
-EditForm::EditForm(PanelHost &host) : QMainWindow(host.hostWindow(), Qt::Window), m_main(host), m_files(host.dialogs())
+EditForm::EditForm(PanelHost &host)
+    : QMainWindow(host.hostWindow(), Qt::Window), m_main(host), m_dialogs(host.dialogs(), this), m_files(m_dialogs)
 {
     setObjectName(QStringLiteral("EditForm"));
     // Closing the editor never ends the program; its close box unloads it.
@@ -374,8 +375,8 @@ void EditForm::PlayCommandButton_Click()
 void EditForm::StepCommandButton_Click()
 {
     if (!m_stepEncoder)
-        m_stepEncoder = std::make_unique<VX5200>(&m_main.link(), &m_main.dialogs());
-    MacroStep step(*m_stepEncoder, m_main.dialogs(), [this] { return m_main.link().moduleReady(); });
+        m_stepEncoder = std::make_unique<VX5200>(&m_main.link(), &m_dialogs);
+    MacroStep step(*m_stepEncoder, m_dialogs, [this] { return m_main.link().moduleReady(); });
     setSelection(step.step(editorText(), selection(), japanese()));
     m_editBox->setFocus();
 }
@@ -398,11 +399,10 @@ void EditForm::StopCommandButton_Click()
 void EditForm::ClearCommandButton_Click()
 {
     const bool ja = japanese();
-    const UserDialogs::Answer a =
-        m_main.dialogs().ask(ja ? QStringLiteral("現在のデータが失われますが、よろしいですか？")
-                                : QStringLiteral("Are you sure? in process data will eliminate"),
-                             UserDialogs::Buttons::OkCancel, UserDialogs::Icon::Question,
-                             ja ? QStringLiteral("全消去") : QStringLiteral("All Clear"));
+    const UserDialogs::Answer a = m_dialogs.ask(ja ? QStringLiteral("現在のデータが失われますが、よろしいですか？")
+                                                   : QStringLiteral("Are you sure? in process data will eliminate"),
+                                                UserDialogs::Buttons::OkCancel, UserDialogs::Icon::Question,
+                                                ja ? QStringLiteral("全消去") : QStringLiteral("All Clear"));
     if (a != UserDialogs::Answer::Ok)
         return;
     m_editBox->clear();
@@ -413,7 +413,7 @@ void EditForm::Macro_Click()
 {
     ProgressDialog progress(japanese(), this);
     const auto *revisionB = m_main.hostWindow()->findChild<QCheckBox *>(QStringLiteral("Chk_B"));
-    MacroUpload upload(m_main.encoder(), m_main.dialogs(), &progress);
+    MacroUpload upload(m_main.encoder(), m_dialogs, &progress);
     upload.run(editorText(), revisionB && revisionB->isChecked(), japanese());
 }
 

@@ -4,6 +4,7 @@
 #include "macro_editor/macro_files.h"
 #include "macro_editor/macro_step.h"
 #include "shell/seams.h"
+#include "shell/user_dialogs.h"
 
 #include <QMainWindow>
 
@@ -82,6 +83,8 @@ private:
     void hideEditor();
 
     PanelHost &m_main;
+    // The editor's messages and file dialogs stand over the editor.
+    WindowDialogs m_dialogs;
     MacroFileOperations m_files;
     // The step's own encoder: it only sends, and is made on the first step.
     std::unique_ptr<VX5200> m_stepEncoder;

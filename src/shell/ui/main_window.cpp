@@ -163,6 +163,9 @@ MainWindow::MainWindow(Options options)
       m_showSplash(options.showSplash), m_bitmapFolder(programFolder()), m_hintColour(ToolTipsOnColour)
 {
     setObjectName(QStringLiteral("Form1"));
+    // One fixed size (keepArrangedSize): it can be minimised, never maximised.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_qtDialogs.setParentWidget(this);
     m_state.DisplayEncoder = &m_encoder;
     m_link.setNotifier(m_dialogs);
@@ -177,7 +180,10 @@ MainWindow::MainWindow(Options options)
     });
     m_connection.setPortSearch([this, prober = options.portProber] {
         QtPortProber system;
-        CommScan scan(prober ? *prober : system, m_state, *m_dialogs, m_connection.portText(), this);
+        // The search stands over the window it was asked from (this one, or the export
+        // window).
+        QWidget *asking = QApplication::activeWindow();
+        CommScan scan(prober ? *prober : system, m_state, *m_dialogs, m_connection.portText(), asking ? asking : this);
         scan.exec();
         return scan.SelectedPort();
     });
@@ -358,6 +364,7 @@ void MainWindow::buildUi()
     if (auto *init = findChild<QPushButton *>(QStringLiteral("InitializeCommandButton")))
         connect(init, &QPushButton::clicked, m_tools, &CharacterToolsUi::InitializeCommandButton_Click);
     CompactStyle::apply(*this);
+    keepArrangedSize();
 }
 
 void MainWindow::createPanels()
@@ -726,13 +733,23 @@ void MainWindow::changeEvent(QEvent *event)
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Form_Activate();
+    // A desktop that maximises the window against its size hints gets it back in its
+    // normal state.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        QMetaObject::invokeMethod(
+            this, [this] { setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen)); },
+            Qt::QueuedConnection);
 }
 
 void MainWindow::Form_Activate()
 {
     m_state.ListUpdating = true;
-    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)))
+    if (mainWindowNormal()) {
+        // Back at its one size, should anything have resized it.
+        if (size() != minimumSize())
+            resize(minimumSize());
         m_toviTimer.stop();
+    }
     m_state.ListUpdating = false;
 }
 
@@ -769,6 +786,7 @@ void MainWindow::HinmeiList_Click()
         m_ledTouch->FillSwitchList();
     // The layout refilled lists and switched captions.
     CompactStyle::refreshSizes(*this);
+    keepArrangedSize();
 }
 
 void MainWindow::OptSeries_Click(int index)
@@ -1252,6 +1270,13 @@ void MainWindow::changeLamguage()
     SetToolTips();
     emit m_host->languageChanged();
     CompactStyle::refreshSizes(*this);
+    keepArrangedSize();
+}
+
+void MainWindow::keepArrangedSize()
+{
+    // The size the window opens at; its border cannot change it.
+    setFixedSize(minimumSizeHint());
 }
 
 void MainWindow::SetToolTips()

@@ -68,7 +68,9 @@ public:
     ~MainWindow() override;
 
     // The window opens as small as its arrangement allows: its frames hold their
-    // controls at the controls' own sizes, so it fits a laptop's screen.
+    // controls at the controls' own sizes, so it fits a laptop's screen. It keeps that
+    // one size, worked out again when the language or the series changes the
+    // arrangement; activation puts it back at it.
     QSize sizeHint() const override { return minimumSizeHint(); }
 
     // The start-up: splash, settings, language, identity, going on-line.
@@ -199,6 +201,7 @@ private:
     void applyLayout(const SeriesLayoutPlan &plan);
     void applyRevisionB(const RevisionBPlan &plan);
     void setControlText(const QString &name, const QString &text);
+    void keepArrangedSize();
 
     // First, so that it outlives everything that may still reach it.
     std::unique_ptr<PanelHost> m_host;

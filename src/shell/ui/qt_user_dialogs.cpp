@@ -6,9 +6,27 @@
 
 namespace kvx {
 
+QWidget *QtUserDialogs::parentFor(QObject *window) const
+{
+    // A window that asks before it shows (the export window refusing to open) hands
+    // its dialogs to the window it stands over.
+    for (auto *w = qobject_cast<QWidget *>(window); w; w = w->window()->parentWidget())
+        if (w->window()->isVisible())
+            return w->window();
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    return m_parent;
+}
+
 UserDialogs::Answer QtUserDialogs::ask(const QString &text, Buttons buttons, Icon icon, const QString &title)
 {
-    QMessageBox box(m_parent);
+    return askFor(nullptr, text, buttons, icon, title);
+}
+
+UserDialogs::Answer QtUserDialogs::askFor(QObject *window, const QString &text, Buttons buttons, Icon icon,
+                                          const QString &title)
+{
+    QMessageBox box(parentFor(window));
     box.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
     box.setText(text);
     switch (icon) {
@@ -61,17 +79,32 @@ UserDialogs::FileChoice runFileDialog(QWidget *parent, const UserDialogs::FileRe
 
 UserDialogs::FileChoice QtUserDialogs::openFile(const FileRequest &request)
 {
-    return runFileDialog(m_parent, request, QFileDialog::AcceptOpen);
+    return openFileFor(nullptr, request);
 }
 
 UserDialogs::FileChoice QtUserDialogs::saveFile(const FileRequest &request)
 {
-    return runFileDialog(m_parent, request, QFileDialog::AcceptSave);
+    return saveFileFor(nullptr, request);
 }
 
 QString QtUserDialogs::chooseFolder(const QString &caption, const QString &start)
 {
-    return QFileDialog::getExistingDirectory(m_parent, caption, start);
+    return chooseFolderFor(nullptr, caption, start);
+}
+
+UserDialogs::FileChoice QtUserDialogs::openFileFor(QObject *window, const FileRequest &request)
+{
+    return runFileDialog(parentFor(window), request, QFileDialog::AcceptOpen);
+}
+
+UserDialogs::FileChoice QtUserDialogs::saveFileFor(QObject *window, const FileRequest &request)
+{
+    return runFileDialog(parentFor(window), request, QFileDialog::AcceptSave);
+}
+
+QString QtUserDialogs::chooseFolderFor(QObject *window, const QString &caption, const QString &start)
+{
+    return QFileDialog::getExistingDirectory(parentFor(window), caption, start);
 }
 
 } // namespace kvx

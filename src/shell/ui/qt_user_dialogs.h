@@ -6,7 +6,10 @@ class QWidget;
 
 namespace kvx {
 
-// Message boxes and file dialogs of the desktop.
+// Message boxes and file dialogs of the desktop. A dialog belongs to the window that
+// asked for it; a question that names no window (one of the program's shared parts
+// asks: the link, the player) belongs to the program's window the user is working
+// in, else to the default parent.
 class QtUserDialogs : public UserDialogs
 {
 public:
@@ -18,7 +21,14 @@ public:
     FileChoice saveFile(const FileRequest &request) override;
     QString chooseFolder(const QString &caption, const QString &start) override;
 
+    Answer askFor(QObject *window, const QString &text, Buttons buttons, Icon icon, const QString &title) override;
+    FileChoice openFileFor(QObject *window, const FileRequest &request) override;
+    FileChoice saveFileFor(QObject *window, const FileRequest &request) override;
+    QString chooseFolderFor(QObject *window, const QString &caption, const QString &start) override;
+
 private:
+    QWidget *parentFor(QObject *window) const;
+
     QWidget *m_parent;
 };
 

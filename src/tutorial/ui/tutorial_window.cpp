@@ -3,6 +3,7 @@
 #include "shell/series_layout.h"
 #include "shell/user_dialogs.h"
 #include "tutorial/achievement_record.h"
+#include "tutorial/tutor_place.h"
 #include "tutorial/tutorial_host.h"
 #include "tutorial/tutorial_texts.h"
 
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -46,7 +48,9 @@ QString topicStyle(TutorialEngine::TopicState s)
 } // namespace
 
 TutorialWindow::TutorialWindow(TutorialHost *host, UserDialogs *dialogs, QWidget *mainWindow)
-    : QWidget(mainWindow, Qt::Window), m_host(host), m_dialogs(dialogs), m_mainWindow(mainWindow), m_engine(host),
+    // A tool window of the main window: the window manager keeps it above the main
+    // window, so a click there never buries it.
+    : QWidget(mainWindow, Qt::Tool), m_host(host), m_dialogs(*dialogs, this), m_mainWindow(mainWindow), m_engine(host),
       m_recordPath(achievement_record::defaultPath())
 {
     setObjectName(QStringLiteral("tutorForm"));
@@ -179,6 +183,9 @@ void TutorialWindow::render()
 void TutorialWindow::showTutorial()
 {
     ensureLoaded();
+    // Placed as it opens; once open it stays where the user moves it.
+    if (!isVisible())
+        standBesideMainWindow();
     show();
     raise();
     if (!isActiveWindow()) {
@@ -187,6 +194,24 @@ void TutorialWindow::showTutorial()
     }
     activateWindow();
     runEngine();
+}
+
+void TutorialWindow::standBesideMainWindow()
+{
+    if (!m_mainWindow || !m_mainWindow->isVisible())
+        return;
+    // The size the first showing would give it.
+    if (!testAttribute(Qt::WA_Resized))
+        adjustSize();
+    // A hidden window has no frame: it gets one like the main window's. The place is
+    // given without the frame, which Qt takes alike before and after a first showing.
+    const QRect mainFrame = m_mainWindow->frameGeometry();
+    const QPoint frameCorner = m_mainWindow->geometry().topLeft() - mainFrame.topLeft();
+    const QSize tutorFrame = size() + (mainFrame.size() - m_mainWindow->size());
+    const TutorPlace place = tutorPlace(m_mainWindow->screen()->availableGeometry(), mainFrame, tutorFrame);
+    if (place.mainWindow != mainFrame.topLeft())
+        m_mainWindow->move(place.mainWindow);
+    setGeometry(QRect(place.tutor + frameCorner, size()));
 }
 
 void TutorialWindow::onFocusWindowChanged(QWindow *now)
@@ -231,7 +256,7 @@ void TutorialWindow::reset()
     ensureLoaded();
     const bool ja = m_host->uiLanguage() == QLatin1String("Japanese");
     const UserDialogs::Answer answer =
-        m_dialogs->ask(resetQuestion(ja), UserDialogs::Buttons::OkCancel, UserDialogs::Icon::Question, resetTitle());
+        m_dialogs.ask(resetQuestion(ja), UserDialogs::Buttons::OkCancel, UserDialogs::Icon::Question, resetTitle());
     if (answer == UserDialogs::Answer::Ok)
         m_engine.resetAchievements();
     else
@@ -267,7 +292,7 @@ void TutorialWindow::unloadTutorial()
     QString error;
     if (!achievement_record::save(m_recordPath, m_engine.achieved(), &error)) {
         const bool ja = m_host->uiLanguage() == QLatin1String("Japanese");
-        m_dialogs->message(recordSaveFailed(ja, m_recordPath, error), UserDialogs::Icon::Warning);
+        m_dialogs.message(recordSaveFailed(ja, m_recordPath, error), UserDialogs::Icon::Warning);
     }
     m_host->clearTutorialWaiting();
     m_host->clearTutorialShown();

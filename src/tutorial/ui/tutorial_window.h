@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/user_dialogs.h"
 #include "tutorial/tutorial_engine.h"
 
 #include <QList>
@@ -18,13 +19,14 @@ class QWindow;
 namespace kvx {
 
 class TutorialHost;
-class UserDialogs;
 
 // The tutorial window beside the main window: topic buttons coloured by progress, the
-// instruction text, the progress bar, Back, Next, Reset and Abort. A top-level window,
-// never modal. The step engine runs exactly once for each of: Next, Back or a topic
-// button; showTutorial(); the user coming back to this window from the main window.
-// Other activations (after a message box, from another program) do not run it.
+// instruction text, the progress bar, Back, Next, Reset and Abort. A secondary window
+// of the main window that stays above it, never modal; it opens beside the main
+// window (see tutorPlace) and its questions stand over it. The step engine runs
+// exactly once for each of: Next, Back or a topic button; showTutorial(); the user
+// coming back to this window from the main window. Other activations (after a
+// message box, from another program) do not run it.
 //
 // What the main window does with it:
 // - its tutorial picture: when the tutorial is not shown, showTutorial() and then set
@@ -43,7 +45,7 @@ public:
 
     // Shows the window (loading it first when it is not loaded: the record is read and
     // the tutorial starts at the welcome), brings it to the front and runs the step
-    // engine once.
+    // engine once. A window that was hidden opens beside the main window.
     void showTutorial();
     // The close: saves the record, clears TutorialWaiting then TutorialShown, stops
     // toviTimer and hides the window. The next showTutorial() loads it afresh. Does
@@ -67,6 +69,7 @@ protected:
 
 private:
     void ensureLoaded();
+    void standBesideMainWindow();
     void runEngine();
     void render();
     void onFocusWindowChanged(QWindow *now);
@@ -77,7 +80,7 @@ private:
     void abort();
 
     TutorialHost *m_host;
-    UserDialogs *m_dialogs;
+    WindowDialogs m_dialogs;
     QPointer<QWidget> m_mainWindow;
     TutorialEngine m_engine;
     QString m_recordPath;

@@ -3,6 +3,7 @@
 #include "image_list/ui/entry_param_dialog.h"
 #include "image_list/ui/image_slot_view.h"
 #include "image_list/ui/image_window_rig.h"
+#include "image_list/ui/list_export_window.h"
 #include "link/app_paths.h"
 #include "support/test_main.h"
 
@@ -40,7 +41,12 @@ template <typename T> T *childOf(QWidget *w, const QString &name)
     return c;
 }
 
+// An action in the list window and the window expected to ask.
+using Act = std::function<QObject *(ImageListWindow *)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Act)
 
 class TestImageListWindow : public QObject
 {
@@ -302,6 +308,39 @@ private slots:
         childOf<QAction>(w, "Export2")->trigger();
         QVERIFY(seen);
         QVERIFY(w->isVisible());
+    }
+
+    // A dialog belongs to the window whose action opened it (the list's operations to
+    // the list window), so that window comes back to the front.
+    void everyDialogBelongsToTheWindowThatAsked_data()
+    {
+        QTest::addColumn<Act>("act");
+        QTest::newRow("bitmap to add") << Act([](ImageListWindow *w) {
+            childOf<QAction>(w, "Add2End")->trigger();
+            return w;
+        });
+        QTest::newRow("entry dialog's check") << Act([](ImageListWindow *w) -> QObject * {
+            EntryParamDialog *d = w->entryDialog();
+            d->fill(0);
+            childOf<QLineEdit>(d, "txtY")->setText(QStringLiteral("32768"));
+            childOf<QPushButton>(d, "cmdOK")->click();
+            return d;
+        });
+        QTest::newRow("export window's refusal") << Act([](ImageListWindow *w) -> QObject * {
+            childOf<QAction>(w, "Export2")->trigger();
+            return w->exportWindow();
+        });
+    }
+    void everyDialogBelongsToTheWindowThatAsked()
+    {
+        QFETCH(Act, act);
+        StartedWindow s;
+        s.window.OptSeries_Click(1);
+        ImageListWindow *w = imageWindow(s.window);
+        w->showWindow();
+        s.dialogs.askedBy.clear();
+        QObject *asking = act(w);
+        QCOMPARE(s.dialogs.askedBy, QList<QObject *>{asking});
     }
 
     void theListSurvivesARestartUnderItsPlainCaption()

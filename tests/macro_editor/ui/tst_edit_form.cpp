@@ -196,8 +196,10 @@ private slots:
         StartedWindow s;
         EditForm *e = editorOf(s.window);
         e->setEditorText(QStringLiteral("PRT 1bh 40h;\r\n"));
+        s.dialogs.askedBy.clear();
         press(e, "StepCommandButton");
         QCOMPARE(s.dialogs.shown, QStringList{QStringLiteral("Display is not conected or no power")});
+        QCOMPARE(s.dialogs.askedBy, QList<QObject *>{e});
         QCOMPARE(e->selection().start, 0);
         QCOMPARE(e->selection().end, 0);
     }
@@ -257,8 +259,10 @@ private slots:
         s.window.state().MacroText = QStringLiteral("PRT 1bh;");
         s.click("EditCommandButton");
         EditForm *e = editorOf(s.window);
+        s.dialogs.askedBy.clear();
         s.dialogs.answers.enqueue(Answer::Cancel);
         press(e, "ClearCommandButton");
+        QCOMPARE(s.dialogs.askedBy, QList<QObject *>{e});
         QCOMPARE(e->editorText(), QStringLiteral("PRT 1bh;"));
         QCOMPARE(s.dialogs.titles.last(), QStringLiteral("All Clear"));
         QCOMPARE(s.dialogs.shown.last(), QStringLiteral("Are you sure? in process data will eliminate"));
@@ -350,6 +354,7 @@ private slots:
         const QString text = QStringLiteral("*** 日本語 ***\r\nPRT 1bh 40h;\r\n");
         e->setEditorText(text);
         const QString path = dir.filePath(QStringLiteral("m.sei"));
+        s.dialogs.askedBy.clear();
         s.dialogs.chooseFile(path, 1);
         trigger(e, "SaveAs");
         QVERIFY(QFile::exists(path));
@@ -361,6 +366,10 @@ private slots:
         trigger(e, "Open_");
         QCOMPARE(e->editorText(), text);
         QCOMPARE(s.dialogs.shown.last(), QStringLiteral("Are you sure? in process data will eliminate"));
+        // The main window's sample-code label opens the editor's file dialog.
+        s.window.Label31_Click();
+        // Every dialog stands over the editor: save, open and its question, open again.
+        QCOMPARE(s.dialogs.askedBy, (QList<QObject *>{e, e, e, e}));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "shell/model_list.h"
 #include "shell/series_layout.h"
+#include "shell/settings_files.h"
 #include "support/started_window.h"
 #include "support/test_main.h"
 #include "tutorial/ui/tutorial_window.h"
@@ -11,6 +12,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTabWidget>
+#include <QWindow>
 
 using namespace kvx;
 using namespace kvx::test;
@@ -197,6 +199,49 @@ private slots:
         chooseModel(s, "VX256X32_21K", false);
         QVERIFY(s.child<QRadioButton>("OptRGB")->isChecked());
         QVERIFY(!s.child<QCheckBox>("chkDutyAdjust_0")->isChecked()); // not ticked again
+    }
+
+    // The window is the size it opens at for its language and series, also when the
+    // switches brought it there; a resize past its size hints (as a desktop may) lasts
+    // until the user comes back from the tutorial, and it never maximises.
+    void theWindowKeepsTheSizeItOpensAt_data()
+    {
+        QTest::addColumn<bool>("japanese");
+        QTest::addColumn<bool>("older");
+        QTest::newRow("English, 5200") << false << false;
+        QTest::newRow("English, 2100") << false << true;
+        QTest::newRow("Japanese, 5200") << true << false;
+        QTest::newRow("Japanese, 2100") << true << true;
+    }
+    void theWindowKeepsTheSizeItOpensAt()
+    {
+        QFETCH(bool, japanese);
+        QFETCH(bool, older);
+        const QString port = QStringLiteral("/dev/kvx-no-such-port");
+        const auto startIn = [port](bool ja, bool old) {
+            return [=](MainWindow &) {
+                ConfigSettings c = defaultConfigSettings();
+                c.port = port;
+                c.language = ja ? "Japanese" : "English";
+                c.model = old ? "VX256X32_21K" : "VX140X32_52K";
+                QVERIFY(saveConfig(c).ok);
+            };
+        };
+        const QSize opened = StartedWindow(port, startIn(japanese, older)).window.size();
+        StartedWindow s(port, startIn(!japanese, !older));
+        s.window.Image1_Click();
+        chooseModel(s, older ? "VX256X32_21K" : "VX140X32_52K", false);
+        QCOMPARE(s.window.size(), opened);
+
+        s.window.windowHandle()->resize(1700, 950);
+        QTRY_COMPARE(s.window.size(), QSize(1700, 950));
+        s.program.tutorWindow()->showTutorial();
+        QTRY_VERIFY(QGuiApplication::focusWindow() == s.program.tutorWindow()->windowHandle());
+        s.window.activateWindow();
+        QTRY_COMPARE(s.window.size(), opened);
+        s.window.showMaximized();
+        QTRY_VERIFY(s.window.mainWindowNormal());
+        QCOMPARE(s.window.size(), opened);
     }
 
     void modelsWithTheirOwnLedCountSetItAfterTheLayout()

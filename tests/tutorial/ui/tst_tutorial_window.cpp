@@ -3,6 +3,7 @@
 #include "support/test_main.h"
 #include "tutorial/achievement_record.h"
 #include "tutorial/fake_tutorial_host.h"
+#include "tutorial/tutor_place.h"
 #include "tutorial/ui/tutorial_window.h"
 
 #include <QDialog>
@@ -11,7 +12,9 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QWindow>
 
 using namespace kvx;
 using kvx::test::FakeTutorialHost;
@@ -250,6 +253,58 @@ private slots:
         f.host.normal = true;
         QTest::mouseClick(f.button("NextCommandButton"), Qt::LeftButton);
         QCOMPARE(f.shownText(), text(f.window->engine().buildText("s1.intro")));
+    }
+
+    // Frames as a window manager draws them: 1 px borders, a 20 px title; the main
+    // window 1340 x 688 with its frame, the tutorial 529 x 421.
+    void theTutorialStandsBesideTheMainWindowOrAtTheScreensRightEdge_data()
+    {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QRect>("mainFrame");
+        QTest::addColumn<QPoint>("tutor");
+        QTest::addColumn<QPoint>("mainWindow");
+        const QRect full(0, 0, 1920, 1080);
+        QTest::newRow("1920 x 1080, main window centred: it moves left")
+            << full << QRect(290, 196, 1340, 688) << QPoint(1391, 196) << QPoint(51, 196);
+        QTest::newRow("1920 x 1080, room on the left only")
+            << full << QRect(580, 40, 1340, 688) << QPoint(51, 40) << QPoint(580, 40);
+        QTest::newRow("1366 x 768: at the right edge, level with the main window")
+            << QRect(0, 0, 1366, 768) << QRect(13, 40, 1340, 688) << QPoint(837, 40) << QPoint(13, 40);
+        QTest::newRow("1366 x 768, main window low: the tutorial stays on the screen")
+            << QRect(0, 0, 1366, 768) << QRect(13, 500, 1340, 688) << QPoint(837, 347) << QPoint(13, 500);
+    }
+    void theTutorialStandsBesideTheMainWindowOrAtTheScreensRightEdge()
+    {
+        QFETCH(QRect, screen);
+        QFETCH(QRect, mainFrame);
+        QFETCH(QPoint, tutor);
+        QFETCH(QPoint, mainWindow);
+        const TutorPlace place = tutorPlace(screen, mainFrame, QSize(529, 421));
+        QCOMPARE(place.tutor, tutor);
+        QCOMPARE(place.mainWindow, mainWindow);
+    }
+
+    // A secondary window of the main window, placed as it opens and then left where
+    // the user puts it.
+    void theTutorialBelongsToTheMainWindowAndKeepsTheUsersPlace()
+    {
+        Fixture f;
+        f.openFromPicture();
+        QVERIFY(QTest::qWaitForWindowExposed(f.window));
+        QCOMPARE(f.window->parentWidget(), &f.main);
+        QCOMPARE(f.window->windowHandle()->transientParent(), f.main.windowHandle());
+        // The desktop keeps only tool and dialog windows above the window they stand
+        // over; a plain top-level one would go behind the main window at a click there.
+        QVERIFY(f.window->windowType() == Qt::Tool || f.window->windowType() == Qt::Dialog);
+        const QRect frame = f.window->frameGeometry();
+        QCOMPARE(frame.right(), f.main.screen()->availableGeometry().right());
+        QCOMPARE(frame.top(), f.main.frameGeometry().top());
+
+        const QPoint moved = frame.topLeft() + QPoint(-40, 30);
+        f.window->move(moved);
+        f.host.tutorialWaiting = true;
+        f.commandCompleted();
+        QTRY_COMPARE(f.window->frameGeometry().topLeft(), moved);
     }
 };
 
