@@ -14,8 +14,8 @@
 #include "link/serial_port_io.h"
 #include "shell/macro_player.h"
 #include "shell/ui/main_window.h"
-#include "shell/user_dialogs.h"
 #include "support/queued_input.h"
+#include "support/scripted_dialogs.h"
 
 #include <QAbstractButton>
 #include <QAbstractEventDispatcher>
@@ -46,15 +46,6 @@ double cpuSeconds()
     getrusage(RUSAGE_SELF, &u);
     return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
-
-class SilentDialogs : public UserDialogs
-{
-public:
-    Answer ask(const QString &, Buttons, Icon, const QString &) override { return Answer::Ok; }
-    FileChoice openFile(const FileRequest &) override { return {}; }
-    FileChoice saveFile(const FileRequest &) override { return {}; }
-    QString chooseFolder(const QString &, const QString &) override { return QString(); }
-};
 
 // Takes a byte at most every ByteNs, or none while stopped; keeps the time of each.
 class SlowModule : public SerialPortIo
@@ -148,7 +139,7 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
     clock.start();
     SlowModule *module = nullptr;
-    SilentDialogs dialogs;
+    kvx::test::ScriptedDialogs dialogs;
     MainWindow::Options options;
     options.dialogs = &dialogs;
     options.showSplash = false;

@@ -50,11 +50,7 @@ void MacroPlayer::pauseChanged()
     if (!m_waiting || pauseDown())
         return;
     m_waiting = false;
-    if (m_next >= m_lines.size()) {
-        finish(false);
-        return;
-    }
-    m_timer.start();
+    waitOrGoOn();
 }
 
 bool MacroPlayer::pauseDown() const
@@ -114,7 +110,6 @@ void MacroPlayer::tick()
         finish(false);
         return;
     }
-    m_timer.start();
     waitOrGoOn();
 }
 
@@ -128,6 +123,8 @@ void MacroPlayer::waitOrGoOn()
     }
     if (m_next >= m_lines.size())
         finish(false);
+    else
+        m_timer.start();
 }
 
 bool MacroPlayer::playLine(int index)

@@ -785,7 +785,6 @@ void MainWindow::HinmeiList_Click()
     if (m_ledTouch)
         m_ledTouch->FillSwitchList();
     // The layout refilled lists and switched captions.
-    CompactStyle::refreshSizes(*this);
     keepArrangedSize();
 }
 
@@ -1269,13 +1268,14 @@ void MainWindow::changeLamguage()
     setWindowTitle(layoutWindowTitle(windowTitle(), isOlderSeries(m_encoder.moduleSeri()), m_state.UILanguage));
     SetToolTips();
     emit m_host->languageChanged();
-    CompactStyle::refreshSizes(*this);
     keepArrangedSize();
 }
 
 void MainWindow::keepArrangedSize()
 {
-    // The size the window opens at; its border cannot change it.
+    // Every size worked out afresh for what the window shows now; that is the size it
+    // opens at, and its border cannot change it.
+    CompactStyle::refreshSizes(*this);
     setFixedSize(minimumSizeHint());
 }
 
