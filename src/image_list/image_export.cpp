@@ -4,6 +4,7 @@
 #include "image_list/param_text.h"
 #include "image_list/text_io.h"
 #include "link/codepage.h"
+#include "link/send_run.h"
 
 #include <QIODevice>
 #include <QSaveFile>
@@ -422,6 +423,7 @@ SendReport sendModuleBytes(ByteSink &sink, const QByteArray &bytes,
                            const std::function<void(qsizetype, qsizetype)> &progress)
 {
     SendReport report;
+    const SendRun run;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const SendResult r = sink.portOut(bytes.mid(i, 1));
         if (!wentOut(r)) {

@@ -1,6 +1,7 @@
 #include "link/link.h"
 
 #include "link/numbers.h"
+#include "link/send_run.h"
 #include "link/serial_port_io.h"
 #include "link/usb_link.h"
 
@@ -132,13 +133,20 @@ void Link::runEventsIfDue()
     if (m_clock->nsecs() < m_eventsDueNs)
         return;
     // Timers (receive monitor, busy countdown) and painting run, but no clicks: a
-    // click must not start another send in the middle of this one.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // click must not start another send in the middle of this one. A close request
+    // of the main window is taken, and may give this send up.
+    SendRun::runRound();
     m_eventsDueNs = m_clock->nsecs() + EventsEveryMs * NsPerMs;
+}
+
+bool Link::isSending() const
+{
+    return m_sending || SendRun::active();
 }
 
 void Link::takeHeldInput()
 {
+    SendRun::deliverHeldInput();
     // One round of the event loop is not always enough: the platform may bring a click
     // in from the window system in one round and deliver it in the next, and a round
     // run from inside a send leaves the loop excluding input for the rest of the round
@@ -181,6 +189,8 @@ Link::Wait Link::sendSerialByte(quint8 byte)
     bool sleptForWire = false;
     for (;;) {
         runEventsIfDue();
+        if (SendRun::cancelled())
+            return Wait::Cancelled;
         if (!serialOpen())
             return Wait::Closed;
         if (m_serial->ctsHolding() && m_serial->outBufferCount() < 1) {
@@ -208,8 +218,14 @@ Link::Wait Link::sendSerialByte(quint8 byte)
 
 SendResult Link::portOut(const QByteArray &bytes)
 {
-    if (m_sending)
+    // A sender that runs inside a round of events of a run (a timer's) would put its
+    // bytes in the middle of that run: it tries again on its next tick.
+    if (m_sending || SendRun::inRound())
         return SendResult::Busy;
+    // The run was given up (the program is closing): its handler stops here.
+    if (SendRun::cancelled())
+        return SendResult::Failed;
+    const SendRun run;
     m_sending = true;
     struct Reset
     {
@@ -234,6 +250,10 @@ SendResult Link::portOut(const QByteArray &bytes)
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         if (serialOpen()) {
             const Wait w = sendSerialByte(quint8(bytes.at(i)));
+            if (w == Wait::Cancelled) {
+                m_busyCount = -1;
+                return SendResult::Failed;
+            }
             if (w == Wait::TimedOut) {
                 m_busyCount = 0;
                 notify(QStringLiteral("Display is not ready."));
@@ -252,6 +272,9 @@ SendResult Link::portOut(const QByteArray &bytes)
             if (w == Wait::Failed)
                 return portLost();
         } else if (usbOpen()) {
+            runEventsIfDue();
+            if (SendRun::cancelled())
+                return SendResult::Failed;
             const qsizetype n = qMin<qsizetype>(8, bytes.size() - i);
             const SendResult r = m_usb->UsbWriteData(bytes.mid(i, n));
             if (r == SendResult::NotReady) {

@@ -19,9 +19,10 @@ class UsbLink;
 // until the module holds clear-to-send, the output queue is empty and the port takes
 // it, at most 30 ticks of 1000 ms; over USB the bytes go in chunks of up to 8.
 //
-// A send runs on the window's thread: it sleeps while the wire is busy and lets
-// events other than user input run every few milliseconds, so the window repaints
-// and its timers (receive monitor, busy countdown) go on.
+// A send runs on the window's thread: it sleeps while the wire is busy and runs a
+// round of events (SendRun) every few milliseconds, so the window repaints, its timers
+// (receive monitor, busy countdown) go on and a close request is heard; the user's
+// other input waits for the end of the run.
 //
 // The link keeps the bytes of the last completed command and their "[1b][40]" text,
 // and announces each completed command once; the recorder and the tutorial read
@@ -32,8 +33,9 @@ class Link : public QObject, public ByteSink
 public:
     static constexpr int ReadyTicks = 30;
     static constexpr int TickMs = 1000;
-    // Events run this often while a send goes on...
-    static constexpr int EventsEveryMs = 10;
+    // Events run this often while a send goes on (a round with nothing to do costs a
+    // few microseconds; a close request stops the send within this time)...
+    static constexpr int EventsEveryMs = 1;
     // ...and while a long ready wait goes on, at least this often.
     static constexpr int LongWaitPollMs = 20;
     // The longest the held input is taken for at once.
@@ -63,7 +65,8 @@ public:
 
     SendResult portOut(const QByteArray &bytes) override;
 
-    bool isSending() const { return m_sending; }
+    // A send, or a run of sends (SendRun), is under way.
+    bool isSending() const;
     // Lets the window take what the user did while sends went out (their clicks were
     // held back), before the caller starts its next send: a caller that sends from a
     // timer calls it after each send, with that timer stopped (a due timer would keep
@@ -86,7 +89,7 @@ signals:
     void serialPortLost();
 
 private:
-    enum class Wait { Sent, TimedOut, Closed, Failed };
+    enum class Wait { Sent, TimedOut, Closed, Failed, Cancelled };
     Wait sendSerialByte(quint8 byte);
     qint64 pauseNs(qint64 now, qint64 waitStart, bool &sleptForWire) const;
     void beginEvents();

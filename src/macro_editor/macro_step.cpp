@@ -1,5 +1,6 @@
 #include "macro_editor/macro_step.h"
 
+#include "link/send_run.h"
 #include "shell/macro_tokenizer.h"
 
 namespace kvx {
@@ -76,6 +77,7 @@ MacroSelection MacroStep::step(const QString &text, MacroSelection current, bool
         return line;
     }
     if (read.kind == MacroLine::Kind::Command) {
+        const SendRun run;
         for (char byte : read.bytes) {
             if (!wentOut(m_encoder.portOut(QByteArray(1, byte))))
                 return line;

@@ -1,5 +1,6 @@
 #include "macro_editor/macro_upload.h"
 
+#include "link/send_run.h"
 #include "shell/macro_tokenizer.h"
 
 namespace kvx {
@@ -41,6 +42,12 @@ bool MacroUpload::send(SendResult result)
     return false;
 }
 
+bool MacroUpload::sendFramed(const std::function<SendResult()> &command)
+{
+    const SendRun run;
+    return send(m_encoder.userModeIn()) && send(command()) && send(m_encoder.userModeOut());
+}
+
 bool MacroUpload::askTryNow(int macroNumber)
 {
     const UserDialogs::Answer a =
@@ -60,8 +67,7 @@ MacroUpload::Outcome MacroUpload::autoStartAndTry()
         UserDialogs::Buttons::YesNoCancel);
     if (a == UserDialogs::Answer::Yes || a == UserDialogs::Answer::No) {
         const int value = a == UserDialogs::Answer::Yes ? 1 : 0;
-        if (!send(m_encoder.userModeIn()) || !send(m_encoder.SetMemorySwitch(AutoStartSwitch, value))
-            || !send(m_encoder.userModeOut()))
+        if (!sendFramed([&] { return m_encoder.SetMemorySwitch(AutoStartSwitch, value); }))
             return Outcome::SendFailed;
         if (a == UserDialogs::Answer::Yes)
             return Outcome::Done;
@@ -115,8 +121,7 @@ MacroUpload::Outcome MacroUpload::run(const QString &macroText, bool revisionB, 
             return tooLarge();
         if (m_progress)
             m_progress->showProgress(caption, pick(japanese, "Macro uploading ...", "マクロ書き込み中"));
-        if (!send(m_encoder.userModeIn()) || !send(m_encoder.MacroDifine(1, data, bytes.size()))
-            || !send(m_encoder.userModeOut()))
+        if (!sendFramed([&] { return m_encoder.MacroDifine(1, data, bytes.size()); }))
             return Outcome::SendFailed;
         if (m_progress)
             m_progress->hideProgress();

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace kvx {
 
 // Largest macros the module takes, in bytes of macro data; a macro of exactly the
@@ -44,6 +46,8 @@ public:
 
 private:
     bool send(SendResult result);
+    // The user set-up mode's entry, the command and the mode's exit, as one run.
+    bool sendFramed(const std::function<SendResult()> &command);
     bool askTryNow(int macroNumber);
     Outcome autoStartAndTry();
 

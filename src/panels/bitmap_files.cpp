@@ -1,5 +1,6 @@
 #include "panels/bitmap_files.h"
 
+#include "link/send_run.h"
 #include "link/vx5200.h"
 #include "shell/panel_context.h"
 #include "shell/shell_state.h"
@@ -213,6 +214,7 @@ SendResult BitmapFilesPanel::BmpDrawButton_Click(const QString &path, int action
     if (!load.ok)
         return SendResult::Skipped;
     setRunning(true);
+    const SendRun run;
     SendResult r = SendResult::Skipped;
     for (const BmpStep &step : std::as_const(m_plan.steps)) {
         r = runStep(step, load.image);

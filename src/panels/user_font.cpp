@@ -1,6 +1,7 @@
 #include "panels/user_font.h"
 
 #include "link/codepage.h"
+#include "link/send_run.h"
 #include "link/vx5200.h"
 #include "shell/panel_context.h"
 #include "shell/shell_state.h"
@@ -9,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+
+#include <optional>
 
 namespace kvx {
 
@@ -200,6 +203,7 @@ bool UserFontLoader::loadFile(const QString &path)
         return r;
     };
     const QByteArray command = font.command;
+    std::optional<SendRun> run(std::in_place);
     const SendResult r = PanelContext::inOrder({
         [&] {
             return step(m_ctx.run([](VX5200 &e) { return e.userModeIn(); }, QStringLiteral("Enter User set up mode : "),
@@ -216,6 +220,7 @@ bool UserFontLoader::loadFile(const QString &path)
                                   QStringLiteral("-----OpCode-----")));
         },
     });
+    run.reset();
     if (!wentOut(r)) {
         if (m_progress)
             m_progress->end();

@@ -2,6 +2,7 @@
 
 #include "link/codepage.h"
 #include "link/link.h"
+#include "link/send_run.h"
 #include "shell/shell_state.h"
 #include "shell/user_dialogs.h"
 
@@ -138,6 +139,7 @@ bool MacroPlayer::playLine(int index)
     }
     if (line.kind != MacroLine::Kind::Command)
         return true;
+    const SendRun run;
     for (char byte : line.bytes) {
         // Each byte is a command of its own; the first one that does not go out ends
         // the play (the link has said why).

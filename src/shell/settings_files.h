@@ -59,6 +59,12 @@ struct ConfigRead
     std::optional<bool> revisionB;   // true only for the field "1"
     std::optional<QString> language; // kept as read, whatever it says
 
+    // Every setting was read: what the window takes from the file is all it holds.
+    bool readInFull() const
+    {
+        return port && portSettings && model && hintColour && series && bitmapFolder && revisionB && language;
+    }
+
     // Puts what was read into the settings. A folder that does not exist (any more)
     // is passed over, so the bitmap folder always names a real folder.
     void applyTo(ConfigSettings &settings) const;

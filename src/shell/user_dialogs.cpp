@@ -1,9 +1,41 @@
 #include "shell/user_dialogs.h"
 
+#include "link/send_run.h"
+
 #include <QDir>
 #include <QFileInfo>
 
 namespace kvx {
+
+UserDialogs::Answer QuietWhenCancelled::askFor(QObject *window, const QString &text, Buttons buttons, Icon icon,
+                                               const QString &title)
+{
+    if (!SendRun::cancelled())
+        return m_program.askFor(window, text, buttons, icon, title);
+    switch (buttons) {
+    case Buttons::Ok: return Answer::Ok;
+    case Buttons::YesNo: return Answer::No;
+    case Buttons::OkCancel:
+    case Buttons::YesNoCancel:
+    case Buttons::RetryCancel: break;
+    }
+    return Answer::Cancel;
+}
+
+UserDialogs::FileChoice QuietWhenCancelled::openFileFor(QObject *window, const FileRequest &request)
+{
+    return SendRun::cancelled() ? FileChoice() : m_program.openFileFor(window, request);
+}
+
+UserDialogs::FileChoice QuietWhenCancelled::saveFileFor(QObject *window, const FileRequest &request)
+{
+    return SendRun::cancelled() ? FileChoice() : m_program.saveFileFor(window, request);
+}
+
+QString QuietWhenCancelled::chooseFolderFor(QObject *window, const QString &caption, const QString &start)
+{
+    return SendRun::cancelled() ? QString() : m_program.chooseFolderFor(window, caption, start);
+}
 
 bool mayWriteCompletedName(UserDialogs &dialogs, const QString &chosen, const QString &path, bool japanese)
 {

@@ -105,6 +105,33 @@ private:
     QObject *m_window;
 };
 
+// The program's dialogs, quiet while a run is given up (the main window closing in the
+// middle of a send): the handler of that run shows nothing more, which would hold the
+// shut-down up, and each question gets the answer that stops.
+class QuietWhenCancelled final : public UserDialogs
+{
+public:
+    explicit QuietWhenCancelled(UserDialogs &program) : m_program(program) {}
+
+    Answer ask(const QString &text, Buttons buttons, Icon icon = Icon::None, const QString &title = QString()) override
+    {
+        return askFor(nullptr, text, buttons, icon, title);
+    }
+    FileChoice openFile(const FileRequest &request) override { return openFileFor(nullptr, request); }
+    FileChoice saveFile(const FileRequest &request) override { return saveFileFor(nullptr, request); }
+    QString chooseFolder(const QString &caption, const QString &start) override
+    {
+        return chooseFolderFor(nullptr, caption, start);
+    }
+    Answer askFor(QObject *window, const QString &text, Buttons buttons, Icon icon, const QString &title) override;
+    FileChoice openFileFor(QObject *window, const FileRequest &request) override;
+    FileChoice saveFileFor(QObject *window, const FileRequest &request) override;
+    QString chooseFolderFor(QObject *window, const QString &caption, const QString &start) override;
+
+private:
+    UserDialogs &m_program;
+};
+
 // A save dialog asks before replacing the name the user chose only. When the program
 // completed that name (an extension added), this asks about the completed path, if
 // such a file exists: true when the file may be written.

@@ -236,21 +236,29 @@ private slots:
         QCOMPARE(QDir(folder).entryList(QDir::Files), before);
     }
 
-    // The window's shut-down writes enma.tmp, temp.iml, Config.dat and Tmp.sei: a
-    // message for each, and with a full disk the old files stay whole.
-    void shutDownThatCannotWriteItsFilesSaysSo_data()
+    // The window's shut-down writes Config.dat and Tmp.sei first: when they cannot be
+    // written, one question names both and asks whether to close anyway. Yes goes on
+    // to the tutorial's record (enma.tmp) and the image list's list (temp.iml), each
+    // failure reported once, and with a full disk the old files stay whole; No keeps
+    // the window open as it was, and a later close with room writes the session's
+    // macro.
+    void shutDownThatCannotWriteItsFilesAsks_data()
     {
         QTest::addColumn<bool>("folderIsAFile");
-        QTest::newRow("folder is a file") << true;
-        QTest::newRow("disk full") << false;
+        QTest::addColumn<bool>("closeAnyway");
+        QTest::newRow("folder is a file, closed anyway") << true << true;
+        QTest::newRow("disk full, closed anyway") << false << true;
+        QTest::newRow("disk full, kept open") << false << false;
     }
-    void shutDownThatCannotWriteItsFilesSaysSo()
+    void shutDownThatCannotWriteItsFilesAsks()
     {
         QFETCH(bool, folderIsAFile);
+        QFETCH(bool, closeAnyway);
         StartedWindow s;
         const QString config = programFile(QStringLiteral("Config.dat"));
         const QString memo = programFile(QStringLiteral("Tmp.sei"));
         s.window.state().MacroText = QStringLiteral("PRT 1bh 40h;");
+        s.dialogs.answers << (closeAnyway ? UserDialogs::Answer::Yes : UserDialogs::Answer::No);
         if (folderIsAFile) {
             QVERIFY(blockFolder(programFolder()));
             s.window.close();
@@ -261,19 +269,24 @@ private slots:
             FullDisk full;
             s.window.close();
         }
-        // The tutorial keeps its record (enma.tmp) first, the image list its list
-        // (temp.iml), then the settings files are written; each failure is reported
-        // once.
-        QCOMPARE(s.dialogs.shown.size(), 4);
-        QVERIFY(s.dialogs.shown[0].contains(programFile(QStringLiteral("enma.tmp"))));
-        QVERIFY(s.dialogs.shown[1].contains(QDir::toNativeSeparators(programFile(QStringLiteral("temp.iml")))));
-        QVERIFY(s.dialogs.shown[2].contains(QDir::toNativeSeparators(config)));
-        QVERIFY(s.dialogs.shown[3].contains(QDir::toNativeSeparators(memo)));
+        QCOMPARE(s.dialogs.shown.size(), closeAnyway ? 3 : 1);
+        QVERIFY(s.dialogs.shown[0].contains(QDir::toNativeSeparators(config)));
+        QVERIFY(s.dialogs.shown[0].contains(QDir::toNativeSeparators(memo)));
+        QVERIFY(s.dialogs.shown[0].contains(QStringLiteral("Close the program anyway?")));
         if (!folderIsAFile) {
             QCOMPARE(contents(config), OldBytes);
             QCOMPARE(contents(memo), OldBytes + "memo");
             QCOMPARE(QDir(programFolder()).entryList(QDir::Files), (QStringList{"Config.dat", "Tmp.sei"}));
         }
+        QCOMPARE(s.window.isVisible(), !closeAnyway);
+        if (closeAnyway) {
+            QVERIFY(s.dialogs.shown[1].contains(programFile(QStringLiteral("enma.tmp"))));
+            QVERIFY(s.dialogs.shown[2].contains(QDir::toNativeSeparators(programFile(QStringLiteral("temp.iml")))));
+            return;
+        }
+        s.window.close();
+        QVERIFY(!s.window.isVisible());
+        QCOMPARE(contents(memo), QByteArray("PRT 1bh 40h;\r\n"));
     }
 };
 

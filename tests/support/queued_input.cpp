@@ -19,4 +19,9 @@ void postClick(QWidget *widget)
                                                          Qt::LeftButton, QEvent::MouseButtonRelease);
 }
 
+void postClose(QWidget *window)
+{
+    QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::AsynchronousDelivery>(window->windowHandle());
+}
+
 } // namespace kvx::test

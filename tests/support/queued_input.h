@@ -8,5 +8,8 @@ namespace kvx::test {
 // system's queue and reach the widget only when the event loop next takes user input
 // (QTest's clicks are delivered at once, which says nothing about that moment).
 void postClick(QWidget *widget);
+// Asks to close a window as the window manager does (its close box, Alt+F4), through
+// the same queue.
+void postClose(QWidget *window);
 
 } // namespace kvx::test

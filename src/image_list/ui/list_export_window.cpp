@@ -5,6 +5,7 @@
 #include "image_list/text_io.h"
 #include "link/app_paths.h"
 #include "link/link.h"
+#include "link/send_run.h"
 #include "link/vx5200.h"
 #include "shell/connection.h"
 #include "shell/port_scan.h"
@@ -15,7 +16,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -323,9 +323,10 @@ void ListExportWindow::cmdWrite_Click()
             m_sent->setValue(percent);
             m_sent->repaint();
         }
-        // A page takes seconds: timers (the receive monitor) go on, clicks wait.
+        // A page takes seconds: timers (the receive monitor) go on, clicks wait, and a
+        // timer's send waits for the end of the write.
         if (sent % 256 == 0)
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            SendRun::runRound();
     });
     if (report.result != SendResult::Sent) {
         // A module that stopped taking bytes has been reported as not ready; how far

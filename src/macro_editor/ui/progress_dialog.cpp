@@ -1,6 +1,7 @@
 #include "macro_editor/ui/progress_dialog.h"
 
-#include <QCoreApplication>
+#include "link/send_run.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -25,7 +26,7 @@ void ProgressDialog::showProgress(const QString &caption, const QString &label)
     show();
     raise();
     // The caller keeps the window thread busy: draw now, without taking user input.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    SendRun::runRound();
     repaint();
 }
 

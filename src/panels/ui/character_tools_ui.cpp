@@ -1,6 +1,7 @@
 #include "panels/ui/character_tools_ui.h"
 
 #include "link/link.h"
+#include "link/send_run.h"
 #include "shell/ui/panel_host.h"
 
 #include <QAbstractSlider>
@@ -41,14 +42,16 @@ void ProgressWindow::begin(const QString &label, int steps)
     end();
     m_dialog = new QProgressDialog(label, QString(), 0, steps, m_owner);
     m_dialog->setObjectName(QStringLiteral("UserFontProgress"));
-    m_dialog->setWindowModality(Qt::ApplicationModal);
+    // Not modal: a modal progress dialog runs every event at each step (a timer could
+    // send in the middle of the font) and its modality would keep the main window's
+    // close request out. The rounds of the send hold the user's input instead.
     m_dialog->setMinimumDuration(0);
     m_dialog->setAutoClose(false);
     m_dialog->setAutoReset(false);
     m_dialog->setValue(0);
     m_dialog->show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    SendRun::runRound();
 }
 
 void ProgressWindow::advance()

@@ -20,7 +20,7 @@ namespace kvx {
 
 class PanelHost;
 
-// A modal progress window over the main window while a user font is sent.
+// A progress window over the main window while a user font is sent.
 class ProgressWindow : public LoadProgress
 {
 public:

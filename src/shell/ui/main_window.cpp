@@ -3,6 +3,7 @@
 
 #include "link/app_paths.h"
 #include "link/qt_serial_port.h"
+#include "link/send_run.h"
 #include "link/serial_port_io.h"
 #include "panels/ui/character_tools_ui.h"
 #include "panels/ui/display_panels_ui.h"
@@ -19,6 +20,7 @@
 #include "shell/ui/clickable_label.h"
 #include "shell/ui/comm_scan.h"
 #include "shell/ui/compact_style.h"
+#include "shell/ui/input_hold.h"
 #include "shell/ui/list_choice_box.h"
 #include "shell/ui/splash_dialog.h"
 
@@ -152,8 +154,8 @@ private:
 MainWindow::MainWindow() : MainWindow(Options()) {}
 
 MainWindow::MainWindow(Options options)
-    : m_host(std::make_unique<MainWindowHost>(*this)), m_dialogs(options.dialogs ? options.dialogs : &m_qtDialogs),
-      m_encoder(&m_link, m_dialogs), m_log(m_state),
+    : m_host(std::make_unique<MainWindowHost>(*this)), m_quietDialogs(options.dialogs ? *options.dialogs : m_qtDialogs),
+      m_dialogs(&m_quietDialogs), m_encoder(&m_link, m_dialogs), m_log(m_state),
       m_usb(chooseTransport(options.usbTransport, m_ownTransport), *m_dialogs),
       m_connection(m_link, m_state, *m_dialogs, options.portFactory ? options.portFactory : Connection::PortFactory([] {
                        return std::make_unique<QtSerialPort>();
@@ -163,6 +165,7 @@ MainWindow::MainWindow(Options options)
       m_showSplash(options.showSplash), m_bitmapFolder(programFolder()), m_hintColour(ToolTipsOnColour)
 {
     setObjectName(QStringLiteral("Form1"));
+    m_inputHold = std::make_unique<InputHold>(this);
     // One fixed size (keepArrangedSize): it can be minimised, never maximised.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -693,6 +696,11 @@ void MainWindow::startUp()
     if (m_imageList)
         m_imageList->preload();
 
+    // What close compares with: the settings as the window took them from the file.
+    if (m_configReadInFull)
+        m_configAtStart = configSettings();
+    m_macroAtStart = m_state.MacroText;
+
     show();
     raise();
     activateWindow();
@@ -705,25 +713,38 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
+    // The macro being edited is what the next run should find.
+    const QString macro = m_editor && m_editor->isEditorVisible() ? m_editor->editorText() : m_state.MacroText;
+    const QList<FileWriteResult> failed = SaveConfig(macro);
+    if (!failed.isEmpty()) {
+        // The session's macro or settings would be lost: the user may make room or save
+        // the macro from the editor first.
+        QStringList texts;
+        for (const FileWriteResult &r : failed)
+            texts << writeFailureMessage(r, m_state.UILanguage);
+        texts << m_state.tr(QStringLiteral("Close the program anyway? What could not be saved will be lost."),
+                            QStringLiteral("このまま終了しますか？保存できなかった内容は失われます。"));
+        if (m_dialogs->ask(texts.join(QStringLiteral("\n\n")), UserDialogs::Buttons::YesNo, UserDialogs::Icon::Warning)
+            != UserDialogs::Answer::Yes) {
+            event->ignore();
+            return;
+        }
+    }
     m_shutDown = true;
-    // Closing sends nothing more, not even the line a stop while paused would play.
+    m_state.MacroText = macro;
+    // The request may have come in the middle of a send: that send is given up at the
+    // byte in progress, without its messages, and with the port closed nothing more
+    // reaches the module (not even the line a stop while paused would play).
+    SendRun::cancel();
     m_player.abort();
-    // A send waiting for the module ends when its port goes away.
-    if (m_link.isSending())
-        m_link.releaseSerialPort();
+    if (SerialPortIo *port = m_link.serialPort())
+        port->close();
     if (m_tutorial)
         m_tutorial->unloadTutorial();
     if (m_imageList)
         m_imageList->unload();
     m_connection.closeUsbForShutdown();
     m_usbTimer.stop();
-    // The macro being edited is what the next run should find.
-    if (m_editor && m_editor->isEditorVisible())
-        m_state.MacroText = m_editor->editorText();
-    SaveConfig();
-    const FileWriteResult memo = saveTextMemo(m_state.MacroText);
-    if (!memo.ok)
-        m_dialogs->message(writeFailureMessage(memo, m_state.UILanguage), UserDialogs::Icon::Warning);
     event->accept();
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
@@ -948,6 +969,7 @@ void MainWindow::applyRevisionB(const RevisionBPlan &plan)
 void MainWindow::LoadConfig()
 {
     const ConfigRead read = loadConfig();
+    m_configReadInFull = read.readInFull();
     if (read.port) {
         const QSignalBlocker block(m_portList);
         m_portList->setCurrentText(*read.port);
@@ -979,7 +1001,7 @@ void MainWindow::LoadConfig()
     emit m_host->settingsRestored();
 }
 
-void MainWindow::SaveConfig()
+ConfigSettings MainWindow::configSettings() const
 {
     ConfigSettings s;
     s.port = m_portList->currentText();
@@ -990,9 +1012,28 @@ void MainWindow::SaveConfig()
     s.bitmapFolder = m_bitmapFolder;
     s.revisionB = m_revB->isChecked();
     s.language = m_state.UILanguage;
-    const FileWriteResult r = saveConfig(s);
-    if (!r.ok)
-        m_dialogs->message(writeFailureMessage(r, m_state.UILanguage), UserDialogs::Icon::Warning);
+    return s;
+}
+
+QList<FileWriteResult> MainWindow::SaveConfig(const QString &macroText)
+{
+    QList<FileWriteResult> failed;
+    const ConfigSettings settings = configSettings();
+    if (settings != m_configAtStart) {
+        const FileWriteResult r = saveConfig(settings);
+        if (r.ok)
+            m_configAtStart = settings;
+        else
+            failed << r;
+    }
+    if (macroText != m_macroAtStart) {
+        const FileWriteResult r = saveTextMemo(macroText);
+        if (r.ok)
+            m_macroAtStart = macroText;
+        else
+            failed << r;
+    }
+    return failed;
 }
 
 // ---------------------------------------------------------------- connection

@@ -12,6 +12,7 @@
 #include "shell/macro_player.h"
 #include "shell/panel_context.h"
 #include "shell/seams.h"
+#include "shell/settings_files.h"
 #include "shell/shell_state.h"
 #include "shell/ui/panel_host.h"
 #include "shell/ui/qt_user_dialogs.h"
@@ -22,6 +23,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -41,6 +43,7 @@ class ClickableLabel;
 class DisplayPanelsUi;
 class FontTextPanelUi;
 class ImagePanelsUi;
+class InputHold;
 class LedTouchPanelsUi;
 class PortProber;
 struct LayoutInputs;
@@ -191,7 +194,11 @@ private:
     void Form_Activate();
     void commandCompleted();
     void LoadConfig();
-    void SaveConfig();
+    // Config.dat and Tmp.sei as they are to be found by the next run: each is written only
+    // when this copy changed what it read, so another copy's changes are not overwritten.
+    // The writes that failed.
+    QList<FileWriteResult> SaveConfig(const QString &macroText);
+    ConfigSettings configSettings() const;
     QWidget *namedWidget(const QString &name, int index) const;
     void SetToolTips();
     void showHintColour();
@@ -207,6 +214,7 @@ private:
     std::unique_ptr<PanelHost> m_host;
     ShellState m_state;
     QtUserDialogs m_qtDialogs;
+    QuietWhenCancelled m_quietDialogs;
     UserDialogs *m_dialogs;
     Link m_link;
     VX5200 m_encoder;
@@ -224,6 +232,13 @@ private:
     QString m_bitmapFolder;
     qint32 m_hintColour;
     bool m_shutDown = false;
+    // What Config.dat and Tmp.sei held at start-up, as the window took it (no settings:
+    // the file was missing or incomplete, so it is written at close).
+    std::optional<ConfigSettings> m_configAtStart;
+    bool m_configReadInFull = false;
+    QString m_macroAtStart;
+    // Takes the main window's close request even in the middle of a send.
+    std::unique_ptr<InputHold> m_inputHold;
 
     MacroEditorSeam *m_editor = nullptr;
     MacroEditorFactory m_editorFactory;

@@ -44,11 +44,16 @@ struct SlowModuleWindow
             lastCount = p.written.size();
             lastByteNs = now;
         }
-        if (!armedClicks.isEmpty() && p.written.size() % LineBytes == 50) {
+        if ((!armedClicks.isEmpty() || armedClose) && p.written.size() % LineBytes == 50) {
             if (stall)
-                stallUntilNs = now + 150'000'000;
+                stallUntilNs = now + stallMs * 1'000'000;
             for (const QString &name : std::exchange(armedClicks, {}))
                 postClick(started.child<QWidget>(name));
+            if (std::exchange(armedClose, false)) {
+                postClose(&started.window);
+                closeAskedNs = now;
+                writtenAtClose = p.written.size();
+            }
         }
         p.cts = now >= stallUntilNs && now - lastByteNs >= 300'000;
     }
@@ -87,7 +92,11 @@ struct SlowModuleWindow
     qint64 lastByteNs = -1'000'000'000;
     qint64 stallUntilNs = 0;
     QStringList armedClicks;
+    bool armedClose = false;
+    qint64 closeAskedNs = -1;
+    qsizetype writtenAtClose = -1;
     bool stall = false;
+    qint64 stallMs = 150;
     StartedWindow started;
 };
 
@@ -253,6 +262,70 @@ private slots:
         QCOMPARE(w.started.window.player().running(), waiting);
         QCOMPARE(w.started.window.player().waiting(), waiting);
         w.started.window.close();
+    }
+
+    // The window manager asks to close the main window in the middle of a line going
+    // out slowly, or of a module that has stopped taking bytes for good: the request
+    // is taken at once, nothing follows the byte in progress, the line is given up
+    // without the link's message, and the window closes with its files written.
+    void aCloseRequestDuringASendEndsItAtOnce_data()
+    {
+        QTest::addColumn<bool>("stalled");
+        QTest::newRow("slow line") << false;
+        QTest::newRow("module taking no bytes") << true;
+    }
+    void aCloseRequestDuringASendEndsItAtOnce()
+    {
+        QFETCH(bool, stalled);
+        SlowModuleWindow w;
+        QVERIFY(w.port);
+        w.stall = stalled;
+        w.stallMs = 60'000;
+        w.armedClose = true;
+        w.started.click(QStringLiteral("PlayCommandButton"));
+        QTRY_VERIFY_WITH_TIMEOUT(!w.started.window.isVisible(), 5000);
+        const qint64 tookMs = (w.clock.nsecsElapsed() - w.closeAskedNs) / 1'000'000;
+        QVERIFY2(tookMs < 1000, qPrintable(QString::number(tookMs)));
+        // The request is seen at the next round of events, a millisecond later: a few
+        // bytes at most, where the rest of the line was a hundred.
+        QVERIFY2(w.port->written.size() <= w.writtenAtClose + 10,
+                 qPrintable(QString::number(w.port->written.size() - w.writtenAtClose)));
+        QVERIFY(!w.started.window.player().running());
+        QVERIFY(!w.started.window.link().isSending());
+        QCOMPARE(w.started.dialogs.shown, QStringList());
+        QCOMPARE(loadTextMemo(), std::optional<QString>(w.started.window.state().MacroText));
+    }
+
+    // Two copies of the program run at once; one changes its settings and records a
+    // macro, the other changes nothing. Whichever closes last, what the changed copy
+    // wrote stays.
+    void twoCopiesKeepWhatTheOtherChanged_data()
+    {
+        QTest::addColumn<bool>("changedClosesFirst");
+        QTest::newRow("the changed copy closes first") << true;
+        QTest::newRow("the changed copy closes last") << false;
+    }
+    void twoCopiesKeepWhatTheOtherChanged()
+    {
+        QFETCH(bool, changedClosesFirst);
+        {
+            StartedWindow first;
+            first.window.state().MacroText = QStringLiteral("PRT 01h;");
+            first.window.close();
+        }
+        StartedWindow idle("/dev/kvx-no-such-port", {}, true);
+        StartedWindow changed("/dev/kvx-no-such-port", {}, true);
+        changed.child<QComboBox>("CommPortList")->setCurrentText("ttyUSB5");
+        changed.window.state().MacroText = QStringLiteral("PRT 02h;");
+        if (changedClosesFirst) {
+            changed.window.close();
+            idle.window.close();
+        } else {
+            idle.window.close();
+            changed.window.close();
+        }
+        QCOMPARE(loadTextMemo(), std::optional<QString>(QStringLiteral("PRT 02h;")));
+        QCOMPARE(loadConfig().port, std::optional<QString>(QStringLiteral("ttyUSB5")));
     }
 };
 

@@ -1,0 +1,61 @@
+#pragma once
+
+namespace kvx {
+
+// What one handler sends in one go (a module write, an upload, Initialize, a bitmap, a
+// user font, a macro line) reaches the module as one run of bytes. While a run lasts
+// the window still repaints and its timers still run, in rounds of events that the
+// sending code runs itself (runRound), but:
+//  - a send started from inside such a round (a timer's, such as the character-set
+//    test's) is refused as busy: its bytes would land in the middle of the run;
+//  - the user's input is held by the window side (InputHold) and delivered in its
+//    order once the run is over and its handler has returned, so a click never starts
+//    a send inside another one;
+//  - a request to close the main window is not held: the main window hears it at once
+//    and may give the run up (cancel), after which every send fails until the handler
+//    has returned to the event loop.
+//
+// A handler holds a SendRun for as long as its run lasts; each send holds one too, so a
+// single command is a run by itself. The state is the program's (one window thread),
+// not one link's.
+class SendRun
+{
+public:
+    SendRun();
+    ~SendRun();
+    SendRun(const SendRun &) = delete;
+    SendRun &operator=(const SendRun &) = delete;
+
+    // How the window side runs a round of events and delivers what it held.
+    class Rounds
+    {
+    public:
+        virtual ~Rounds() = default;
+        // Paints, runs timers and takes the main window's close; holds other input.
+        virtual void runRound() = 0;
+        // Delivers the input held so far, in its order.
+        virtual void deliverHeld() = 0;
+    };
+    // Without one (no window), a round runs every event but user input, which the event
+    // loop delivers later by itself.
+    static void setRounds(Rounds *rounds);
+    // Forgets `rounds` if they are the ones set.
+    static void dropRounds(Rounds *rounds);
+
+    // A run is under way: some handler up the stack holds a SendRun.
+    static bool active();
+    // The caller runs inside a round of a run: it is not the run's own sender.
+    static bool inRound();
+    // One round of events in the middle of a run.
+    static void runRound();
+    // Delivers the held input now, unless a run is under way or a round runs (then it
+    // comes once the run is over).
+    static void deliverHeldInput();
+
+    // Gives the run under way, if any, up: every send fails, without a message, until
+    // the handler that runs it has returned to the event loop.
+    static void cancel();
+    static bool cancelled();
+};
+
+} // namespace kvx
