@@ -4,6 +4,8 @@
 #include "image_list/memory_map.h"
 #include "link/app_paths.h"
 #include "macro_editor/macro_files.h"
+#include "shell/stored_text.h"
+#include "support/message_text.h"
 #include "support/started_window.h"
 #include "support/test_main.h"
 #include "tutorial/ui/tutorial_window.h"
@@ -20,17 +22,18 @@ using namespace kvx::test;
 
 namespace {
 
-// While it lives no file of this process can grow, as on a full disk: every write
-// of a byte fails. (Tests run as root, whom no folder permission stops.)
+// While it lives no file of this process can grow past `room` bytes, as on a full
+// disk: every write of a byte beyond fails. (Tests run as root, whom no folder
+// permission stops.)
 class FullDisk
 {
 public:
-    FullDisk()
+    explicit FullDisk(rlim_t room = 0)
     {
         getrlimit(RLIMIT_FSIZE, &m_old);
         m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit none = m_old;
-        none.rlim_cur = 0;
+        none.rlim_cur = room;
         setrlimit(RLIMIT_FSIZE, &none);
     }
     ~FullDisk()
@@ -236,21 +239,41 @@ private slots:
         QCOMPARE(QDir(folder).entryList(QDir::Files), before);
     }
 
+    // A write the disk stops part-way names its real reason, not an unknown error.
+    void writeThatStopsPartWayNamesItsReason()
+    {
+        const QByteArray bytes(64 * 1024, 'x');
+        QFile device(QStringLiteral("/dev/full")); // not through a save file, which would replace it
+        QVERIFY(device.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        QCOMPARE(writeAllBytes(device.handle(), bytes, "/dev").value_or(FileFailure{}).kind, FileFailureKind::NoSpace);
+        const QString memo = programFile(QStringLiteral("Tmp.sei"));
+        QVERIFY(put(memo, OldBytes));
+        FullDisk full(4096); // the first 4 KiB go in
+        QCOMPARE(writeFileSafely(memo, bytes).failure.kind, FileFailureKind::FileTooLarge);
+        QCOMPARE(contents(memo), OldBytes);
+    }
+
     // The window's shut-down writes enma.tmp, temp.iml, Config.dat and Tmp.sei: a
-    // message for each, and with a full disk the old files stay whole.
+    // message for each, and with a full disk the old files stay whole. One in Japanese
+    // holds no English word of the program's beside the paths.
     void shutDownThatCannotWriteItsFilesSaysSo_data()
     {
         QTest::addColumn<bool>("folderIsAFile");
-        QTest::newRow("folder is a file") << true;
-        QTest::newRow("disk full") << false;
+        QTest::addColumn<QString>("language");
+        QTest::newRow("folder is a file") << true << "English";
+        QTest::newRow("disk full") << false << "English";
+        QTest::newRow("folder is a file, Japanese") << true << "Japanese";
+        QTest::newRow("disk full, Japanese") << false << "Japanese";
     }
     void shutDownThatCannotWriteItsFilesSaysSo()
     {
         QFETCH(bool, folderIsAFile);
+        QFETCH(QString, language);
         StartedWindow s;
         const QString config = programFile(QStringLiteral("Config.dat"));
         const QString memo = programFile(QStringLiteral("Tmp.sei"));
         s.window.state().MacroText = QStringLiteral("PRT 1bh 40h;");
+        s.window.state().UILanguage = language;
         if (folderIsAFile) {
             QVERIFY(blockFolder(programFolder()));
             s.window.close();
@@ -269,6 +292,10 @@ private slots:
         QVERIFY(s.dialogs.shown[1].contains(QDir::toNativeSeparators(programFile(QStringLiteral("temp.iml")))));
         QVERIFY(s.dialogs.shown[2].contains(QDir::toNativeSeparators(config)));
         QVERIFY(s.dialogs.shown[3].contains(QDir::toNativeSeparators(memo)));
+        const QStringList paths{programFile(QStringLiteral("enma.tmp")), programFile(QStringLiteral("temp.iml")),
+                                config, memo, programFolder()};
+        for (const QString &m : std::as_const(s.dialogs.shown))
+            QVERIFY2(language == "English" || latinLettersBesidePaths(m, paths).isEmpty(), qPrintable(m));
         if (!folderIsAFile) {
             QCOMPARE(contents(config), OldBytes);
             QCOMPARE(contents(memo), OldBytes + "memo");

@@ -1,5 +1,6 @@
 #include "link/app_paths.h"
 #include "shell/settings_files.h"
+#include "support/message_text.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_main.h"
 
@@ -7,9 +8,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cerrno>
+
 using namespace kvx;
 
 Q_DECLARE_METATYPE(kvx::ConfigSettings)
+Q_DECLARE_METATYPE(kvx::FileFailureKind)
 
 namespace {
 
@@ -253,9 +257,46 @@ private slots:
         const FileWriteResult w = saveConfig(defaults(), path);
         QVERIFY(!w.ok);
         QVERIFY(!w.error.isEmpty());
+        QCOMPARE(w.failure.kind, FileFailureKind::NotAFolder); // the file in the folder's place
         QVERIFY(writeFailureMessage(w, QStringLiteral("English")).contains(path));
         QVERIFY(writeFailureMessage(w, QStringLiteral("Japanese")).startsWith(QStringLiteral("ファイル")));
         QVERIFY(!saveTextMemo(QStringLiteral("x"), m_tmp.filePath(QStringLiteral("blocker/Tmp.sei"))).ok);
+    }
+
+    // Each reason the system gives is named in the interface language; in Japanese no
+    // word of English is left beside the paths. The rarer ones keep the system's words.
+    void failedWriteNamesItsReasonInBothLanguages_data()
+    {
+        QTest::addColumn<int>("error"); // 0: a failure the writer finds itself
+        QTest::addColumn<FileFailureKind>("kind");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("no space") << ENOSPC << FileFailureKind::NoSpace << "no space left";
+        QTest::newRow("quota used up") << EDQUOT << FileFailureKind::NoSpace << "no space left";
+        QTest::newRow("no permission") << EACCES << FileFailureKind::NoPermission << "no permission";
+        QTest::newRow("not a folder") << ENOTDIR << FileFailureKind::NotAFolder << "is not a folder";
+        QTest::newRow("read-only disk") << EROFS << FileFailureKind::ReadOnlyFileSystem << "read-only";
+        QTest::newRow("folder not made") << 0 << FileFailureKind::FolderNotCreated << "cannot be created";
+        QTest::newRow("too large") << EFBIG << FileFailureKind::FileTooLarge << "larger than";
+        QTest::newRow("rarer: the system's words") << EISDIR << FileFailureKind::Other << qt_error_string(EISDIR);
+    }
+    void failedWriteNamesItsReasonInBothLanguages()
+    {
+        QFETCH(int, error);
+        QFETCH(FileFailureKind, kind);
+        QFETCH(QString, english);
+        const QString folder = m_tmp.filePath(QStringLiteral("Telmarin"));
+        FileWriteResult w;
+        w.path = folder + QStringLiteral("/Config.dat");
+        w.failure = error ? fileFailureFromErrno(error, folder) : FileFailure{kind, folder, QString()};
+        QCOMPARE(w.failure.kind, kind);
+
+        const QString en = writeFailureMessage(w, QStringLiteral("English"));
+        const QString ja = writeFailureMessage(w, QStringLiteral("Japanese"));
+        QVERIFY2(en.contains(english, Qt::CaseInsensitive), qPrintable(en));
+        QVERIFY(en.contains(w.path) && ja.contains(w.path));
+        QVERIFY(ja.startsWith(QStringLiteral("ファイルを保存できませんでした。")));
+        if (kind != FileFailureKind::Other)
+            QVERIFY2(test::latinLettersBesidePaths(ja, {w.path, folder}).isEmpty(), qPrintable(ja));
     }
 
     void textMemoRoundTrips_data()
