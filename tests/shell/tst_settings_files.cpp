@@ -6,9 +6,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cerrno>
+#include <pwd.h>
+#include <unistd.h>
 
 using namespace kvx;
 
@@ -297,6 +300,28 @@ private slots:
         QVERIFY(ja.startsWith(QStringLiteral("ファイルを保存できませんでした。")));
         if (kind != FileFailureKind::Other)
             QVERIFY2(test::latinLettersBesidePaths(ja, {w.path, folder}).isEmpty(), qPrintable(ja));
+    }
+
+    // Without a home folder in the environment the user's own, from the user database,
+    // holds the program's files and settings (not "/Documents" at the root).
+    void withoutHomeTheUsersHomeFolderHoldsTheFiles()
+    {
+        const QString home = QFile::decodeName(getpwuid(getuid())->pw_dir);
+        QStringList made; // the folders this test makes in the real home, removed after
+        for (QString f = home + QStringLiteral("/Documents/Telmarin/KVX35P"); f != home; f = QFileInfo(f).path()) {
+            if (!QFileInfo::exists(f))
+                made << f;
+        }
+        const QByteArray testHome = qgetenv("HOME");
+        qunsetenv("HOME");
+        const QString folder = programFolder();
+        const QString ini = settingsIniPath();
+        qputenv("HOME", testHome);
+        for (const QString &f : std::as_const(made))
+            QDir().rmdir(f);
+        QVERIFY2(folder.startsWith(home + QLatin1Char('/')), qPrintable(folder));
+        QVERIFY(folder.endsWith(QStringLiteral("/Telmarin/KVX35P")));
+        QCOMPARE(ini, home + QStringLiteral("/.config/Telmarin/KVX35P.ini"));
     }
 
     void textMemoRoundTrips_data()
