@@ -37,7 +37,6 @@ const TextPair kTexts[] = {
      "ページ %1 のアドレス %2 から始まるイメージがありません。出力を中止しました。"},
     {ImageText::ExportLineMalformed, "Line %1 of the export text holds \"%2\", which is not a byte. Nothing was sent.",
      "出力テキストの %1 行目の \"%2\" はバイトではありません。何も送信していません。"},
-    {ImageText::FileNotWritten, "%1 could not be written: %2", "%1 を書き込めません: %2"},
     {ImageText::ModuleWriteStopped, "The module write stopped after %1 of %2 bytes.",
      "モジュールへの書込みを %2 バイト中 %1 バイトで中止しました。"},
     {ImageText::PortNotOpen, "Fail to open port.", "Fail to open port."},

@@ -24,7 +24,6 @@ enum class ImageText {
     NotCopied,           // %1 file names
     PageWalkStalled,     // %1 page, %2 position
     ExportLineMalformed, // %1 line number, %2 token
-    FileNotWritten,      // %1 file, %2 reason
     ModuleWriteStopped,  // %1 bytes sent, %2 bytes in all
     PortNotOpen,         // the module write finds no open link
     SizeChanged,         // %1 file, %2 x %3 in the list, %4 x %5 now

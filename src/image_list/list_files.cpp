@@ -259,7 +259,7 @@ void ImageListFiles::loadTempImageList()
 bool ImageListFiles::writeImageListFile(const QString &path)
 {
     const QString base = folderOf(path);
-    if (!writeTextFile(path, imageListFileText(m_list.entries(), base, m_withBmp)))
+    if (!writeTextFile(path, imageListFileText(m_list.entries(), base, m_withBmp)).ok)
         return false;
     if (m_withBmp)
         copyBmpFilesToListFolder(base);
@@ -304,12 +304,14 @@ bool ImageListFiles::saveImageListAs()
 bool ImageListFiles::saveTempImageList()
 {
     const QString path = programFile(kTempList);
-    QString error;
-    if (writeTextFile(path, tempImageListText(m_list.entries()), &error))
-        return true;
-    m_dialogs.message(
-        imageText(ImageText::FileNotWritten, m_list.language()).arg(QDir::toNativeSeparators(path), error));
-    return false;
+    return reportWrite(writeTextFile(path, tempImageListText(m_list.entries())));
+}
+
+bool ImageListFiles::reportWrite(const FileWriteResult &result)
+{
+    if (!result.ok)
+        m_dialogs.message(writeFailureMessage(result, m_list.language()));
+    return result.ok;
 }
 
 bool ImageListFiles::saveImgPathFile()
@@ -317,12 +319,7 @@ bool ImageListFiles::saveImgPathFile()
     const QString path = programFile(kImgPathFile);
     const QString text =
         m_listDialogFile + QLatin1String("\r\n") + QLatin1String(m_withBmp ? "Y" : "N") + QLatin1String("\r\n");
-    QString error;
-    if (writeTextFile(path, text, &error))
-        return true;
-    m_dialogs.message(
-        imageText(ImageText::FileNotWritten, m_list.language()).arg(QDir::toNativeSeparators(path), error));
-    return false;
+    return reportWrite(writeTextFile(path, text));
 }
 
 void ImageListFiles::copyBmpFilesToListFolder(const QString &folder)
@@ -380,13 +377,7 @@ bool ImageListFiles::outputList()
     m_listingPath = target.path;
     if (!mayWriteCompletedName(m_dialogs, choice.path, target.path, m_list.language() == QLatin1String("Japanese")))
         return false;
-    QString error;
-    if (!writeTextFile(target.path, definitionListing(m_list.entries(), target.form), &error)) {
-        m_dialogs.message(
-            imageText(ImageText::FileNotWritten, m_list.language()).arg(QDir::toNativeSeparators(target.path), error));
-        return false;
-    }
-    return true;
+    return reportWrite(writeTextFile(target.path, definitionListing(m_list.entries(), target.form)));
 }
 
 } // namespace kvx

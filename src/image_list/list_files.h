@@ -2,6 +2,7 @@
 
 #include "image_list/image_entry.h"
 #include "image_list/image_texts.h"
+#include "shell/stored_text.h"
 
 #include <QList>
 #include <QString>
@@ -76,6 +77,8 @@ private:
     // when nothing did.
     bool takeList(const ImageListRead &read, const QString &path);
     void setCaption(ImageText word, const QString &path);
+    // Tells the user (in the list's language) why a write failed; the write's success.
+    bool reportWrite(const FileWriteResult &result);
 
     ImageList &m_list;
     UserDialogs &m_dialogs;

@@ -1,7 +1,6 @@
 #include "image_list/text_io.h"
 
 #include "link/codepage.h"
-#include "shell/stored_text.h"
 
 #include <QFile>
 
@@ -19,12 +18,9 @@ bool readTextFile(const QString &path, QString &text)
     return true;
 }
 
-bool writeTextFile(const QString &path, const QString &text, QString *error)
+FileWriteResult writeTextFile(const QString &path, const QString &text)
 {
-    const FileWriteResult r = writeFileSafely(path, text.toUtf8());
-    if (!r.ok && error)
-        *error = r.error;
-    return r.ok;
+    return writeFileSafely(path, text.toUtf8());
 }
 
 } // namespace kvx

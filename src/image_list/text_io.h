@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/stored_text.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -9,8 +11,7 @@ namespace kvx {
 // Reads a whole text file; false when it cannot be opened or read.
 bool readTextFile(const QString &path, QString &text);
 
-// Writes text as UTF-8 through QSaveFile: on failure the old file stays whole and
-// error (when given) receives the reason.
-bool writeTextFile(const QString &path, const QString &text, QString *error = nullptr);
+// Writes text as UTF-8 through QSaveFile: on failure the old file stays whole.
+FileWriteResult writeTextFile(const QString &path, const QString &text);
 
 } // namespace kvx

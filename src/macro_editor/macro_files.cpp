@@ -5,11 +5,11 @@
 #include "macro_editor/demo_firmware.h"
 #include "macro_editor/macro_writers.h"
 #include "shell/macro_tokenizer.h"
+#include "shell/stored_text.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace kvx {
 
@@ -44,15 +44,12 @@ QString MacroFileOperations::text(const char *english, const char *japanese) con
 
 bool MacroFileOperations::writeFile(const QString &path, const QByteArray &content)
 {
-    QSaveFile file(path);
-    // The flush before the commit: QSaveFile commits even when the last buffered bytes
-    // could not be written (a full disk), replacing the old file by a cut one.
-    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush() && file.commit())
+    // The user chose the folder in the dialog: one that has gone since is not made again.
+    const FileWriteResult result = writeFileSafely(path, content, MissingFolder::Fail);
+    if (result.ok)
         return true;
-    const QString why = file.errorString();
-    file.cancelWriting();
-    m_dialogs.message(text("The file could not be written:", "ファイルに書き込めませんでした:") + QLatin1Char('\n')
-                          + QDir::toNativeSeparators(path) + QLatin1Char('\n') + why,
+    m_dialogs.message(writeFailureMessage(text("The file could not be written:", "ファイルに書き込めませんでした:"),
+                                          result, QLatin1String(m_japanese ? "Japanese" : "English")),
                       UserDialogs::Icon::Critical);
     return false;
 }

@@ -3,22 +3,62 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace kvx {
+
+// Why a file could not be written, as the user can act on it. The system's rarer
+// reasons are kept in its own words (Other).
+enum class FileFailureKind {
+    NoSpace,            // the disk (or the user's quota) is full
+    NoPermission,       // the user may not write there
+    NotAFolder,         // a file stands where the path needs a folder
+    ReadOnlyFileSystem, // the disk is mounted read-only
+    FolderNotCreated,   // the missing folder could not be made
+    FileTooLarge,       // larger than the file system or the process may write
+    Other,
+};
+
+struct FileFailure
+{
+    FileFailureKind kind = FileFailureKind::Other;
+    QString folder;     // NotAFolder, FolderNotCreated: the folder concerned
+    QString systemText; // Other: the system's own words
+};
+
+// The failure an errno value stands for; `folder` is the folder the failed call
+// worked in, `fallback` the words used when errno names nothing (0).
+FileFailure fileFailureFromErrno(int error, const QString &folder, const QString &fallback = QString());
+
+// The reason as one sentence in the interface language ("Japanese" exactly, else
+// English); only the folder's path and Other's system words are not translated.
+QString fileFailureReason(const FileFailure &failure, const QString &uiLanguage);
 
 // The outcome of writing one of the program's files.
 struct FileWriteResult
 {
     bool ok = false;
     QString path;
-    QString error; // the system's reason when the write failed
+    QString error;       // the reason in English when the write failed (for logs)
+    FileFailure failure; // the reason when the write failed
 };
 
-// Writes the bytes through QSaveFile, creating the folder when it is missing. A write
-// that fails leaves any old file whole.
-FileWriteResult writeFileSafely(const QString &path, const QByteArray &bytes);
+enum class MissingFolder { Create, Fail };
+
+// Writes the bytes through QSaveFile, creating the folder when it is missing unless
+// told not to. A write that fails leaves any old file whole and names its real
+// reason, also when the disk fills part-way.
+FileWriteResult writeFileSafely(const QString &path, const QByteArray &bytes,
+                                MissingFolder missing = MissingFolder::Create);
+
+// Writes all bytes to an open file through its handle; the failure when the system
+// refused any of them (Qt's own buffered write loses errno after a partial write).
+std::optional<FileFailure> writeAllBytes(int handle, const QByteArray &bytes, const QString &folder);
 
 // The text that tells the user a file could not be written, in the interface language
-// ("Japanese" exactly, else English).
+// ("Japanese" exactly, else English): the head, the file's path and the reason, each on
+// a line of its own. Without a head, a general one ("The file could not be saved.").
 QString writeFailureMessage(const FileWriteResult &result, const QString &uiLanguage);
+QString writeFailureMessage(const QString &head, const FileWriteResult &result, const QString &uiLanguage);
 
 } // namespace kvx

@@ -3,7 +3,6 @@
 #include "link/app_paths.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -61,20 +60,9 @@ TopicCounts load(const QString &path)
     return parse(file.readAll());
 }
 
-bool save(const QString &path, const TopicCounts &counts, QString *error)
+FileWriteResult save(const QString &path, const TopicCounts &counts)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        const QByteArray bytes = format(counts);
-        // Flushed before the commit: QSaveFile commits even when the last buffered
-        // bytes could not be written (a full disk), replacing the record by a cut one.
-        if (file.write(bytes) == bytes.size() && file.flush() && file.commit())
-            return true;
-    }
-    if (error)
-        *error = file.errorString();
-    file.cancelWriting();
-    return false;
+    return writeFileSafely(path, format(counts));
 }
 
 } // namespace kvx::achievement_record

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/stored_text.h"
 #include "tutorial/tutorial_steps.h"
 
 #include <QByteArray>
@@ -28,9 +29,8 @@ TopicCounts parse(const QByteArray &content);
 
 // A missing or unreadable file gives all zeros.
 TopicCounts load(const QString &path);
-// Writes through a save file, so a failed write leaves the old record whole. On
-// failure returns false and sets *error.
-bool save(const QString &path, const TopicCounts &counts, QString *error = nullptr);
+// Writes through a save file, so a failed write leaves the old record whole.
+FileWriteResult save(const QString &path, const TopicCounts &counts);
 
 } // namespace achievement_record
 

@@ -389,11 +389,12 @@ QString resetTitle()
     return QStringLiteral("All Clear");
 }
 
-QString recordSaveFailed(bool japanese, const QString &path, const QString &reason)
+QString recordSaveFailed(const FileWriteResult &result, const QString &uiLanguage)
 {
-    const QString head = pick("The tutorial's achievement record could not be saved.",
-                              "チュートリアルの到達度を保存できませんでした。", japanese);
-    return head + QStringLiteral("\r\n") + path + QStringLiteral("\r\n") + reason;
+    return writeFailureMessage(pick("The tutorial's achievement record could not be saved.",
+                                    "チュートリアルの到達度を保存できませんでした。",
+                                    uiLanguage == QLatin1String("Japanese")),
+                               result, uiLanguage);
 }
 
 } // namespace kvx

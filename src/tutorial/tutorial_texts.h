@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/stored_text.h"
+
 #include <QList>
 #include <QString>
 
@@ -37,6 +39,6 @@ QString tutorialToolTip(const QString &name, bool japanese);
 QString resetQuestion(bool japanese);
 QString resetTitle();
 // Shown when the achievement record could not be written.
-QString recordSaveFailed(bool japanese, const QString &path, const QString &reason);
+QString recordSaveFailed(const FileWriteResult &result, const QString &uiLanguage);
 
 } // namespace kvx

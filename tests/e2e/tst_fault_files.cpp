@@ -4,6 +4,8 @@
 #include "image_list/memory_map.h"
 #include "link/app_paths.h"
 #include "macro_editor/macro_files.h"
+#include "shell/stored_text.h"
+#include "support/message_text.h"
 #include "support/started_window.h"
 #include "support/test_main.h"
 #include "tutorial/ui/tutorial_window.h"
@@ -20,17 +22,18 @@ using namespace kvx::test;
 
 namespace {
 
-// While it lives no file of this process can grow, as on a full disk: every write
-// of a byte fails. (Tests run as root, whom no folder permission stops.)
+// While it lives no file of this process can grow past `room` bytes, as on a full
+// disk: every write of a byte beyond fails. (Tests run as root, whom no folder
+// permission stops.)
 class FullDisk
 {
 public:
-    FullDisk()
+    explicit FullDisk(rlim_t room = 0)
     {
         getrlimit(RLIMIT_FSIZE, &m_old);
         m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit none = m_old;
-        none.rlim_cur = 0;
+        none.rlim_cur = room;
         setrlimit(RLIMIT_FSIZE, &none);
     }
     ~FullDisk()
@@ -236,29 +239,48 @@ private slots:
         QCOMPARE(QDir(folder).entryList(QDir::Files), before);
     }
 
+    // A write the disk stops part-way names its real reason, not an unknown error.
+    void writeThatStopsPartWayNamesItsReason()
+    {
+        const QByteArray bytes(64 * 1024, 'x');
+        QFile device(QStringLiteral("/dev/full")); // not through a save file, which would replace it
+        QVERIFY(device.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        QCOMPARE(writeAllBytes(device.handle(), bytes, "/dev").value_or(FileFailure{}).kind, FileFailureKind::NoSpace);
+        const QString memo = programFile(QStringLiteral("Tmp.sei"));
+        QVERIFY(put(memo, OldBytes));
+        FullDisk full(4096); // the first 4 KiB go in
+        QCOMPARE(writeFileSafely(memo, bytes).failure.kind, FileFailureKind::FileTooLarge);
+        QCOMPARE(contents(memo), OldBytes);
+    }
+
     // The window's shut-down writes Config.dat and Tmp.sei first: when they cannot be
     // written, one question names both and asks whether to close anyway. Yes goes on
     // to the tutorial's record (enma.tmp) and the image list's list (temp.iml), each
     // failure reported once, and with a full disk the old files stay whole; No keeps
     // the window open as it was, and a later close with room writes the session's
-    // macro.
+    // macro. One in Japanese holds no English word of the program's beside the paths.
     void shutDownThatCannotWriteItsFilesAsks_data()
     {
         QTest::addColumn<bool>("folderIsAFile");
         QTest::addColumn<bool>("closeAnyway");
-        QTest::newRow("folder is a file, closed anyway") << true << true;
-        QTest::newRow("disk full, closed anyway") << false << true;
-        QTest::newRow("disk full, kept open") << false << false;
+        QTest::addColumn<QString>("language");
+        QTest::newRow("folder is a file, closed anyway") << true << true << "English";
+        QTest::newRow("disk full, closed anyway") << false << true << "English";
+        QTest::newRow("disk full, kept open") << false << false << "English";
+        QTest::newRow("folder is a file, Japanese") << true << true << "Japanese";
+        QTest::newRow("disk full, Japanese") << false << true << "Japanese";
     }
     void shutDownThatCannotWriteItsFilesAsks()
     {
         QFETCH(bool, folderIsAFile);
         QFETCH(bool, closeAnyway);
+        QFETCH(QString, language);
         StartedWindow s;
         const QString config = programFile(QStringLiteral("Config.dat"));
         const QString memo = programFile(QStringLiteral("Tmp.sei"));
         s.window.state().MacroText = QStringLiteral("PRT 1bh 40h;");
         s.dialogs.answers << (closeAnyway ? UserDialogs::Answer::Yes : UserDialogs::Answer::No);
+        s.window.state().UILanguage = language;
         if (folderIsAFile) {
             QVERIFY(blockFolder(programFolder()));
             s.window.close();
@@ -272,7 +294,11 @@ private slots:
         QCOMPARE(s.dialogs.shown.size(), closeAnyway ? 3 : 1);
         QVERIFY(s.dialogs.shown[0].contains(QDir::toNativeSeparators(config)));
         QVERIFY(s.dialogs.shown[0].contains(QDir::toNativeSeparators(memo)));
-        QVERIFY(s.dialogs.shown[0].contains(QStringLiteral("Close the program anyway?")));
+        QVERIFY(language == "Japanese" || s.dialogs.shown[0].contains(QStringLiteral("Close the program anyway?")));
+        const QStringList paths{programFile(QStringLiteral("enma.tmp")), programFile(QStringLiteral("temp.iml")),
+                                config, memo, programFolder()};
+        for (const QString &m : std::as_const(s.dialogs.shown))
+            QVERIFY2(language == "English" || latinLettersBesidePaths(m, paths).isEmpty(), qPrintable(m));
         if (!folderIsAFile) {
             QCOMPARE(contents(config), OldBytes);
             QCOMPARE(contents(memo), OldBytes + "memo");

@@ -1,15 +1,22 @@
 #include "link/app_paths.h"
 #include "shell/settings_files.h"
+#include "support/message_text.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_main.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+
+#include <cerrno>
+#include <pwd.h>
+#include <unistd.h>
 
 using namespace kvx;
 
 Q_DECLARE_METATYPE(kvx::ConfigSettings)
+Q_DECLARE_METATYPE(kvx::FileFailureKind)
 
 namespace {
 
@@ -253,9 +260,68 @@ private slots:
         const FileWriteResult w = saveConfig(defaults(), path);
         QVERIFY(!w.ok);
         QVERIFY(!w.error.isEmpty());
+        QCOMPARE(w.failure.kind, FileFailureKind::NotAFolder); // the file in the folder's place
         QVERIFY(writeFailureMessage(w, QStringLiteral("English")).contains(path));
         QVERIFY(writeFailureMessage(w, QStringLiteral("Japanese")).startsWith(QStringLiteral("ファイル")));
         QVERIFY(!saveTextMemo(QStringLiteral("x"), m_tmp.filePath(QStringLiteral("blocker/Tmp.sei"))).ok);
+    }
+
+    // Each reason the system gives is named in the interface language; in Japanese no
+    // word of English is left beside the paths. The rarer ones keep the system's words.
+    void failedWriteNamesItsReasonInBothLanguages_data()
+    {
+        QTest::addColumn<int>("error"); // 0: a failure the writer finds itself
+        QTest::addColumn<FileFailureKind>("kind");
+        QTest::addColumn<QString>("english");
+        QTest::newRow("no space") << ENOSPC << FileFailureKind::NoSpace << "no space left";
+        QTest::newRow("quota used up") << EDQUOT << FileFailureKind::NoSpace << "no space left";
+        QTest::newRow("no permission") << EACCES << FileFailureKind::NoPermission << "no permission";
+        QTest::newRow("not a folder") << ENOTDIR << FileFailureKind::NotAFolder << "is not a folder";
+        QTest::newRow("read-only disk") << EROFS << FileFailureKind::ReadOnlyFileSystem << "read-only";
+        QTest::newRow("folder not made") << 0 << FileFailureKind::FolderNotCreated << "cannot be created";
+        QTest::newRow("too large") << EFBIG << FileFailureKind::FileTooLarge << "larger than";
+        QTest::newRow("rarer: the system's words") << EISDIR << FileFailureKind::Other << qt_error_string(EISDIR);
+    }
+    void failedWriteNamesItsReasonInBothLanguages()
+    {
+        QFETCH(int, error);
+        QFETCH(FileFailureKind, kind);
+        QFETCH(QString, english);
+        const QString folder = m_tmp.filePath(QStringLiteral("Telmarin"));
+        FileWriteResult w;
+        w.path = folder + QStringLiteral("/Config.dat");
+        w.failure = error ? fileFailureFromErrno(error, folder) : FileFailure{kind, folder, QString()};
+        QCOMPARE(w.failure.kind, kind);
+
+        const QString en = writeFailureMessage(w, QStringLiteral("English"));
+        const QString ja = writeFailureMessage(w, QStringLiteral("Japanese"));
+        QVERIFY2(en.contains(english, Qt::CaseInsensitive), qPrintable(en));
+        QVERIFY(en.contains(w.path) && ja.contains(w.path));
+        QVERIFY(ja.startsWith(QStringLiteral("ファイルを保存できませんでした。")));
+        if (kind != FileFailureKind::Other)
+            QVERIFY2(test::latinLettersBesidePaths(ja, {w.path, folder}).isEmpty(), qPrintable(ja));
+    }
+
+    // Without a home folder in the environment the user's own, from the user database,
+    // holds the program's files and settings (not "/Documents" at the root).
+    void withoutHomeTheUsersHomeFolderHoldsTheFiles()
+    {
+        const QString home = QFile::decodeName(getpwuid(getuid())->pw_dir);
+        QStringList made; // the folders this test makes in the real home, removed after
+        for (QString f = home + QStringLiteral("/Documents/Telmarin/KVX35P"); f != home; f = QFileInfo(f).path()) {
+            if (!QFileInfo::exists(f))
+                made << f;
+        }
+        const QByteArray testHome = qgetenv("HOME");
+        qunsetenv("HOME");
+        const QString folder = programFolder();
+        const QString ini = settingsIniPath();
+        qputenv("HOME", testHome);
+        for (const QString &f : std::as_const(made))
+            QDir().rmdir(f);
+        QVERIFY2(folder.startsWith(home + QLatin1Char('/')), qPrintable(folder));
+        QVERIFY(folder.endsWith(QStringLiteral("/Telmarin/KVX35P")));
+        QCOMPARE(ini, home + QStringLiteral("/.config/Telmarin/KVX35P.ini"));
     }
 
     void textMemoRoundTrips_data()

@@ -68,9 +68,9 @@ private slots:
         const QString path = dir.filePath("enma.tmp");
         QCOMPARE(achievement_record::load(path), TopicCounts{});
         const TopicCounts c = counts({2, 3, 4, 1, 1, 2, 2, 5, 2, 2, 3, 1, 5});
-        QVERIFY(achievement_record::save(path, c));
+        QVERIFY(achievement_record::save(path, c).ok);
         QCOMPARE(achievement_record::load(path), c);
-        QVERIFY(achievement_record::save(path, TopicCounts{}));
+        QVERIFY(achievement_record::save(path, TopicCounts{}).ok);
         QCOMPARE(achievement_record::load(path), TopicCounts{});
     }
 
@@ -80,9 +80,9 @@ private slots:
         QFile blocker(dir.filePath("not-a-folder"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        QString error;
-        QVERIFY(!achievement_record::save(blocker.fileName() + "/enma.tmp", TopicCounts{}, &error));
-        QVERIFY(!error.isEmpty());
+        const FileWriteResult saved = achievement_record::save(blocker.fileName() + "/enma.tmp", TopicCounts{});
+        QVERIFY(!saved.ok);
+        QVERIFY(!saved.error.isEmpty());
     }
 
     void livesInTheProgramFolder()

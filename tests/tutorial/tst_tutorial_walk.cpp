@@ -245,7 +245,7 @@ private slots:
 
         QTemporaryDir dir;
         const QString path = dir.filePath("enma.tmp");
-        QVERIFY(achievement_record::save(path, engine.achieved()));
+        QVERIFY(achievement_record::save(path, engine.achieved()).ok);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), record);

@@ -323,6 +323,9 @@ void ImageListWindow::preload()
 
 void ImageListWindow::unload()
 {
+    // The language may have changed since the list was loaded: a failure is told in
+    // today's.
+    m_list.setLanguage(m_main.state().UILanguage);
     m_files.saveTempImageList();
     hide();
 }

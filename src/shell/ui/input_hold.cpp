@@ -40,10 +40,8 @@ bool isWindowInput(QEvent::Type type)
     case QEvent::TabletPress:
     case QEvent::TabletMove:
     case QEvent::TabletRelease:
-    case QEvent::NativeGesture:
-        return true;
-    default:
-        return false;
+    case QEvent::NativeGesture: return true;
+    default: return false;
     }
 }
 
@@ -71,7 +69,7 @@ bool InputHold::holds(const QObject *receiver, const QEvent *event) const
 {
     const int level = loopLevel();
     const bool levelHeld = std::find(m_roundLevels.begin(), m_roundLevels.end(), level) != m_roundLevels.end()
-                           || (!m_held.empty() && level == m_heldLevel);
+        || (!m_held.empty() && level == m_heldLevel);
     if (!levelHeld || event == m_passing)
         return false;
     switch (event->type()) {

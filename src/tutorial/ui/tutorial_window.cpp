@@ -289,11 +289,9 @@ void TutorialWindow::unloadTutorial()
     if (!m_loaded)
         return;
     m_loaded = false;
-    QString error;
-    if (!achievement_record::save(m_recordPath, m_engine.achieved(), &error)) {
-        const bool ja = m_host->uiLanguage() == QLatin1String("Japanese");
-        m_dialogs.message(recordSaveFailed(ja, m_recordPath, error), UserDialogs::Icon::Warning);
-    }
+    const FileWriteResult saved = achievement_record::save(m_recordPath, m_engine.achieved());
+    if (!saved.ok)
+        m_dialogs.message(recordSaveFailed(saved, m_host->uiLanguage()), UserDialogs::Icon::Warning);
     m_host->clearTutorialWaiting();
     m_host->clearTutorialShown();
     m_host->stopTutorTimer();

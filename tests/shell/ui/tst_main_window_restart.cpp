@@ -131,7 +131,7 @@ private slots:
         }
         // The tutorial's record too, in a run that never opens the tutorial.
         const TopicCounts counts{2, 0, 0, 0, 0, 0, 0, 3};
-        QVERIFY(achievement_record::save(achievement_record::defaultPath(), counts));
+        QVERIFY(achievement_record::save(achievement_record::defaultPath(), counts).ok);
         StartedWindow again("/dev/kvx-no-such-port", {}, true);
         QCOMPARE(again.program.tutorWindow()->engine().achieved(), counts);
         QVERIFY(QFile::remove(achievement_record::defaultPath()));

@@ -154,7 +154,7 @@ private slots:
         TopicCounts saved{};
         saved[0] = 2;
         saved[1] = 1;
-        QVERIFY(achievement_record::save(f.dir.filePath("enma.tmp"), saved));
+        QVERIFY(achievement_record::save(f.dir.filePath("enma.tmp"), saved).ok);
         f.openFromPicture();
         QVERIFY(f.shownText().startsWith("     Welcome back to the VX-5200 Tutorial !"));
         QCOMPARE(f.progress()->value(), 3);
