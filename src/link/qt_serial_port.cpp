@@ -64,6 +64,12 @@ void QtSerialPort::close()
     m_byteTimeNs = 0;
 }
 
+void QtSerialPort::discardOutput()
+{
+    if (m_port.isOpen())
+        m_port.clear(QSerialPort::Output);
+}
+
 bool QtSerialPort::isOpen() const
 {
     return m_port.isOpen();

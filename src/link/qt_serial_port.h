@@ -18,6 +18,7 @@ public:
 
     QString open(const QString &device, const QString &settings) override;
     void close() override;
+    void discardOutput() override;
     bool isOpen() const override;
     QString deviceName() const override;
     qint64 byteTimeNs() const override { return m_byteTimeNs; }

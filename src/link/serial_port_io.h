@@ -25,6 +25,8 @@ public:
     // otherwise why it failed.
     virtual QString open(const QString &device, const QString &settings) = 0;
     virtual void close() = 0;
+    // Drops what waits in the output queue, unsent (the program is closing).
+    virtual void discardOutput() {}
     virtual bool isOpen() const = 0;
     virtual QString deviceName() const = 0;
     // How long one byte (start bit, data, parity and stop bits) takes on the wire at

@@ -733,12 +733,15 @@ void MainWindow::closeEvent(QCloseEvent *event)
     m_shutDown = true;
     m_state.MacroText = macro;
     // The request may have come in the middle of a send: that send is given up at the
-    // byte in progress, without its messages, and with the port closed nothing more
-    // reaches the module (not even the line a stop while paused would play).
+    // byte in progress, without its messages; what still waits in the port's queue is
+    // dropped, and with the port closed nothing more reaches the module (not even the
+    // line a stop while paused would play).
     SendRun::cancel();
     m_player.abort();
-    if (SerialPortIo *port = m_link.serialPort())
+    if (SerialPortIo *port = m_link.serialPort()) {
+        port->discardOutput();
         port->close();
+    }
     if (m_tutorial)
         m_tutorial->unloadTutorial();
     if (m_imageList)
