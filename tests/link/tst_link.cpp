@@ -1,4 +1,5 @@
 #include "link/link.h"
+#include "link/send_run.h"
 #include "link/serial_settings.h"
 #include "link/vx5200.h"
 #include "support/fake_link_parts.h"
@@ -200,6 +201,33 @@ private slots:
         QCOMPARE(r.link.portOut(hexBytes("0B")), SendResult::Sent);
         QCOMPARE(nested, SendResult::Busy);
         QCOMPARE(r.port->written, hexBytes("0B"));
+    }
+
+    // A handler's run of sends: a timer that fires in a round of events between its
+    // sends is refused, so nothing comes between them; a run given up fails its next
+    // sends without a message until the handler has returned to the event loop.
+    void aRunKeepsOtherSendersOutAndCanBeGivenUp()
+    {
+        Rig r;
+        QList<SendResult> fromTimer;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, [&] { fromTimer << r.link.portOut(hexBytes("EE")); });
+        timer.start(0);
+        {
+            const SendRun run;
+            QCOMPARE(r.link.portOut(hexBytes("01")), SendResult::Sent);
+            SendRun::runRound();
+            QCOMPARE(r.link.portOut(hexBytes("02")), SendResult::Sent);
+            SendRun::cancel();
+            QCOMPARE(r.link.portOut(hexBytes("03")), SendResult::Failed);
+        }
+        timer.stop();
+        QVERIFY(!fromTimer.isEmpty());
+        QCOMPARE(fromTimer.count(SendResult::Busy), fromTimer.size());
+        QCOMPARE(r.port->written, hexBytes("01 02"));
+        QCOMPARE(r.notes.messages, QStringList());
+        QCoreApplication::processEvents();
+        QCOMPARE(r.link.portOut(hexBytes("04")), SendResult::Sent);
     }
 
     void usbSendsChunksOfEight()
