@@ -11,6 +11,7 @@
 #include "shell/connection.h"
 #include "shell/macro_player.h"
 #include "shell/panel_context.h"
+#include "shell/qt_text_language.h"
 #include "shell/seams.h"
 #include "shell/shell_state.h"
 #include "shell/ui/panel_host.h"
@@ -206,6 +207,7 @@ private:
     // First, so that it outlives everything that may still reach it.
     std::unique_ptr<PanelHost> m_host;
     ShellState m_state;
+    QtTextLanguage m_qtTexts;
     QtUserDialogs m_qtDialogs;
     UserDialogs *m_dialogs;
     Link m_link;

@@ -14,15 +14,22 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTabWidget>
+
+#include <functional>
+#include <memory>
 
 using namespace kvx;
 using namespace kvx::test;
@@ -120,6 +127,24 @@ bool sameInBothLanguages(const QString &text)
     return false;
 }
 
+// The language key, and the re-translation Qt posts to every window when its own
+// texts change language with it.
+void pressLanguageKey(StartedWindow &s)
+{
+    s.window.Image1_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+// Texts of Qt's own making in a window as the program builds it.
+using QtTexts = std::function<QStringList()>;
+
+QString yesButtonText()
+{
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes);
+    return box.button(QMessageBox::Yes)->text();
+}
+
 void writeConfigLanguage(const QString &language, qint32 hintColour)
 {
     ConfigSettings s = defaultConfigSettings();
@@ -129,6 +154,8 @@ void writeConfigLanguage(const QString &language, qint32 hintColour)
 }
 
 } // namespace
+
+Q_DECLARE_METATYPE(QtTexts)
 
 class TestMainWindowLanguage : public QObject
 {
@@ -198,7 +225,9 @@ private slots:
         QFETCH(bool, japanese);
         StartedWindow s("/dev/kvx-no-such-port",
                         [&](MainWindow &) { writeConfigLanguage(language, ToolTipsOnColour); });
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         QCOMPARE(s.window.state().UILanguage, language);
+        QCOMPARE(yesButtonText(), japanese ? QStringLiteral("はい(&Y)") : QStringLiteral("&Yes"));
         for (const ControlText &e : captionTable()) {
             if (e.property == TextProperty::SeriesCaption
                 || !windowControl(s.window, ControlRef{e.name, e.index}.objectName()))
@@ -226,22 +255,75 @@ private slots:
             touchModes->setCurrentIndex(2);
             QVERIFY(s.child<QLineEdit>("lblTouch")->text() != QStringLiteral("This Tab is for VX-K4xxS."));
             // A switch puts the note back to the table's text, whatever the mode wrote.
-            s.window.Image1_Click();
-            s.window.Image1_Click();
+            pressLanguageKey(s);
+            pressLanguageKey(s);
             QCOMPARE(s.child<QLineEdit>("lblTouch")->text(), QStringLiteral("This Tab is for VX-K4xxS."));
             const auto before = snapshot(s.window);
-            s.window.Image1_Click();
+            pressLanguageKey(s);
             QCOMPARE(s.window.state().UILanguage, QStringLiteral("Japanese"));
             QCOMPARE(s.child<QTabWidget>("SSTab3")->tabText(0), QStringLiteral("ｽｸﾘｰﾝｱｸｼｮﾝ"));
             QCOMPARE(touchModes->currentIndex(), 2);
             QCOMPARE(touchModes->currentText(), QStringLiteral("自動（個別スイッチ）"));
             QVERIFY(snapshot(s.window) != before);
-            s.window.Image1_Click();
+            pressLanguageKey(s);
             QCOMPARE(s.window.state().UILanguage, QStringLiteral("English"));
             const auto after = snapshot(s.window);
             for (auto it = before.cbegin(); it != before.cend(); ++it)
                 QCOMPARE(after.value(it.key()), it.value());
         }
+    }
+
+    void qtOwnTextsFollowTheLanguageKey_data()
+    {
+        QTest::addColumn<QtTexts>("texts");
+        QTest::addColumn<QStringList>("english");
+        QTest::addColumn<QStringList>("japanese");
+        QTest::newRow("message box buttons") << QtTexts([] {
+            QMessageBox box;
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel | QMessageBox::Ok);
+            QStringList texts;
+            for (const auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel, QMessageBox::Ok})
+                texts << box.button(b)->text();
+            return texts;
+        }) << QStringList{"&Yes", "&No", "Cancel", "OK"}
+                                             << QStringList{"はい(&Y)", "いいえ(&N)", "キャンセル", "OK"};
+        QTest::newRow("save dialog") << QtTexts([] {
+            QFileDialog dialog;
+            dialog.setOption(QFileDialog::DontUseNativeDialog);
+            dialog.setAcceptMode(QFileDialog::AcceptSave);
+            QStringList texts{dialog.windowTitle()};
+            for (const char *label : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+                texts << dialog.findChild<QLabel *>(label)->text();
+            for (QAbstractButton *b : dialog.findChild<QDialogButtonBox *>()->buttons())
+                texts << b->text();
+            return texts;
+        }) << QStringList{"Save As", "Look in:", "File &name:", "Files of type:", "&Save", "Cancel"}
+                                     << QStringList{"名前を付けて保存", "アドレス:", "ファイル名(&N):",
+                                                    "ファイルの種類:",  "保存(&S)",  "キャンセル"};
+        QTest::newRow("text box context menu") << QtTexts([] {
+            QLineEdit box(QStringLiteral("text"));
+            const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+            QStringList texts;
+            for (const QAction *a : menu->actions())
+                if (!a->isSeparator())
+                    texts << a->text().section('\t', 0, 0);
+            return texts;
+        }) << QStringList{"&Undo", "&Redo", "Cu&t", "&Copy", "&Paste", "Delete", "Select All"}
+                                               << QStringList{"元に戻す(&U)", "やり直す(&R)", "切り取り(&T)",
+                                                              "コピー(&C)",   "貼り付け(&P)", "削除",
+                                                              "すべてを選択"};
+    }
+    void qtOwnTextsFollowTheLanguageKey()
+    {
+        QFETCH(QtTexts, texts);
+        QFETCH(QStringList, english);
+        QFETCH(QStringList, japanese);
+        StartedWindow s;
+        QCOMPARE(texts(), english);
+        pressLanguageKey(s);
+        QCOMPARE(texts(), japanese);
+        pressLanguageKey(s);
+        QCOMPARE(texts(), english);
     }
 
     void anUnknownLanguageBecomesJapaneseOnAClick()
