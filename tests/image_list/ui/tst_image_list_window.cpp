@@ -17,6 +17,8 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 
 using namespace kvx;
 using namespace kvx::test;
@@ -285,6 +287,63 @@ private slots:
         QCOMPARE(list.entry(0).imgAddress, 40);
         QCOMPARE(list.entry(0).imgCheck, 2); // shown grey
         QCOMPARE(list.imgSelected(), 1);
+    }
+
+    // The keys keep the names the toolbar dispatches on; each shows a picture of the
+    // program's own and, as its tool tip, the caption of the menu item doing the same.
+    void eachToolbarKeyShowsItsPictureAndTheMenuCaption_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("japanese");
+        QTest::newRow("New") << "New"
+                             << "New"
+                             << "新規リスト";
+        QTest::newRow("Open") << "Open"
+                              << "Open"
+                              << "開く";
+        QTest::newRow("Save") << "Save"
+                              << "Save"
+                              << "保存";
+        QTest::newRow("Door") << "Door"
+                              << "Close"
+                              << "リスト編集終了";
+        QTest::newRow("Add") << "Add"
+                             << "Add to End"
+                             << "最後にイメージを追加";
+        QTest::newRow("Exchange") << "Exchange"
+                                  << "Exchange"
+                                  << "イメージ入替";
+        QTest::newRow("Insert") << "Insert"
+                                << "Insert Image"
+                                << "イメージ挿入";
+        QTest::newRow("Ins_Blank") << "Ins_Blank"
+                                   << "Insert Blank"
+                                   << "空イメージを挿入";
+        QTest::newRow("DEL") << "DEL"
+                             << "Remove"
+                             << "イメージを削除";
+        QTest::newRow("Convert") << "Convert"
+                                 << "Export"
+                                 << "出力";
+    }
+    void eachToolbarKeyShowsItsPictureAndTheMenuCaption()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, english);
+        QFETCH(QString, japanese);
+        StartedWindow s;
+        ImageListWindow *w = imageWindow(s.window);
+        auto *toolbar = childOf<QToolBar>(w, "Toolbar1");
+        auto *a = childOf<QAction>(toolbar, "Toolbar1_" + key);
+        QCOMPARE(a->text(), key);
+        QVERIFY(!a->icon().pixmap(16, 16).isNull());
+        QCOMPARE(qobject_cast<QToolButton *>(toolbar->widgetForAction(a))->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        QCOMPARE(a->toolTip(), english);
+        s.window.Image1_Click();
+        QCOMPARE(a->toolTip(), japanese);
+        s.window.Image1_Click();
+        QCOMPARE(a->toolTip(), english);
     }
 
     void theConvertKeyOpensTheExportWindowModally()
