@@ -45,11 +45,6 @@ private slots:
         QFETCH(QString, toggled);
         QCOMPARE(isJapanese(language), japanese);
         QCOMPARE(toggledLanguage(language), toggled);
-        // Qt's own texts follow the same rule.
-        QtTextLanguage qtTexts;
-        QCOMPARE(qtTexts.follow(language), japanese);
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"),
-                 japanese ? QStringLiteral("はい(&Y)") : QStringLiteral("&Yes"));
     }
 
     void qtTextsStayEnglishWithoutTheirCatalogue()
