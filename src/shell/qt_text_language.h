@@ -8,8 +8,9 @@ namespace kvx {
 // Qt's own texts (the standard buttons of message boxes, the labels of file dialogs,
 // the context menus of text boxes) in the interface language: Qt's Japanese catalogue
 // is installed on the application while the language is Japanese and removed for any
-// other (and when this object goes). Where the catalogue is missing they stay English. The program's own captions
-// come from its code tables and do not pass through the catalogue.
+// other language (and when this object goes). Where the catalogue is missing they stay
+// English. The program's own captions come from its code tables and do not pass
+// through the catalogue.
 class QtTextLanguage
 {
 public:
