@@ -1,10 +1,11 @@
 # Shared by run.sh, test.sh and the other scripts: install the Debian packages that are
 # missing, then configure and build into a build folder.
 
-# What building and running the program needs.
+# What building and running the program needs (Qt's own catalogues put Qt's buttons
+# and file dialogs in Japanese with the rest of the interface).
 KVX_PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev qt6-translations-l10n
   fonts-ipafont-gothic fonts-liberation fonts-dejavu-core
 )
 # What only the tests, the benchmarks and the fuzz targets need besides: the stand-in

@@ -5,6 +5,13 @@
 #include "shell/ui/caption_apply.h"
 #include "tutorial/ui/tutorial_window.h"
 
+// The pictures are compiled into the window library, from which the linker takes only
+// what is called for: the program calls for them by name.
+static void loadPictures()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace kvx {
 
 // The tutorial window behind the main window's tutorial seam.
@@ -26,10 +33,11 @@ private:
 
 namespace {
 
-// The program's fonts are in place before its first window is made.
+// The program's fonts and pictures are in place before its first window is made.
 std::unique_ptr<MainWindow> makeMainWindow(const MainWindow::Options &options)
 {
     useProgramFonts();
+    loadPictures();
     return std::make_unique<MainWindow>(options);
 }
 

@@ -2,6 +2,7 @@
 
 #include "shell/settings_files.h"
 
+#include <QRegularExpression>
 #include <QSet>
 
 namespace kvx {
@@ -545,6 +546,21 @@ bool isJapanese(const QString &uiLanguage)
 QString toggledLanguage(const QString &uiLanguage)
 {
     return isJapanese(uiLanguage) ? QStringLiteral("English") : QStringLiteral("Japanese");
+}
+
+QString withoutAccessKey(const QString &caption)
+{
+    // A Japanese caption names its key in brackets after the text.
+    static const QRegularExpression bracketedKey(QStringLiteral("\\(&[^&]\\)$"));
+    QString text = caption;
+    text.remove(bracketedKey);
+    QString plain;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && ++i == text.size())
+            break;
+        plain += text[i];
+    }
+    return plain;
 }
 
 std::span<const ControlText> captionTable()

@@ -76,6 +76,9 @@ struct ControlRef
 bool isJapanese(const QString &uiLanguage);
 // What a click on the language picture makes of the language.
 QString toggledLanguage(const QString &uiLanguage);
+// A menu caption as plain text, without its access key: "&Open" and "開く(&O)" give
+// "Open" and "開く"; "&&" stands for "&".
+QString withoutAccessKey(const QString &caption);
 
 // The caption table, in the order the language run applies it.
 std::span<const ControlText> captionTable();

@@ -1,9 +1,12 @@
 #include "panels/touch_switches.h"
 #include "shell/captions.h"
+#include "shell/qt_text_language.h"
 #include "shell/settings_files.h"
 #include "support/test_main.h"
 
+#include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 
 using namespace kvx;
 
@@ -42,6 +45,15 @@ private slots:
         QFETCH(QString, toggled);
         QCOMPARE(isJapanese(language), japanese);
         QCOMPARE(toggledLanguage(language), toggled);
+    }
+
+    void qtTextsStayEnglishWithoutTheirCatalogue()
+    {
+        const QTemporaryDir noCatalogue;
+        QtTextLanguage qtTexts(noCatalogue.path());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("qtbase_ja.qm"));
+        QVERIFY(!qtTexts.follow(QStringLiteral("Japanese")));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
     }
 
     void onlyTheButtonFaceColourTurnsToolTipsOff_data()

@@ -5,6 +5,7 @@
 #include "image_list/ui/image_slot_view.h"
 #include "image_list/ui/list_export_window.h"
 #include "link/vx5200.h"
+#include "shell/captions.h"
 #include "shell/shell_state.h"
 #include "shell/ui/panel_host.h"
 #include "shell/user_dialogs.h"
@@ -16,6 +17,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -72,8 +74,24 @@ const Caption kCaptions[] = {
     {"Label5_2", "# of Images", "画像数"},
 };
 
-const char *const ToolbarKeys[] = {"New",      "Open",   "Save",      "Door", "Add",
-                                   "Exchange", "Insert", "Ins_Blank", "DEL",  "Convert"};
+// The toolbar's keys, which it dispatches on, each with the menu item that does the
+// same: that item's caption is the key's tool tip. A key's picture is the resource
+// named after it.
+struct ToolbarKey
+{
+    const char *key;
+    const char *menuItem;
+};
+const ToolbarKey ToolbarKeys[] = {
+    {"New", "New_"},    {"Open", "Open_"},        {"Save", "Save_"},         {"Door", "Close_"},
+    {"Add", "Add2End"}, {"Exchange", "Exchange"}, {"Insert", "InsertiMAGE"}, {"Ins_Blank", "InsBlank"},
+    {"DEL", "Remove"},  {"Convert", "Export2"},
+};
+
+QString toolbarActionName(const char *key)
+{
+    return QStringLiteral("Toolbar1_") + QLatin1String(key);
+}
 
 QProgressBar *usageBar(const QString &name)
 {
@@ -199,12 +217,22 @@ void ImageListWindow::buildToolbar()
     m_toolbar = addToolBar(QStringLiteral("Toolbar1"));
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
     m_toolbar->setMovable(false);
+    // Always there: the window's context menu offers no switch to hide it.
+    m_toolbar->toggleViewAction()->setVisible(false);
     m_toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    for (const char *key : ToolbarKeys) {
-        QAction *a = m_toolbar->addAction(QLatin1String(key));
-        a->setObjectName(QStringLiteral("Toolbar1_") + QLatin1String(key));
+    for (const ToolbarKey &k : ToolbarKeys) {
+        const char *key = k.key;
+        QAction *a = m_toolbar->addAction(
+            QIcon(QStringLiteral(":/toolbar/%1.png").arg(QString::fromLatin1(key).toLower())), QLatin1String(key));
+        a->setObjectName(toolbarActionName(key));
         connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(QLatin1String(key)); });
     }
+    // The keys show their pictures in a bar no taller than their words would need, so
+    // the slots keep their room; a 16-pixel picture fits.
+    const int wordsHeight = m_toolbar->sizeHint().height();
+    m_toolbar->setIconSize(QSize(16, 16));
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolbar->setFixedHeight(wordsHeight);
 }
 
 QWidget *ImageListWindow::buildUsageFrames()
@@ -277,6 +305,10 @@ void ImageListWindow::applyCaptions()
             label->setText(text);
         else if (auto *group = centralWidget()->findChild<QGroupBox *>(name))
             group->setTitle(text);
+    }
+    for (const ToolbarKey &k : ToolbarKeys) {
+        const auto *item = menuBar()->findChild<QAction *>(QLatin1String(k.menuItem));
+        m_toolbar->findChild<QAction *>(toolbarActionName(k.key))->setToolTip(withoutAccessKey(item->text()));
     }
 }
 

@@ -1000,7 +1000,11 @@ void MainWindow::LoadConfig()
         m_revB->setChecked(*read.revisionB);
         Chk_B_Click();
     }
-    m_state.UILanguage = decideLanguage(read.language, systemLocaleLanguageName(), *m_dialogs);
+    const std::optional<QString> localeLanguage = systemLocaleLanguageName();
+    // A first start on a Japanese desktop asks in Japanese, with Japanese buttons; the
+    // language run that follows puts Qt's texts in the language chosen.
+    m_qtTexts.follow(localeLanguage.value_or(QString()));
+    m_state.UILanguage = decideLanguage(read.language, localeLanguage, *m_dialogs);
     emit m_host->settingsRestored();
 }
 
@@ -1293,6 +1297,9 @@ void MainWindow::Image1_Click()
 void MainWindow::changeLamguage()
 {
     const bool japanese = isJapanese(m_state.UILanguage);
+    // Qt's own texts first: the windows it re-translates (message boxes, file dialogs)
+    // are Qt's, and none of the program's captions passes through its catalogue.
+    m_qtTexts.follow(m_state.UILanguage);
     // Lists whose items depend on the language come first.
     if (m_display)
         m_display->setPowerOffTimer();

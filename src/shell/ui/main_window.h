@@ -11,6 +11,7 @@
 #include "shell/connection.h"
 #include "shell/macro_player.h"
 #include "shell/panel_context.h"
+#include "shell/qt_text_language.h"
 #include "shell/seams.h"
 #include "shell/settings_files.h"
 #include "shell/shell_state.h"
@@ -213,6 +214,7 @@ private:
     // First, so that it outlives everything that may still reach it.
     std::unique_ptr<PanelHost> m_host;
     ShellState m_state;
+    QtTextLanguage m_qtTexts;
     QtUserDialogs m_qtDialogs;
     QuietWhenCancelled m_quietDialogs;
     UserDialogs *m_dialogs;

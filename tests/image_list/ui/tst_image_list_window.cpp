@@ -17,6 +17,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QToolBar>
 
 using namespace kvx;
 using namespace kvx::test;
@@ -285,6 +286,31 @@ private slots:
         QCOMPARE(list.entry(0).imgAddress, 40);
         QCOMPARE(list.entry(0).imgCheck, 2); // shown grey
         QCOMPARE(list.imgSelected(), 1);
+    }
+
+    // The keys keep the names the toolbar dispatches on; each shows a picture of the
+    // program's own and, as its tool tip, the caption of the menu item doing the same.
+    void theToolbarKeysShowPicturesAndTheMenuCaptions()
+    {
+        const QStringList keys{"New",      "Open",   "Save",      "Door", "Add",
+                               "Exchange", "Insert", "Ins_Blank", "DEL",  "Convert"};
+        const QStringList english{"New",      "Open",         "Save",         "Close",  "Add to End",
+                                  "Exchange", "Insert Image", "Insert Blank", "Remove", "Export"};
+        const QStringList japanese{"新規リスト",           "開く",         "保存",         "リスト編集終了",
+                                   "最後にイメージを追加", "イメージ入替", "イメージ挿入", "空イメージを挿入",
+                                   "イメージを削除",       "出力"};
+        StartedWindow s;
+        auto *toolbar = childOf<QToolBar>(imageWindow(s.window), "Toolbar1");
+        QCOMPARE(toolbar->toolButtonStyle(), Qt::ToolButtonIconOnly);
+        for (const QStringList &tips : {english, japanese, english}) {
+            for (qsizetype i = 0; i < keys.size(); ++i) {
+                auto *a = childOf<QAction>(toolbar, "Toolbar1_" + keys[i]);
+                QCOMPARE(a->text(), keys[i]);
+                QVERIFY(!a->icon().pixmap(16, 16).isNull());
+                QCOMPARE(a->toolTip(), tips[i]);
+            }
+            s.window.Image1_Click();
+        }
     }
 
     void theConvertKeyOpensTheExportWindowModally()

@@ -14,11 +14,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QStackedWidget>
@@ -120,6 +122,34 @@ bool sameInBothLanguages(const QString &text)
     return false;
 }
 
+// Qt's own texts as the program shows them: a message box's buttons, a save dialog's
+// title and labels.
+QStringList qtOwnTexts()
+{
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel | QMessageBox::Ok);
+    QStringList texts;
+    for (const auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel, QMessageBox::Ok})
+        texts << box.button(b)->text();
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    texts << dialog.windowTitle();
+    for (const char *label : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+        texts << dialog.findChild<QLabel *>(label)->text();
+    return texts;
+}
+const QStringList englishQtTexts{"&Yes", "&No", "Cancel", "OK", "Save As", "Look in:", "File &name:", "Files of type:"};
+const QStringList japaneseQtTexts{"はい(&Y)",         "いいえ(&N)", "キャンセル",      "OK",
+                                  "名前を付けて保存", "アドレス:",  "ファイル名(&N):", "ファイルの種類:"};
+
+// The language key, and the re-translation Qt posts to every window with it.
+void pressLanguageKey(StartedWindow &s)
+{
+    s.window.Image1_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
 void writeConfigLanguage(const QString &language, qint32 hintColour)
 {
     ConfigSettings s = defaultConfigSettings();
@@ -198,7 +228,9 @@ private slots:
         QFETCH(bool, japanese);
         StartedWindow s("/dev/kvx-no-such-port",
                         [&](MainWindow &) { writeConfigLanguage(language, ToolTipsOnColour); });
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
         QCOMPARE(s.window.state().UILanguage, language);
+        QCOMPARE(qtOwnTexts(), japanese ? japaneseQtTexts : englishQtTexts);
         for (const ControlText &e : captionTable()) {
             if (e.property == TextProperty::SeriesCaption
                 || !windowControl(s.window, ControlRef{e.name, e.index}.objectName()))
@@ -226,18 +258,20 @@ private slots:
             touchModes->setCurrentIndex(2);
             QVERIFY(s.child<QLineEdit>("lblTouch")->text() != QStringLiteral("This Tab is for VX-K4xxS."));
             // A switch puts the note back to the table's text, whatever the mode wrote.
-            s.window.Image1_Click();
-            s.window.Image1_Click();
+            pressLanguageKey(s);
+            pressLanguageKey(s);
             QCOMPARE(s.child<QLineEdit>("lblTouch")->text(), QStringLiteral("This Tab is for VX-K4xxS."));
             const auto before = snapshot(s.window);
-            s.window.Image1_Click();
+            pressLanguageKey(s);
+            QCOMPARE(qtOwnTexts(), japaneseQtTexts);
             QCOMPARE(s.window.state().UILanguage, QStringLiteral("Japanese"));
             QCOMPARE(s.child<QTabWidget>("SSTab3")->tabText(0), QStringLiteral("ｽｸﾘｰﾝｱｸｼｮﾝ"));
             QCOMPARE(touchModes->currentIndex(), 2);
             QCOMPARE(touchModes->currentText(), QStringLiteral("自動（個別スイッチ）"));
             QVERIFY(snapshot(s.window) != before);
-            s.window.Image1_Click();
+            pressLanguageKey(s);
             QCOMPARE(s.window.state().UILanguage, QStringLiteral("English"));
+            QCOMPARE(qtOwnTexts(), englishQtTexts);
             const auto after = snapshot(s.window);
             for (auto it = before.cbegin(); it != before.cend(); ++it)
                 QCOMPARE(after.value(it.key()), it.value());
