@@ -7,6 +7,7 @@
 #include "link/vx5200.h"
 #include "shell/shell_state.h"
 #include "shell/ui/panel_host.h"
+#include "shell/ui/window_place.h"
 #include "shell/user_dialogs.h"
 
 #include <QAction>
@@ -101,6 +102,7 @@ ImageListWindow::ImageListWindow(PanelHost &main)
       m_files(main.imageList(), m_dialogs)
 {
     setObjectName(QStringLiteral("FrmImage"));
+    keepPlaceWhenHidden(*this);
     setAcceptDrops(true);
     m_list.setEntryEditor(&m_editor);
     m_list.setDialogs(m_dialogs);
