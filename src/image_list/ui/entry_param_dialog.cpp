@@ -3,6 +3,7 @@
 #include "image_list/image_window_rules.h"
 #include "shell/captions.h"
 #include "shell/ui/caption_apply.h"
+#include "shell/ui/window_place.h"
 #include "shell/user_dialogs.h"
 
 #include <QComboBox>
@@ -50,6 +51,7 @@ EntryParamDialog::EntryParamDialog(ImageList &list, UserDialogs &dialogs, const 
     : QDialog(parent), m_list(list), m_dialogs(dialogs, this), m_language(language)
 {
     setObjectName(QStringLiteral("FrmEnterParam"));
+    keepPlaceWhenHidden(*this);
     setModal(true);
 
     m_memory = new QComboBox;

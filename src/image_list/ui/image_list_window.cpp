@@ -8,6 +8,7 @@
 #include "shell/captions.h"
 #include "shell/shell_state.h"
 #include "shell/ui/panel_host.h"
+#include "shell/ui/window_place.h"
 #include "shell/user_dialogs.h"
 
 #include <QAction>
@@ -119,6 +120,7 @@ ImageListWindow::ImageListWindow(PanelHost &main)
       m_files(main.imageList(), m_dialogs)
 {
     setObjectName(QStringLiteral("FrmImage"));
+    keepPlaceWhenHidden(*this);
     setAcceptDrops(true);
     m_list.setEntryEditor(&m_editor);
     m_list.setDialogs(m_dialogs);

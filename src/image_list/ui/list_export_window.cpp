@@ -12,6 +12,7 @@
 #include "shell/shell_state.h"
 #include "shell/ui/caption_apply.h"
 #include "shell/ui/panel_host.h"
+#include "shell/ui/window_place.h"
 #include "shell/user_dialogs.h"
 
 #include <QCheckBox>
@@ -77,6 +78,7 @@ ListExportWindow::ListExportWindow(PanelHost &main, ImageList &list, QWidget *pa
     : QDialog(parent), m_main(main), m_list(list), m_dialogs(main.dialogs(), this)
 {
     setObjectName(QStringLiteral("frmListExport"));
+    keepPlaceWhenHidden(*this);
     setModal(true);
     auto *areas = new QGroupBox;
     areas->setObjectName(QStringLiteral("Frame1"));

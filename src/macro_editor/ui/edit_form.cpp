@@ -9,6 +9,7 @@
 #include "shell/shell_state.h"
 #include "shell/ui/caption_apply.h"
 #include "shell/ui/panel_host.h"
+#include "shell/ui/window_place.h"
 #include "shell/user_dialogs.h"
 
 #include <QAction>
@@ -110,6 +111,7 @@ EditForm::EditForm(PanelHost &host)
     : QMainWindow(host.hostWindow(), Qt::Window), m_main(host), m_dialogs(host.dialogs(), this), m_files(m_dialogs)
 {
     setObjectName(QStringLiteral("EditForm"));
+    keepPlaceWhenHidden(*this);
     // Closing the editor never ends the program; its close box unloads it.
     setAttribute(Qt::WA_QuitOnClose, false);
     setAttribute(Qt::WA_DeleteOnClose);

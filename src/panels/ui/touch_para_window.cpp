@@ -3,6 +3,7 @@
 #include "shell/panel_context.h"
 #include "shell/shell_state.h"
 #include "shell/ui/caption_apply.h"
+#include "shell/ui/window_place.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,6 +20,7 @@ TouchParaWindow::TouchParaWindow(PanelContext &ctx, QWidget *parent)
     : QWidget(parent, Qt::Window), m_ctx(ctx), m_sender(ctx)
 {
     setObjectName(QStringLiteral("TouchPara"));
+    keepPlaceWhenHidden(*this);
 
     auto *root = new QVBoxLayout(this);
     auto *tabs = new QTabWidget;

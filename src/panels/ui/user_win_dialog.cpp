@@ -2,6 +2,7 @@
 
 #include "shell/shell_state.h"
 #include "shell/ui/caption_apply.h"
+#include "shell/ui/window_place.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,6 +31,7 @@ const ControlText Texts[] = {
 UserWinDialog::UserWinDialog(const ShellState &state, QWidget *parent) : QDialog(parent), m_state(state)
 {
     setObjectName(QStringLiteral("UserWin"));
+    keepPlaceWhenHidden(*this);
     setModal(false);
     auto *grid = new QGridLayout(this);
     m_number = new QLabel;

@@ -23,6 +23,7 @@
 #include "shell/ui/input_hold.h"
 #include "shell/ui/list_choice_box.h"
 #include "shell/ui/splash_dialog.h"
+#include "shell/ui/window_place.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSlider>
@@ -170,6 +171,7 @@ MainWindow::MainWindow(Options options)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_qtDialogs.setParentWidget(this);
+    keepPlaceWhenHidden(*this);
     m_state.DisplayEncoder = &m_encoder;
     m_link.setNotifier(m_dialogs);
     m_link.setUsbLink(&m_usb);

@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 
 using namespace kvx;
 using namespace kvx::test;
@@ -108,7 +109,13 @@ private slots:
         StartedWindow s;
         s.window.OptSeries_Click(1);
         ImageListWindow *w = imageWindow(s.window);
+        // The main window comes back where the user left it, even when the window
+        // system, while it is hidden, puts its client area at the frame's place.
+        s.window.move(140, 90);
+        const QPoint frame = s.window.frameGeometry().topLeft();
         w->showWindow();
+        s.window.windowHandle()->setPosition(frame);
+        QCoreApplication::processEvents();
         QFile::remove(programFile(QStringLiteral("Imgpath.tmp")));
         dropFiles(w, {makeBitmap(dir, QStringLiteral("one.bmp"), 8, 8)});
         QSignalSpy changed(&s.window.imageList(), &ImageList::changed);
@@ -118,6 +125,7 @@ private slots:
             childOf<QAction>(w, way)->trigger();
         QVERIFY(!w->isVisible());
         QVERIFY(s.window.isVisible());
+        QCOMPARE(s.window.frameGeometry().topLeft(), frame);
         QVERIFY(changed.count() >= 1); // the main window's image choices refill
         QCOMPARE(s.window.imageList().comboItems(), QStringList{QStringLiteral("Image0000 [one.bmp]")});
         QVERIFY(QFile::exists(programFile(QStringLiteral("Imgpath.tmp"))));
