@@ -3,6 +3,7 @@
 #include "shell/window_return.h"
 
 #include <QEvent>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 
@@ -73,7 +74,7 @@ private:
 
     QWidget &m_window;
     WindowReturn m_return;
-    QWindow *m_handle = nullptr;
+    QPointer<QWindow> m_handle;
     bool m_settling = false;
 };
 
