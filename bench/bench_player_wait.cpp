@@ -14,6 +14,7 @@
 #include "link/serial_port_io.h"
 #include "shell/macro_player.h"
 #include "shell/ui/main_window.h"
+#include "slow_module.h"
 #include "support/queued_input.h"
 #include "support/scripted_dialogs.h"
 
@@ -47,44 +48,7 @@ double cpuSeconds()
     return double(u.ru_utime.tv_sec + u.ru_stime.tv_sec) + double(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
 }
 
-// Takes a byte at most every ByteNs, or none while stopped; keeps the time of each.
-class SlowModule : public SerialPortIo
-{
-public:
-    explicit SlowModule(const QElapsedTimer &clock) : m_clock(clock) {}
-    QString open(const QString &, const QString &) override
-    {
-        m_open = true;
-        return QString();
-    }
-    void close() override { m_open = false; }
-    bool isOpen() const override { return m_open; }
-    QString deviceName() const override { return QStringLiteral("slow"); }
-    qint64 byteTimeNs() const override { return ByteNs; }
-    bool ctsHolding() override
-    {
-        return !stopped && (taken.empty() || m_clock.nsecsElapsed() - taken.back() >= ByteNs);
-    }
-    int outBufferCount() override { return 0; }
-    PortWrite writeByte(quint8) override
-    {
-        taken.push_back(m_clock.nsecsElapsed());
-        if (atByte && taken.size() == atCount)
-            std::exchange(atByte, {})();
-        return PortWrite::Taken;
-    }
-    int inBufferCount() override { return 0; }
-    QByteArray readAll() override { return QByteArray(); }
-    bool stopped = false;
-    std::vector<qint64> taken;
-    // Runs once as byte number atCount is taken (in the middle of a send).
-    std::function<void()> atByte;
-    std::size_t atCount = 0;
-
-private:
-    const QElapsedTimer &m_clock;
-    bool m_open = false;
-};
+using SlowModule = kvx::bench::SlowModule;
 
 void runFor(int ms)
 {
@@ -144,7 +108,7 @@ int main(int argc, char *argv[])
     options.dialogs = &dialogs;
     options.showSplash = false;
     options.portFactory = [&]() -> std::unique_ptr<SerialPortIo> {
-        auto p = std::make_unique<SlowModule>(clock);
+        auto p = std::make_unique<SlowModule>(clock, ByteNs);
         module = p.get();
         return p;
     };
@@ -183,7 +147,7 @@ int main(int argc, char *argv[])
     // Pause clicks at scattered moments of a line on a slow module.
     const int trials = 12;
     window.state().MacroText = macro(trials * 3 + 4);
-    module->taken.clear();
+    module->times.clear();
     button("PlayCommandButton")->click();
     std::vector<double> delaysMs;
     std::vector<int> linesAfter;
@@ -194,21 +158,21 @@ int main(int argc, char *argv[])
             return;
         // The last byte of the line that was going out at the click.
         const std::size_t lineEnd = ((bytesAtClick + LineBytes - 1) / LineBytes) * LineBytes;
-        if (lineEnd <= module->taken.size())
-            delaysMs.push_back(double(clock.nsecsElapsed() - module->taken[lineEnd - 1]) / 1e6);
+        if (lineEnd <= module->times.size())
+            delaysMs.push_back(double(clock.nsecsElapsed() - module->times[lineEnd - 1]) / 1e6);
     });
     while (trial < trials && player.running()) {
         // A moment between 10 % and 90 % of the next line, varying from trial to trial.
-        const std::size_t lineStart = ((module->taken.size() / LineBytes) + 1) * LineBytes;
+        const std::size_t lineStart = ((module->times.size() / LineBytes) + 1) * LineBytes;
         module->atCount = lineStart + std::size_t(LineBytes * (10 + (trial * 37) % 80) / 100);
         module->atByte = [&] {
-            bytesAtClick = module->taken.size();
+            bytesAtClick = module->times.size();
             postClick(button("PauseCommandButton"));
         };
         runUntil([&] { return player.waiting() || !player.running(); });
         runFor(50);
         const std::size_t lineOfClick = (bytesAtClick + LineBytes - 1) / LineBytes;
-        linesAfter.push_back(int(module->taken.size() / LineBytes) - int(lineOfClick) + 1);
+        linesAfter.push_back(int(module->times.size() / LineBytes) - int(lineOfClick) + 1);
         bytesAtClick = 0;
         postClick(button("PauseCommandButton"));
         runUntil([&] { return !player.waiting(); });

@@ -16,6 +16,7 @@
 #include "link/send_run.h"
 #include "link/serial_port_io.h"
 #include "shell/ui/main_window.h"
+#include "slow_module.h"
 #include "support/queued_input.h"
 #include "support/scripted_dialogs.h"
 
@@ -38,43 +39,7 @@ namespace {
 
 constexpr qint64 ByteNs = 500'000; // 2 bytes per ms
 
-// Takes a byte at most every ByteNs, or none while stopped; keeps every byte.
-class SlowModule : public SerialPortIo
-{
-public:
-    explicit SlowModule(const QElapsedTimer &clock) : m_clock(clock) {}
-    QString open(const QString &, const QString &) override
-    {
-        m_open = true;
-        return QString();
-    }
-    void close() override { m_open = false; }
-    bool isOpen() const override { return m_open; }
-    QString deviceName() const override { return QStringLiteral("slow"); }
-    qint64 byteTimeNs() const override { return ByteNs; }
-    bool ctsHolding() override { return !stopped && m_clock.nsecsElapsed() - m_lastNs >= ByteNs; }
-    int outBufferCount() override { return 0; }
-    PortWrite writeByte(quint8 byte) override
-    {
-        m_lastNs = m_clock.nsecsElapsed();
-        taken.append(char(byte));
-        if (atByte && taken.size() == atCount)
-            std::exchange(atByte, {})();
-        return PortWrite::Taken;
-    }
-    int inBufferCount() override { return 0; }
-    QByteArray readAll() override { return QByteArray(); }
-    bool stopped = false;
-    QByteArray taken;
-    // Runs once as byte number atCount is taken (in the middle of a send).
-    std::function<void()> atByte;
-    qsizetype atCount = 0;
-
-private:
-    const QElapsedTimer &m_clock;
-    qint64 m_lastNs = -1'000'000'000;
-    bool m_open = false;
-};
+using SlowModule = kvx::bench::SlowModule;
 
 struct Program
 {
@@ -83,7 +48,7 @@ struct Program
         options.dialogs = &dialogs;
         options.showSplash = false;
         options.portFactory = [&]() -> std::unique_ptr<SerialPortIo> {
-            auto p = std::make_unique<SlowModule>(clock);
+            auto p = std::make_unique<SlowModule>(clock, ByteNs);
             module = p.get();
             return p;
         };
@@ -120,7 +85,7 @@ void closeDuring(const char *what, const QElapsedTimer &clock, const std::functi
     arm(p, [&] {
         kvx::test::postClose(p.window.get());
         askedNs = clock.nsecsElapsed();
-        takenAtRequest = p.module->taken.size();
+        takenAtRequest = p.module->bytes.size();
     });
     QTimer::singleShot(0, [&] { send(p); });
     // A program that does not end is stopped after 60 s.
@@ -133,7 +98,7 @@ void closeDuring(const char *what, const QElapsedTimer &clock, const std::functi
     }
     std::printf("%s: the program ended %.1f ms after the close request; the module took %lld bytes after it; "
                 "messages shown: %lld\n",
-                what, double(endedNs - askedNs) / 1e6, static_cast<long long>(p.module->taken.size() - takenAtRequest),
+                what, double(endedNs - askedNs) / 1e6, static_cast<long long>(p.module->bytes.size() - takenAtRequest),
                 static_cast<long long>(p.dialogs.shown.size()));
 }
 
@@ -154,7 +119,7 @@ int main(int argc, char *argv[])
         runFor(300);
         p.button("Command1")->click(); // the character-set test
         runFor(200);
-        const qsizetype before = p.module->taken.size();
+        const qsizetype before = p.module->bytes.size();
         QByteArray bytes;
         for (int i = 0; i < 32 * 1024; ++i)
             bytes.append(char(i % 251));
@@ -175,7 +140,7 @@ int main(int argc, char *argv[])
         probe.stop();
         runFor(100);
         p.button("Command1")->click();
-        const QByteArray taken = p.module->taken.mid(before);
+        const QByteArray taken = p.module->bytes.mid(before);
         const qsizetype at = taken.indexOf(bytes);
         std::printf("module write of %lld bytes with the character-set test running: %s; longest gap of a 16 ms "
                     "timer %.1f ms; %s\n",
