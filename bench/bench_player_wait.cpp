@@ -102,25 +102,15 @@ int main(int argc, char *argv[])
     const int seconds = argc > 1 ? std::max(1, atoi(argv[1])) : 5;
     QElapsedTimer clock;
     clock.start();
-    SlowModule *module = nullptr;
-    kvx::test::ScriptedDialogs dialogs;
-    MainWindow::Options options;
-    options.dialogs = &dialogs;
-    options.showSplash = false;
-    options.portFactory = [&]() -> std::unique_ptr<SerialPortIo> {
-        auto p = std::make_unique<SlowModule>(clock, ByteNs);
-        module = p.get();
-        return p;
-    };
-    MainWindow window(options);
-    window.findChild<QComboBox *>(QStringLiteral("CommPortList"))->setCurrentText(QStringLiteral("slow"));
-    window.startUp();
+    kvx::bench::WindowOnSlowModule program(clock, ByteNs);
+    MainWindow &window = *program.window;
     runFor(500);
+    SlowModule *module = program.module;
     if (!module) {
         std::printf("the window did not open the module's port\n");
         return 1;
     }
-    auto button = [&](const char *name) { return window.findChild<QAbstractButton *>(QString::fromLatin1(name)); };
+    auto button = [&](const char *name) { return program.button(name); };
     MacroPlayer &player = window.player();
     std::printf("platform %s, event dispatcher %s, %d s per wait\n", qPrintable(QGuiApplication::platformName()),
                 QAbstractEventDispatcher::instance()->metaObject()->className(), seconds);

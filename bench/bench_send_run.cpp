@@ -41,30 +41,7 @@ constexpr qint64 ByteNs = 500'000; // 2 bytes per ms
 
 using SlowModule = kvx::bench::SlowModule;
 
-struct Program
-{
-    explicit Program(const QElapsedTimer &clock)
-    {
-        options.dialogs = &dialogs;
-        options.showSplash = false;
-        options.portFactory = [&]() -> std::unique_ptr<SerialPortIo> {
-            auto p = std::make_unique<SlowModule>(clock, ByteNs);
-            module = p.get();
-            return p;
-        };
-        window = std::make_unique<MainWindow>(options);
-        window->findChild<QComboBox *>(QStringLiteral("CommPortList"))->setCurrentText(QStringLiteral("slow"));
-        window->startUp();
-    }
-    QAbstractButton *button(const char *name) const
-    {
-        return window->findChild<QAbstractButton *>(QString::fromLatin1(name));
-    }
-    kvx::test::ScriptedDialogs dialogs;
-    MainWindow::Options options;
-    SlowModule *module = nullptr;
-    std::unique_ptr<MainWindow> window;
-};
+using Program = kvx::bench::WindowOnSlowModule;
 
 void runFor(int ms)
 {
@@ -79,7 +56,7 @@ void runFor(int ms)
 void closeDuring(const char *what, const QElapsedTimer &clock, const std::function<void(Program &)> &send,
                  const std::function<void(Program &, const std::function<void()> &)> &arm)
 {
-    Program p(clock);
+    Program p(clock, ByteNs);
     qint64 askedNs = -1;
     qsizetype takenAtRequest = -1;
     arm(p, [&] {
@@ -115,7 +92,7 @@ int main(int argc, char *argv[])
                 QAbstractEventDispatcher::instance()->metaObject()->className());
 
     {
-        Program p(clock);
+        Program p(clock, ByteNs);
         runFor(300);
         p.button("Command1")->click(); // the character-set test
         runFor(200);

@@ -1,11 +1,16 @@
 #pragma once
 
 #include "link/serial_port_io.h"
+#include "shell/ui/main_window.h"
+#include "support/scripted_dialogs.h"
 
+#include <QAbstractButton>
 #include <QByteArray>
+#include <QComboBox>
 #include <QElapsedTimer>
 
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -53,6 +58,32 @@ private:
     const QElapsedTimer &m_clock;
     qint64 m_byteNs;
     bool m_open = false;
+};
+
+// The main window (no splash, scripted dialogs) started on a slow module.
+struct WindowOnSlowModule
+{
+    WindowOnSlowModule(const QElapsedTimer &clock, qint64 byteNs)
+    {
+        options.dialogs = &dialogs;
+        options.showSplash = false;
+        options.portFactory = [this, &clock, byteNs]() -> std::unique_ptr<SerialPortIo> {
+            auto p = std::make_unique<SlowModule>(clock, byteNs);
+            module = p.get();
+            return p;
+        };
+        window = std::make_unique<MainWindow>(options);
+        window->findChild<QComboBox *>(QStringLiteral("CommPortList"))->setCurrentText(QStringLiteral("slow"));
+        window->startUp();
+    }
+    QAbstractButton *button(const char *name) const
+    {
+        return window->findChild<QAbstractButton *>(QString::fromLatin1(name));
+    }
+    test::ScriptedDialogs dialogs;
+    MainWindow::Options options;
+    SlowModule *module = nullptr;
+    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace kvx::bench
