@@ -147,11 +147,9 @@ bool Link::isSending() const
 void Link::takeHeldInput()
 {
     SendRun::deliverHeldInput();
-    // One round of the event loop is not always enough: the platform may bring a click
-    // in from the window system in one round and deliver it in the next, and a round
-    // run from inside a send leaves the loop excluding input for the rest of the round
-    // that ran it (the glib dispatcher). So rounds run, taking input, until one finds
-    // nothing to do.
+    // Then what is still queued: one round of the event loop is not always enough (the
+    // platform may bring a click in from the window system in one round and deliver it
+    // in the next), so rounds run, taking input, until one finds nothing to do.
     QCoreApplication::processEvents(QEventLoop::AllEvents, HeldInputMs);
 }
 

@@ -11,8 +11,6 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include <optional>
-
 namespace kvx {
 
 namespace {
@@ -203,24 +201,27 @@ bool UserFontLoader::loadFile(const QString &path)
         return r;
     };
     const QByteArray command = font.command;
-    std::optional<SendRun> run(std::in_place);
-    const SendResult r = PanelContext::inOrder({
-        [&] {
-            return step(m_ctx.run([](VX5200 &e) { return e.userModeIn(); }, QStringLiteral("Enter User set up mode : "),
-                                  QStringLiteral("-----OpCode-----")));
-        },
-        [&] {
-            return step(m_ctx.run([&](VX5200 &e) { return e.portOut(command); },
-                                  QStringLiteral("FROM User Definable Font Difinition : "),
-                                  QStringLiteral("-----OpCode----- m p---- (m = 1; 6x8, =2;8x16, =4;16x32) "
-                                                 "p;Pattern data")));
-        },
-        [&] {
-            return step(m_ctx.run([](VX5200 &e) { return e.userModeOut(); }, QStringLiteral("Exit User Set up mode : "),
-                                  QStringLiteral("-----OpCode-----")));
-        },
-    });
-    run.reset();
+    SendResult r = SendResult::Skipped;
+    {
+        // The mode's entry, the font and the mode's exit go to the module as one run.
+        const SendRun run;
+        r = PanelContext::inOrder({
+            [&] {
+                return step(m_ctx.run([](VX5200 &e) { return e.userModeIn(); },
+                                      QStringLiteral("Enter User set up mode : "), QStringLiteral("-----OpCode-----")));
+            },
+            [&] {
+                return step(m_ctx.run([&](VX5200 &e) { return e.portOut(command); },
+                                      QStringLiteral("FROM User Definable Font Difinition : "),
+                                      QStringLiteral("-----OpCode----- m p---- (m = 1; 6x8, =2;8x16, =4;16x32) "
+                                                     "p;Pattern data")));
+            },
+            [&] {
+                return step(m_ctx.run([](VX5200 &e) { return e.userModeOut(); },
+                                      QStringLiteral("Exit User Set up mode : "), QStringLiteral("-----OpCode-----")));
+            },
+        });
+    }
     if (!wentOut(r)) {
         if (m_progress)
             m_progress->end();

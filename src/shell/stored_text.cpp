@@ -1,5 +1,7 @@
 #include "shell/stored_text.h"
 
+#include "shell/captions.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -12,11 +14,6 @@ namespace kvx {
 namespace {
 
 const QString English = QStringLiteral("English");
-
-bool isJapanese(const QString &uiLanguage)
-{
-    return uiLanguage == QLatin1String("Japanese");
-}
 
 FileWriteResult failedWrite(const QString &path, const FileFailure &failure)
 {

@@ -1027,21 +1027,17 @@ ConfigSettings MainWindow::configSettings() const
 QList<FileWriteResult> MainWindow::SaveConfig(const QString &macroText)
 {
     QList<FileWriteResult> failed;
+    const auto written = [&failed](const FileWriteResult &r) {
+        if (!r.ok)
+            failed << r;
+        return r.ok;
+    };
+    // What was written is what the file holds now.
     const ConfigSettings settings = configSettings();
-    if (settings != m_configAtStart) {
-        const FileWriteResult r = saveConfig(settings);
-        if (r.ok)
-            m_configAtStart = settings;
-        else
-            failed << r;
-    }
-    if (macroText != m_macroAtStart) {
-        const FileWriteResult r = saveTextMemo(macroText);
-        if (r.ok)
-            m_macroAtStart = macroText;
-        else
-            failed << r;
-    }
+    if (settings != m_configAtStart && written(saveConfig(settings)))
+        m_configAtStart = settings;
+    if (macroText != m_macroAtStart && written(saveTextMemo(macroText)))
+        m_macroAtStart = macroText;
     return failed;
 }
 
