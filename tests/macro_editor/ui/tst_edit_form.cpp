@@ -154,7 +154,8 @@ private slots:
         EditForm *e = editorOf(w);
         auto *box = in<QPlainTextEdit>(e, "EditBox");
         e->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(e));
+        // The editor's own window, not only its native one: the shortcut goes by it.
+        QTRY_COMPARE(QApplication::activeWindow(), e);
         box->setFocus();
         box->moveCursor(QTextCursor::Start);
         m.started.dialogs.answers.enqueue(Answer::Cancel);
