@@ -260,7 +260,7 @@ SendResult Link::portOut(const QByteArray &bytes)
             if (w == Wait::Closed) {
                 // The port went away while this byte waited: the command is
                 // incomplete. Said only when the program did not close it itself
-                // (shut-down releases the port under a waiting send).
+                // (going off-line releases the port under a waiting send).
                 if (m_releasedWhileSending) {
                     m_busyCount = -1;
                     return SendResult::Failed;
