@@ -2,19 +2,19 @@
 # missing, then configure and build into a build folder.
 
 # What building and running the program needs (Qt's own catalogues put Qt's buttons
-# and file dialogs in Japanese with the rest of the interface).
+# and file dialogs in Japanese with the rest of the interface; Qt's private headers
+# give the window system's queue, where the user's input waits during a send).
 KVX_PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev qt6-translations-l10n
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-serialport-dev libgl-dev qt6-translations-l10n
   fonts-ipafont-gothic fonts-liberation fonts-dejavu-core
 )
 # What only the tests, the benchmarks and the fuzz targets need besides: the stand-in
-# module and file readers, the display server, the sanitizer and fuzzer runtime, the
-# format check, and Qt's window-system queue that the tests post clicks into.
+# module and file readers, the display server, the sanitizer and fuzzer runtime and
+# the format check.
 KVX_TEST_PACKAGES=(
   socat srecord xvfb xauth
   clang libclang-rt-14-dev clang-format
-  qt6-base-private-dev
 )
 # run.sh and test.sh configure build/ alike, so each reuses what the other built.
 KVX_BUILD_OPTIONS=(-DKVX_WERROR=ON)

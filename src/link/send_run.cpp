@@ -3,13 +3,17 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
+#include <QThread>
+
+#include <algorithm>
+#include <vector>
 
 namespace kvx {
 
 namespace {
 
 // Comes through the event loop once a run has ended: by then the handler that ran it
-// has returned, and what waited for the run (held input, the end of a cancel) may go.
+// has returned, and a cancel is over.
 class Settler : public QObject
 {
 public:
@@ -28,8 +32,10 @@ const QEvent::Type Settler::Settle = QEvent::Type(QEvent::registerEventType());
 
 struct State
 {
-    int runs = 0;
-    int rounds = 0;
+    // The event-loop levels the runs under way began at, and those of the rounds
+    // running now, innermost last.
+    std::vector<int> runs;
+    std::vector<int> rounds;
     bool cancelled = false;
     SendRun::Rounds *hooks = nullptr;
     QPointer<Settler> settler;
@@ -43,7 +49,7 @@ State &state()
 
 bool settled()
 {
-    return state().runs == 0 && state().rounds == 0;
+    return state().runs.empty() && state().rounds.empty();
 }
 
 void Settler::post()
@@ -59,12 +65,10 @@ void Settler::customEvent(QEvent *event)
     if (event->type() != Settle)
         return;
     m_posted = false;
-    // Taken inside a run's own rounds (a posted event is not held): the end of that
-    // run posts again.
+    // Taken inside a run's own rounds: the end of that run posts again.
     if (!settled())
         return;
     state().cancelled = false;
-    SendRun::deliverHeldInput();
 }
 
 void postSettle()
@@ -81,13 +85,19 @@ void postSettle()
 
 SendRun::SendRun()
 {
-    ++state().runs;
+    state().runs.push_back(loopLevel());
 }
 
 SendRun::~SendRun()
 {
-    if (--state().runs == 0 && state().rounds == 0)
+    state().runs.pop_back();
+    if (settled())
         postSettle();
+}
+
+int SendRun::loopLevel()
+{
+    return QThread::currentThread()->loopLevel();
 }
 
 void SendRun::setRounds(Rounds *rounds)
@@ -103,36 +113,51 @@ void SendRun::dropRounds(Rounds *rounds)
 
 bool SendRun::active()
 {
-    return state().runs > 0;
+    return !state().runs.empty();
 }
 
 bool SendRun::inRound()
 {
-    return state().rounds > 0;
+    return !state().rounds.empty();
+}
+
+bool SendRun::roundRunsAt(int level)
+{
+    const std::vector<int> &rounds = state().rounds;
+    return std::find(rounds.begin(), rounds.end(), level) != rounds.end();
+}
+
+bool SendRun::busyAtOrAbove(int level)
+{
+    const auto atOrAbove = [level](int l) { return l >= level; };
+    const State &s = state();
+    return std::any_of(s.runs.begin(), s.runs.end(), atOrAbove)
+        || std::any_of(s.rounds.begin(), s.rounds.end(), atOrAbove);
 }
 
 void SendRun::runRound()
 {
     State &s = state();
-    ++s.rounds;
+    s.rounds.push_back(loopLevel());
     if (s.hooks)
         s.hooks->runRound();
     else
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    if (--s.rounds == 0 && s.runs == 0)
+    s.rounds.pop_back();
+    if (settled())
         postSettle();
 }
 
 void SendRun::deliverHeldInput()
 {
-    if (settled() && state().hooks)
+    if (state().hooks)
         state().hooks->deliverHeld();
 }
 
 void SendRun::cancel()
 {
     // Outside a run there is nothing to give up.
-    if (state().runs == 0)
+    if (state().runs.empty())
         return;
     state().cancelled = true;
 }

@@ -8,12 +8,12 @@ namespace kvx {
 // sending code runs itself (runRound), but:
 //  - a send started from inside such a round (a timer's, such as the character-set
 //    test's) is refused as busy: its bytes would land in the middle of the run;
-//  - the user's input is held by the window side (InputHold) and delivered in its
-//    order once the run is over and its handler has returned, so a click never starts
-//    a send inside another one;
-//  - a request to close the main window is not held: the main window hears it at once
-//    and may give the run up (cancel), after which every send fails until the handler
-//    has returned to the event loop.
+//  - the user's input stays in the window system's queue (the window side's Rounds
+//    keep it there) and is taken, as Qt takes input, once the handler that ran the run
+//    has returned to its event loop, so a click never starts a send inside another one;
+//  - a request to close the main window is taken at once, and may give the run up
+//    (cancel), after which every send fails until the handler has returned to the
+//    event loop.
 //
 // A handler holds a SendRun for as long as its run lasts; each send holds one too, so a
 // single command is a run by itself. The state is the program's (one window thread),
@@ -26,18 +26,19 @@ public:
     SendRun(const SendRun &) = delete;
     SendRun &operator=(const SendRun &) = delete;
 
-    // How the window side runs a round of events and delivers what it held.
+    // How the window side runs a round of events and gives back the input it kept.
     class Rounds
     {
     public:
         virtual ~Rounds() = default;
-        // Paints, runs timers and takes the main window's close; holds other input.
+        // Paints, runs timers and takes the main window's close; keeps other input.
         virtual void runRound() = 0;
-        // Delivers the input held so far, in its order.
+        // Gives the input kept by runs now over back to the window system's queue, to
+        // be taken next.
         virtual void deliverHeld() = 0;
     };
     // Without one (no window), a round runs every event but user input, which the event
-    // loop delivers later by itself.
+    // loop takes later by itself.
     static void setRounds(Rounds *rounds);
     // Forgets `rounds` if they are the ones set.
     static void dropRounds(Rounds *rounds);
@@ -46,10 +47,18 @@ public:
     static bool active();
     // The caller runs inside a round of a run: it is not the run's own sender.
     static bool inRound();
+
+    // Levels of event loops: the loop a handler was called from, and a dialog's own
+    // loop one level up (QThread::loopLevel).
+    static int loopLevel();
+    // A round runs at this level now.
+    static bool roundRunsAt(int level);
+    // A run that began, or a round that runs, at this level or a dialog's loop above it.
+    static bool busyAtOrAbove(int level);
     // One round of events in the middle of a run.
     static void runRound();
-    // Delivers the held input now, unless a run is under way or a round runs (then it
-    // comes once the run is over).
+    // Lets the input kept by runs now over be taken next (input kept by a run still
+    // under way is taken once it is over).
     static void deliverHeldInput();
 
     // Gives the run under way, if any, up: every send fails, without a message, until

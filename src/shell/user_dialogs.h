@@ -127,6 +127,9 @@ public:
     FileChoice openFileFor(QObject *window, const FileRequest &request) override;
     FileChoice saveFileFor(QObject *window, const FileRequest &request) override;
     QString chooseFolderFor(QObject *window, const QString &caption, const QString &start) override;
+    // The program's dialogs themselves, for the one question a close asks after it has
+    // given the run up.
+    UserDialogs &unquiet() { return m_program; }
 
 private:
     UserDialogs &m_program;

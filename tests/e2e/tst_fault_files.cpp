@@ -5,12 +5,15 @@
 #include "link/app_paths.h"
 #include "macro_editor/macro_files.h"
 #include "shell/stored_text.h"
+#include "support/fake_link_parts.h"
 #include "support/message_text.h"
+#include "support/queued_input.h"
 #include "support/started_window.h"
 #include "support/test_main.h"
 #include "tutorial/ui/tutorial_window.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -259,32 +262,66 @@ private slots:
     // failure reported once, and with a full disk the old files stay whole; No keeps
     // the window open as it was, and a later close with room writes the session's
     // macro. One in Japanese holds no English word of the program's beside the paths.
+    // A close asked for while a macro plays stops the play before it writes and asks:
+    // no byte goes out while the question stands, and No leaves the play stopped.
     void shutDownThatCannotWriteItsFilesAsks_data()
     {
         QTest::addColumn<bool>("folderIsAFile");
         QTest::addColumn<bool>("closeAnyway");
         QTest::addColumn<QString>("language");
-        QTest::newRow("folder is a file, closed anyway") << true << true << "English";
-        QTest::newRow("disk full, closed anyway") << false << true << "English";
-        QTest::newRow("disk full, kept open") << false << false << "English";
-        QTest::newRow("folder is a file, Japanese") << true << true << "Japanese";
-        QTest::newRow("disk full, Japanese") << false << true << "Japanese";
+        QTest::addColumn<bool>("playing");
+        QTest::newRow("folder is a file, closed anyway") << true << true << "English" << false;
+        QTest::newRow("disk full, closed anyway") << false << true << "English" << false;
+        QTest::newRow("disk full, kept open") << false << false << "English" << false;
+        QTest::newRow("folder is a file, Japanese") << true << true << "Japanese" << false;
+        QTest::newRow("disk full, Japanese") << false << true << "Japanese" << false;
+        QTest::newRow("disk full while a macro plays, kept open") << false << false << "English" << true;
     }
     void shutDownThatCannotWriteItsFilesAsks()
     {
         QFETCH(bool, folderIsAFile);
         QFETCH(bool, closeAnyway);
         QFETCH(QString, language);
-        StartedWindow s;
+        QFETCH(bool, playing);
+        // A module that takes a byte every millisecond.
+        FakeSerialPort *port = nullptr;
+        QElapsedTimer clock;
+        clock.start();
+        StartedWindow s(QStringLiteral("/dev/kvx-slow-module"), {}, false, [&]() -> std::unique_ptr<SerialPortIo> {
+            auto p = std::make_unique<FakeSerialPort>();
+            port = p.get();
+            p->beforeReadyCheck = [&clock](FakeSerialPort &q) {
+                q.cts = clock.nsecsElapsed() / 1'000'000 >= q.written.size();
+            };
+            return p;
+        });
         const QString config = programFile(QStringLiteral("Config.dat"));
         const QString memo = programFile(QStringLiteral("Tmp.sei"));
-        s.window.state().MacroText = QStringLiteral("PRT 1bh 40h;");
+        s.window.state().MacroText =
+            playing ? QStringLiteral("PRT 1bh 40h 0ch;\r\n").repeated(2000) : QStringLiteral("PRT 1bh 40h;");
         s.dialogs.answers << (closeAnyway ? UserDialogs::Answer::Yes : UserDialogs::Answer::No);
+        qsizetype sentWhileAsked = -1;
+        s.dialogs.whileAsking = [&](const QString &) {
+            if (!playing || sentWhileAsked >= 0)
+                return;
+            const qsizetype before = port->written.size();
+            QTest::qWait(300);
+            sentWhileAsked = port->written.size() - before;
+        };
         s.window.state().UILanguage = language;
         if (folderIsAFile) {
             QVERIFY(blockFolder(programFolder()));
             s.window.close();
             QCOMPARE(contents(programFolder()), Blocker);
+        } else if (playing) {
+            QVERIFY(put(config, OldBytes));
+            clock.restart();
+            s.click(QStringLiteral("PlayCommandButton"));
+            QTRY_VERIFY(port->written.size() > 30);
+            FullDisk full;
+            postClose(&s.window);
+            QTRY_VERIFY(!s.window.player().running());
+            QTRY_COMPARE(s.dialogs.shown.size(), 1);
         } else {
             QVERIFY(put(config, OldBytes));
             QVERIFY(put(memo, OldBytes + "memo"));
@@ -292,6 +329,7 @@ private slots:
             s.window.close();
         }
         QCOMPARE(s.dialogs.shown.size(), closeAnyway ? 3 : 1);
+        QCOMPARE(sentWhileAsked, qsizetype(playing ? 0 : -1));
         QVERIFY(s.dialogs.shown[0].contains(QDir::toNativeSeparators(config)));
         QVERIFY(s.dialogs.shown[0].contains(QDir::toNativeSeparators(memo)));
         QVERIFY(language == "Japanese" || s.dialogs.shown[0].contains(QStringLiteral("Close the program anyway?")));
@@ -299,12 +337,18 @@ private slots:
                                 config, memo, programFolder()};
         for (const QString &m : std::as_const(s.dialogs.shown))
             QVERIFY2(language == "English" || latinLettersBesidePaths(m, paths).isEmpty(), qPrintable(m));
-        if (!folderIsAFile) {
+        if (!folderIsAFile && !playing) {
             QCOMPARE(contents(config), OldBytes);
             QCOMPARE(contents(memo), OldBytes + "memo");
             QCOMPARE(QDir(programFolder()).entryList(QDir::Files), (QStringList{"Config.dat", "Tmp.sei"}));
         }
         QCOMPARE(s.window.isVisible(), !closeAnyway);
+        if (playing) {
+            const qsizetype after = port->written.size();
+            QTest::qWait(100);
+            QCOMPARE(port->written.size(), after);
+            QVERIFY(!s.window.player().running());
+        }
         if (closeAnyway) {
             QVERIFY(s.dialogs.shown[1].contains(programFile(QStringLiteral("enma.tmp"))));
             QVERIFY(s.dialogs.shown[2].contains(QDir::toNativeSeparators(programFile(QStringLiteral("temp.iml")))));
@@ -312,7 +356,7 @@ private slots:
         }
         s.window.close();
         QVERIFY(!s.window.isVisible());
-        QCOMPARE(contents(memo), QByteArray("PRT 1bh 40h;\r\n"));
+        QCOMPARE(contents(memo), s.window.state().MacroText.toUtf8() + "\r\n");
     }
 };
 

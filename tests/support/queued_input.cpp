@@ -1,22 +1,62 @@
 #include "support/queued_input.h"
 
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <qpa/qwindowsysteminterface.h>
 
 namespace kvx::test {
 
-void postClick(QWidget *widget)
+namespace {
+
+using Queue = QWindowSystemInterface;
+
+constexpr int HeldMs = 400;
+constexpr int GapMs = 400;
+
+void postButton(QWidget *widget, bool down)
 {
     QWidget *top = widget->window();
     const QPoint centre = widget->rect().center();
     const QPointF local = widget->mapTo(top, centre);
     const QPointF global = widget->mapToGlobal(centre);
-    using Queue = QWindowSystemInterface;
-    Queue::handleMouseEvent<Queue::AsynchronousDelivery>(top->windowHandle(), local, global, Qt::LeftButton,
-                                                         Qt::LeftButton, QEvent::MouseButtonPress);
-    Queue::handleMouseEvent<Queue::AsynchronousDelivery>(top->windowHandle(), local, global, Qt::NoButton,
-                                                         Qt::LeftButton, QEvent::MouseButtonRelease);
+    Queue::handleMouseEvent<Queue::AsynchronousDelivery>(top->windowHandle(), local, global,
+                                                         down ? Qt::LeftButton : Qt::NoButton, Qt::LeftButton,
+                                                         down ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease);
+}
+
+} // namespace
+
+void postClick(QWidget *widget)
+{
+    postButton(widget, true);
+    postButton(widget, false);
+}
+
+int postPacedClicks(const QList<QWidget *> &widgets)
+{
+    int at = 0;
+    for (QWidget *widget : widgets) {
+        const QPointer<QWidget> w(widget);
+        QTimer::singleShot(at, [w] {
+            if (w)
+                postButton(w, true);
+        });
+        QTimer::singleShot(at + HeldMs, [w] {
+            if (w)
+                postButton(w, false);
+        });
+        at += HeldMs + GapMs;
+    }
+    return at;
+}
+
+void postKey(QWidget *window, int key)
+{
+    QWindow *w = window->window()->windowHandle();
+    Queue::handleKeyEvent<Queue::AsynchronousDelivery>(w, QEvent::KeyPress, key, Qt::NoModifier);
+    Queue::handleKeyEvent<Queue::AsynchronousDelivery>(w, QEvent::KeyRelease, key, Qt::NoModifier);
 }
 
 void postClose(QWidget *window)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+
 class QWidget;
 
 namespace kvx::test {
@@ -8,6 +10,12 @@ namespace kvx::test {
 // system's queue and reach the widget only when the event loop next takes user input
 // (QTest's clicks are delivered at once, which says nothing about that moment).
 void postClick(QWidget *widget);
+// Clicks the widgets one after the other at a person's pace, from the event loop's
+// timers: each button held down for 0.4 s, the next pressed 0.4 s after the release.
+// Returns how long the clicks take, in ms.
+int postPacedClicks(const QList<QWidget *> &widgets);
+// Presses and releases a key at the window that has the keyboard, through the queue.
+void postKey(QWidget *window, int key);
 // Asks to close a window as the window manager does (its close box, Alt+F4), through
 // the same queue.
 void postClose(QWidget *window);

@@ -6,6 +6,8 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <functional>
+
 namespace kvx::test {
 
 // Answers the program's questions from a script and keeps everything it was shown.
@@ -18,6 +20,8 @@ public:
     {
         shown.append(text);
         titles.append(title);
+        if (whileAsking)
+            whileAsking(text);
         if (!answers.isEmpty())
             return answers.dequeue();
         if (buttons == Buttons::Ok || buttons == Buttons::OkCancel)
@@ -60,6 +64,8 @@ public:
 
     void chooseFile(const QString &path, int filterIndex = 0) { files.enqueue({true, path, filterIndex}); }
 
+    // Runs while a question stands, before it is answered (a user reading it).
+    std::function<void(const QString &)> whileAsking;
     QList<QObject *> askedBy; // the window of each question and file dialog asked for one
     QStringList shown;
     QStringList titles;

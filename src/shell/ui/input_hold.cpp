@@ -1,8 +1,9 @@
 #include "shell/ui/input_hold.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
-#include <QEvent>
-#include <QThread>
+#include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -10,122 +11,132 @@ namespace kvx {
 
 namespace {
 
-int loopLevel()
+using Wse = QWindowSystemInterfacePrivate;
+
+template <class Event> std::unique_ptr<Wse::WindowSystemEvent> copyAs(const Wse::WindowSystemEvent *event)
 {
-    return QThread::currentThread()->loopLevel();
+    return std::make_unique<Event>(*static_cast<const Event *>(event));
 }
 
-// What the window system hands a window as the user's input.
-bool isWindowInput(QEvent::Type type)
+// A copy of the user's input as the window system handed it over, or none for the
+// kinds this platform never sends (they pass as they come).
+std::unique_ptr<Wse::WindowSystemEvent> copyOfInput(const Wse::WindowSystemEvent *event)
 {
-    switch (type) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::NonClientAreaMouseButtonPress:
-    case QEvent::NonClientAreaMouseButtonRelease:
-    case QEvent::NonClientAreaMouseButtonDblClick:
-    case QEvent::NonClientAreaMouseMove:
-    case QEvent::Wheel:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::Enter:
-    case QEvent::Leave:
-    case QEvent::ContextMenu:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-    case QEvent::TouchCancel:
-    case QEvent::TabletPress:
-    case QEvent::TabletMove:
-    case QEvent::TabletRelease:
-    case QEvent::NativeGesture: return true;
-    default: return false;
+    switch (event->type) {
+    case Wse::Close: return copyAs<Wse::CloseEvent>(event);
+    case Wse::Enter: return copyAs<Wse::EnterEvent>(event);
+    case Wse::Leave: return copyAs<Wse::LeaveEvent>(event);
+    case Wse::Mouse: return copyAs<Wse::MouseEvent>(event);
+    case Wse::Wheel: return copyAs<Wse::WheelEvent>(event);
+    case Wse::Key: return copyAs<Wse::KeyEvent>(event);
+    case Wse::Touch: return copyAs<Wse::TouchEvent>(event);
+    case Wse::Tablet: return copyAs<Wse::TabletEvent>(event);
+    case Wse::TabletEnterProximity: return copyAs<Wse::TabletEnterProximityEvent>(event);
+    case Wse::TabletLeaveProximity: return copyAs<Wse::TabletLeaveProximityEvent>(event);
+#ifndef QT_NO_CONTEXTMENU
+    case Wse::ContextMenu: return copyAs<Wse::ContextMenuEvent>(event);
+#endif
+#ifndef QT_NO_GESTURES
+    case Wse::Gesture: return copyAs<Wse::GestureEvent>(event);
+#endif
+    default: return nullptr;
     }
 }
 
 } // namespace
 
-InputHold::InputHold(QObject *mainWindow) : m_mainWindow(mainWindow)
+InputHold &InputHold::instance()
 {
-    QCoreApplication::instance()->installEventFilter(this);
+    static QPointer<InputHold> hold;
+    if (!hold)
+        hold = new InputHold;
+    return *hold;
+}
+
+void InputHold::neverHoldClose(QWidget *window)
+{
+    InputHold &hold = instance();
+    hold.m_mainWindows.removeAll(nullptr);
+    hold.m_mainWindows << window;
+}
+
+InputHold::InputHold() : QObject(QCoreApplication::instance())
+{
+    m_previous = Wse::eventHandler;
+    Wse::eventHandler = this;
     SendRun::setRounds(this);
+    // Kept input goes back as soon as an event loop takes events again once the run
+    // that kept it is over (its handler has returned, or waits in a dialog of its own):
+    // Qt then takes it as it would have taken it at that moment.
+    if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance()) {
+        connect(dispatcher, &QAbstractEventDispatcher::awake, this, &InputHold::deliverHeld);
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, &InputHold::deliverHeld);
+    }
 }
 
 InputHold::~InputHold()
 {
     SendRun::dropRounds(this);
+    if (Wse::eventHandler == this)
+        Wse::eventHandler = m_previous;
 }
 
 void InputHold::runRound()
 {
-    m_roundLevels.push_back(loopLevel());
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    m_roundLevels.pop_back();
 }
 
-bool InputHold::holds(const QObject *receiver, const QEvent *event) const
+bool InputHold::isMainWindowClose(const WindowSystemEvent *event) const
 {
-    const int level = loopLevel();
-    const bool levelHeld = std::find(m_roundLevels.begin(), m_roundLevels.end(), level) != m_roundLevels.end()
-        || (!m_held.empty() && level == m_heldLevel);
-    if (!levelHeld || event == m_passing)
+    if (event->type != Wse::Close)
         return false;
-    switch (event->type()) {
-    case QEvent::Shortcut:
-    case QEvent::InputMethod:
-        // A key that matched a shortcut reaches its action, text typed through an
-        // input method its box: neither comes through the window.
-        return true;
-    case QEvent::Close:
-        // The window system's request to close a window of the program other than the
-        // main window (the program's own close() calls pass).
-        return event->spontaneous() && receiver->isWidgetType() && receiver != m_mainWindow;
-    default:
-        // Delivered again below without the window system's mark, so never held twice.
-        return event->spontaneous() && receiver->isWindowType() && isWindowInput(event->type());
-    }
+    const QWindow *window = static_cast<const Wse::CloseEvent *>(event)->window;
+    return std::any_of(m_mainWindows.begin(), m_mainWindows.end(),
+                       [window](const QPointer<QWidget> &w) { return w && window && w->windowHandle() == window; });
 }
 
-bool InputHold::eventFilter(QObject *watched, QEvent *event)
+bool InputHold::holds(const WindowSystemEvent *event) const
 {
-    if ((m_roundLevels.empty() && m_held.empty()) || !holds(watched, event))
+    if (!(event->type & Wse::UserInputEvent) || isMainWindowClose(event))
         return false;
-    if (m_held.empty())
-        m_heldLevel = loopLevel();
-    if (event->type() == QEvent::Close) {
-        // Not closed now: the window stays as it is until the request is given again.
-        event->ignore();
-        m_held.push_back({watched, nullptr});
-    } else {
-        m_held.push_back({watched, std::unique_ptr<QEvent>(event->clone())});
+    // Input is kept in the rounds of a run, and after them while what was kept at the
+    // same level has not gone back yet, so that later input does not overtake it. A
+    // modal dialog opened meanwhile runs one level up and takes its input as usual.
+    const int level = SendRun::loopLevel();
+    return SendRun::roundRunsAt(level)
+        || std::any_of(m_held.begin(), m_held.end(), [level](const Held &h) { return h.level == level; });
+}
+
+bool InputHold::sendEvent(WindowSystemEvent *event)
+{
+    if (holds(event)) {
+        if (auto copy = copyOfInput(event)) {
+            m_held.push_back({SendRun::loopLevel(), std::move(copy)});
+            return true;
+        }
     }
-    return true;
+    return m_previous ? m_previous->sendEvent(event) : QWindowSystemEventHandler::sendEvent(event);
 }
 
 void InputHold::deliverHeld()
 {
-    // A delivered click may run a send whose own held input is delivered by this same
-    // loop, after what came before it.
-    if (m_delivering)
+    if (m_held.empty())
         return;
-    m_delivering = true;
-    while (!m_held.empty()) {
-        Held held = std::move(m_held.front());
-        m_held.pop_front();
-        if (!held.receiver)
+    // Back at the head of the queue in the order it came, before anything that came
+    // after it; what came in a round still under way (or in a dialog a run still under
+    // way opened) waits for that run.
+    bool released = false;
+    for (auto it = m_held.rbegin(); it != m_held.rend(); ++it) {
+        if (SendRun::busyAtOrAbove(it->level))
             continue;
-        if (!held.event) {
-            QMetaObject::invokeMethod(held.receiver, "close");
-            continue;
-        }
-        m_passing = held.event.get();
-        QCoreApplication::sendEvent(held.receiver, held.event.get());
-        m_passing = nullptr;
+        Wse::windowSystemEventQueue.prepend(it->event.release());
+        released = true;
     }
-    m_heldLevel = -1;
-    m_delivering = false;
+    if (!released)
+        return;
+    m_held.erase(std::remove_if(m_held.begin(), m_held.end(), [](const Held &h) { return !h.event; }), m_held.end());
+    if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
 }
 
 } // namespace kvx

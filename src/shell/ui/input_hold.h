@@ -2,55 +2,62 @@
 
 #include "link/send_run.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
+#include <qpa/qwindowsysteminterface_p.h>
 
-#include <deque>
 #include <memory>
+#include <vector>
+
+class QWidget;
 
 namespace kvx {
 
-// The rounds of events of a run (SendRun), as the window side runs them: every event is
-// taken from the window system, so a close request is heard at once, but the user's
-// input (mouse, keys, shortcuts, typed text, a secondary window's close box) is held at
-// the window it came to and delivered later, in its order, once the run is over.
+// The rounds of events of a run (SendRun), as the window side runs them. Every event is
+// taken from the window system, so the main window's close request is heard at once;
+// the user's other input (mouse, keys, wheel, a secondary window's close box) is kept
+// as the window system handed it over, before Qt has made anything of it, and put back
+// at the head of the window system's queue once the handler that ran the run has
+// returned to its event loop. Qt then takes it as any input: a press and a release
+// make a click, a window behind a modal dialog gets nothing, a shortcut fires only
+// where it may.
 //
 // (Qt's own way, leaving user input out of a round, also leaves out the window
 // manager's close request: the program could not be closed until the module took every
 // byte.)
-class InputHold : public QObject, public SendRun::Rounds
+class InputHold final : public QObject, public SendRun::Rounds, public QWindowSystemEventHandler
 {
 public:
-    // `mainWindow`: its close requests are never held (closing it ends the program).
-    explicit InputHold(QObject *mainWindow);
-    ~InputHold() override;
+    // The one instance, made on first use; it lives as long as the application.
+    static InputHold &instance();
+    // `window` is a main window: closing it ends the program, so its close request is
+    // never kept.
+    static void neverHoldClose(QWidget *window);
 
     void runRound() override;
+    // Gives back what the runs that kept it, now over, kept.
     void deliverHeld() override;
+    bool sendEvent(QWindowSystemInterfacePrivate::WindowSystemEvent *event) override;
 
     bool holding() const { return !m_held.empty(); }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
+    InputHold();
+    ~InputHold() override;
+
+    using WindowSystemEvent = QWindowSystemInterfacePrivate::WindowSystemEvent;
     struct Held
     {
-        QPointer<QObject> receiver;
-        std::unique_ptr<QEvent> event; // none: a close request, given again by close()
+        int level; // the level of event loops the input came at
+        std::unique_ptr<WindowSystemEvent> event;
     };
-    bool holds(const QObject *receiver, const QEvent *event) const;
+    bool holds(const WindowSystemEvent *event) const;
+    bool isMainWindowClose(const WindowSystemEvent *event) const;
 
-    QPointer<QObject> m_mainWindow;
-    std::deque<Held> m_held;
-    // The event-loop levels whose events are held now: those of the rounds running, and
-    // the level input was held at until it has been delivered (so later input does not
-    // overtake it). A modal dialog opened meanwhile runs one level up and takes its
-    // input as usual.
-    std::vector<int> m_roundLevels;
-    int m_heldLevel = -1;
-    const QEvent *m_passing = nullptr;
-    bool m_delivering = false;
+    QWindowSystemEventHandler *m_previous = nullptr;
+    QList<QPointer<QWidget>> m_mainWindows;
+    std::vector<Held> m_held;
 };
 
 } // namespace kvx

@@ -166,7 +166,7 @@ MainWindow::MainWindow(Options options)
       m_showSplash(options.showSplash), m_bitmapFolder(programFolder()), m_hintColour(ToolTipsOnColour)
 {
     setObjectName(QStringLiteral("Form1"));
-    m_inputHold = std::make_unique<InputHold>(this);
+    InputHold::neverHoldClose(this);
     // One fixed size (keepArrangedSize): it can be minimised, never maximised.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -715,18 +715,27 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
+    // Everything that sends stops first, so that nothing more reaches the module while
+    // the files are written or the question below stands: a send under way is given up
+    // at the byte in progress (its handler shows nothing more), the player stops, and
+    // what still waits in the port's queue is dropped unsent.
+    SendRun::cancel();
+    m_player.abort();
+    if (SerialPortIo *port = m_link.serialPort())
+        port->discardOutput();
     // The macro being edited is what the next run should find.
     const QString macro = m_editor && m_editor->isEditorVisible() ? m_editor->editorText() : m_state.MacroText;
     const QList<FileWriteResult> failed = SaveConfig(macro);
     if (!failed.isEmpty()) {
         // The session's macro or settings would be lost: the user may make room or save
-        // the macro from the editor first.
+        // the macro from the editor first; the play stays stopped.
         QStringList texts;
         for (const FileWriteResult &r : failed)
             texts << writeFailureMessage(r, m_state.UILanguage);
         texts << m_state.tr(QStringLiteral("Close the program anyway? What could not be saved will be lost."),
                             QStringLiteral("このまま終了しますか？保存できなかった内容は失われます。"));
-        if (m_dialogs->ask(texts.join(QStringLiteral("\n\n")), UserDialogs::Buttons::YesNo, UserDialogs::Icon::Warning)
+        if (m_quietDialogs.unquiet().ask(texts.join(QStringLiteral("\n\n")), UserDialogs::Buttons::YesNo,
+                                         UserDialogs::Icon::Warning)
             != UserDialogs::Answer::Yes) {
             event->ignore();
             return;
@@ -734,16 +743,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     m_shutDown = true;
     m_state.MacroText = macro;
-    // The request may have come in the middle of a send: that send is given up at the
-    // byte in progress, without its messages; what still waits in the port's queue is
-    // dropped, and with the port closed nothing more reaches the module (not even the
-    // line a stop while paused would play).
-    SendRun::cancel();
-    m_player.abort();
-    if (SerialPortIo *port = m_link.serialPort()) {
-        port->discardOutput();
+    // With the port closed nothing more reaches the module (not even the line a stop
+    // while paused would play).
+    if (SerialPortIo *port = m_link.serialPort())
         port->close();
-    }
     if (m_tutorial)
         m_tutorial->unloadTutorial();
     if (m_imageList)

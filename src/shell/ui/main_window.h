@@ -44,7 +44,6 @@ class ClickableLabel;
 class DisplayPanelsUi;
 class FontTextPanelUi;
 class ImagePanelsUi;
-class InputHold;
 class LedTouchPanelsUi;
 class PortProber;
 struct LayoutInputs;
@@ -239,8 +238,6 @@ private:
     std::optional<ConfigSettings> m_configAtStart;
     bool m_configReadInFull = false;
     QString m_macroAtStart;
-    // Takes the main window's close request even in the middle of a send.
-    std::unique_ptr<InputHold> m_inputHold;
 
     MacroEditorSeam *m_editor = nullptr;
     MacroEditorFactory m_editorFactory;

@@ -4,6 +4,7 @@
 #include "image_list/ui/list_export_window.h"
 #include "link/app_paths.h"
 #include "support/fake_link_parts.h"
+#include "support/queued_input.h"
 #include "support/recording_sink.h"
 #include "support/test_main.h"
 
@@ -12,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolBar>
 
 using namespace kvx;
 using namespace kvx::test;
@@ -185,6 +187,53 @@ private slots:
         QCOMPARE(write.toHex(' '), expected.bytes.toHex(' '));
         QCOMPARE(w->findChild<QProgressBar *>(QStringLiteral("ProgressBar2"))->value(), 100);
         QCOMPARE(w->result(), int(QDialog::Accepted));
+    }
+
+    // The character-set test runs and the image list is up. The module stops taking
+    // bytes while the user clicks Convert, and again, once the export window that
+    // click opened is up, while the user clicks flash page 0's box in it. Each click is
+    // taken once the send it came during is over, at whatever depth of dialogs, and the
+    // export window's close box closes it.
+    void clicksDuringSendsAreTakenInADialogAClickOpened()
+    {
+        bool stalled = false;
+        StartedWindow s(QStringLiteral("/dev/kvx-slow-module"), {}, false, [&]() -> std::unique_ptr<SerialPortIo> {
+            auto p = std::make_unique<FakeSerialPort>();
+            p->beforeReadyCheck = [&stalled](FakeSerialPort &q) { q.cts = !stalled; };
+            return p;
+        });
+        s.window.OptSeries_Click(1);
+        s.window.imageList().replaceEntries({areaEntry({"F 0", 8, 8})});
+        s.click(QStringLiteral("Command1"));
+        s.window.showImageListWindow();
+        ImageListWindow *list = imageWindow(s.window);
+        QTRY_VERIFY(list->isVisible());
+        const auto clickWhileStalled = [&stalled](QWidget *target) {
+            stalled = true;
+            QTimer::singleShot(postPacedClicks({target}) + 300, [&stalled] { stalled = false; });
+        };
+        // The export window runs its own event loop: what follows is driven from it.
+        ListExportWindow *w = exportWindow(s);
+        QCheckBox *page0 = box(w, QStringLiteral("chkFROM_0"));
+        int step = 0;
+        QTimer script;
+        connect(&script, &QTimer::timeout, [&] {
+            if (step == 0 && w->isVisible() && page0->isChecked()) {
+                clickWhileStalled(page0);
+                step = 1;
+            } else if (step == 1 && !page0->isChecked() && !stalled) {
+                postClose(w);
+                step = 2;
+            } else if (step == 2 && !w->isVisible()) {
+                step = 3;
+            }
+        });
+        script.start(50);
+        auto *toolbar = list->findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+        clickWhileStalled(toolbar->widgetForAction(list->findChild<QAction *>(QStringLiteral("Toolbar1_Convert"))));
+        QTRY_COMPARE_WITH_TIMEOUT(step, 3, 10000);
+        s.click(QStringLiteral("Command1"));
+        QCOMPARE(s.dialogs.shown, QStringList());
     }
 
     void aWriteThatCannotGoThroughSendsNothing_data()

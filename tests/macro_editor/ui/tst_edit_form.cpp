@@ -1,5 +1,7 @@
 #include "link/app_paths.h"
 #include "macro_editor/ui/edit_form.h"
+#include "support/fake_link_parts.h"
+#include "support/queued_input.h"
 #include "support/recording_sink.h"
 #include "support/started_window.h"
 #include "support/test_main.h"
@@ -7,7 +9,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -344,6 +348,60 @@ private slots:
         const QByteArray expected = hexBytes("1f 3a 2c 01") + QByteArray(300, 'A') + hexBytes("1f 5e 00 00 14");
         QVERIFY(m.module.waitForBytes(expected.size()));
         QCOMPARE(m.module.received().toHex(' '), expected.toHex(' '));
+    }
+
+    // F8 pressed while a RAM upload goes out to a slow module: the question that follows
+    // the upload is modal, and the key steps nothing while it stands, as Qt keeps input
+    // from a window behind a modal dialog.
+    void aKeyPressedDuringAnUploadStepsNothingBehindItsQuestion()
+    {
+        FakeSerialPort *port = nullptr;
+        QElapsedTimer clock;
+        clock.start();
+        qint64 lastByteMs = 0;
+        EditForm *e = nullptr;
+        StartedWindow s(QStringLiteral("/dev/kvx-slow-module"), {}, false, [&]() -> std::unique_ptr<SerialPortIo> {
+            auto p = std::make_unique<FakeSerialPort>();
+            port = p.get();
+            p->beforeReadyCheck = [&](FakeSerialPort &q) {
+                if (q.written.size() == 20 && e && q.cts) {
+                    e->activateWindow();
+                    postKey(e, Qt::Key_F8);
+                }
+                if (q.written.size() != 0 && clock.elapsed() - lastByteMs < 5) {
+                    q.cts = false;
+                    return;
+                }
+                if (!q.cts)
+                    lastByteMs = clock.elapsed();
+                q.cts = true;
+            };
+            return p;
+        });
+        QVERIFY(port);
+        s.window.encoder().moduleName(QStringLiteral("VX256X64_21K"));
+        s.click("EditCommandButton");
+        e = editorOf(s.window);
+        e->setEditorText(QStringLiteral("PRT 41h;\r\n").repeated(60));
+        e->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), e);
+        in<QPlainTextEdit>(e, "EditBox")->setFocus();
+        s.dialogs.answers << Answer::Yes << Answer::Cancel;
+        qsizetype whileAsked = -1;
+        s.dialogs.whileAsking = [&](const QString &text) {
+            if (!text.startsWith(QStringLiteral("Do you wantot")))
+                return;
+            QDialog box(e);
+            box.setModal(true);
+            box.show();
+            const qsizetype before = port->written.size();
+            QTest::qWait(500);
+            whileAsked = port->written.size() - before;
+        };
+        trigger(e, "Macro");
+        QCOMPARE(whileAsked, qsizetype(0));
+        QTest::qWait(300);
+        QCOMPARE(port->written.size(), qsizetype(4 + 60));
     }
 
     void saveAndLoadThroughTheEditor()

@@ -8,6 +8,7 @@
 #include "tutorial/ui/tutorial_window.h"
 
 #include <QCheckBox>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -44,18 +45,23 @@ struct SlowModuleWindow
             lastCount = p.written.size();
             lastByteNs = now;
         }
-        if ((!armedClicks.isEmpty() || armedClose) && p.written.size() % LineBytes == 50) {
+        if ((!armedClicks.isEmpty() || !pacedClicks.isEmpty() || armedClose) && p.written.size() % LineBytes == armAt) {
             if (stall)
                 stallUntilNs = now + stallMs * 1'000'000;
+            byteGapNs = std::exchange(gapWhenArmedNs, byteGapNs);
             for (const QString &name : std::exchange(armedClicks, {}))
                 postClick(started.child<QWidget>(name));
+            QList<QWidget *> paced;
+            for (const QString &name : std::exchange(pacedClicks, {}))
+                paced << started.child<QWidget>(name);
+            pacedUntil.setRemainingTime(postPacedClicks(paced));
             if (std::exchange(armedClose, false)) {
                 postClose(&started.window);
                 closeAskedNs = now;
                 writtenAtClose = p.written.size();
             }
         }
-        p.cts = now >= stallUntilNs && now - lastByteNs >= 300'000;
+        p.cts = now >= stallUntilNs && now - lastByteNs >= byteGapNs;
     }
     // The lines that went out, by the value each line repeats.
     QString linesSent() const
@@ -92,6 +98,11 @@ struct SlowModuleWindow
     qint64 lastByteNs = -1'000'000'000;
     qint64 stallUntilNs = 0;
     QStringList armedClicks;
+    QStringList pacedClicks;
+    QDeadlineTimer pacedUntil;
+    qsizetype armAt = 50;
+    qint64 byteGapNs = 300'000;
+    qint64 gapWhenArmedNs = 300'000;
     bool armedClose = false;
     qint64 closeAskedNs = -1;
     qsizetype writtenAtClose = -1;
@@ -261,6 +272,44 @@ private slots:
         QCOMPARE(w.linesSent(), sent);
         QCOMPARE(w.started.window.player().running(), waiting);
         QCOMPARE(w.started.window.player().waiting(), waiting);
+        w.started.window.close();
+    }
+
+    // Buttons clicked at a person's pace while a line goes out slowly or the module
+    // takes no bytes, the last clicks while the clicked commands go out: each click is
+    // taken once the send before it is over, once, in the order given, its command's
+    // bytes whole, as the same clicks send when nothing is sending.
+    void clicksAtAPersonsPaceAreTakenAfterTheSendInOrder_data()
+    {
+        QTest::addColumn<bool>("stalled");
+        QTest::newRow("a slow module") << false;
+        QTest::newRow("a module taking no bytes for a while") << true;
+    }
+    void clicksAtAPersonsPaceAreTakenAfterTheSendInOrder()
+    {
+        QFETCH(bool, stalled);
+        const QStringList buttons{"cmdBtn1_1", "cmdBtn1_6", "cmdBtn1_1", "cmdBtn1_0", "cmdBtn1_6"};
+        SlowModuleWindow w;
+        QVERIFY(w.port);
+        // The same clicks with nothing sending.
+        for (const QString &button : buttons)
+            w.started.click(button);
+        const QByteArray idle = w.port->written;
+        w.port->written.clear();
+        w.lastCount = 0;
+        w.lastByteNs = -1'000'000'000;
+        w.started.window.state().MacroText = SlowModuleWindow::line(1);
+        w.stall = stalled;
+        w.stallMs = 1800;
+        // Slow from byte 125 on: 2.5 s for the rest of the line; the clicks go on for 3.6 s.
+        w.armAt = stalled ? 50 : 125;
+        w.gapWhenArmedNs = stalled ? 300'000 : 100'000'000;
+        w.pacedClicks = buttons;
+        w.started.click(QStringLiteral("PlayCommandButton"));
+        QTRY_COMPARE_WITH_TIMEOUT(w.port->written.mid(SlowModuleWindow::LineBytes).toHex(' '), idle.toHex(' '), 15000);
+        QTest::qWait(300);
+        QCOMPARE(w.port->written.mid(SlowModuleWindow::LineBytes).toHex(' '), idle.toHex(' '));
+        QCOMPARE(w.started.dialogs.shown, QStringList());
         w.started.window.close();
     }
 
