@@ -159,9 +159,11 @@ qint64 Link::pauseNs(qint64 now, qint64 waitStart, bool &sleptForWire) const
     const qint64 byteNs = m_serial ? m_serial->byteTimeNs() : 0;
     qint64 ns = 0;
     if (!sleptForWire && now < m_wireFreeNs) {
-        // The byte before is still on the wire: sleep through most of it...
+        // The byte before is still on the wire: sleep through most of it (a sleep cut
+        // short by a round of events goes on after the round)...
         ns = m_wireFreeNs - now;
-        sleptForWire = true;
+        if (ns <= m_eventsDueNs - now)
+            sleptForWire = true;
     } else if (now < m_wireFreeNs + byteNs / 4) {
         // ...and poll near its end.
         ns = 0;

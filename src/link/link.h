@@ -33,9 +33,10 @@ class Link : public QObject, public ByteSink
 public:
     static constexpr int ReadyTicks = 30;
     static constexpr int TickMs = 1000;
-    // Events run this often while a send goes on (a round with nothing to do costs a
-    // few microseconds; a close request stops the send within this time)...
-    static constexpr int EventsEveryMs = 1;
+    // Events run this often while a send goes on, so a close request stops the send
+    // within this time (a round costs little, but a round every byte of a fast line
+    // would cost more than the line itself)...
+    static constexpr int EventsEveryMs = 10;
     // ...and while a long ready wait goes on, at least this often.
     static constexpr int LongWaitPollMs = 20;
     // The longest the held input is taken for at once.
