@@ -4,14 +4,20 @@
 //   the process spent over the wall time, and the longest gap between the ticks of a
 //   16 ms timer (the window's timers and painting) during the send;
 // - through a pseudo-terminal pair whose reader stops reading for 3 s in the middle of
-//   60,000 bytes: every byte must arrive, in order, and the send end as sent.
+//   60,000 bytes: every byte must arrive, in order, and the send end as sent;
+// - through a pseudo-terminal that vanishes while nothing is sent (its master side
+//   closes, as an adapter pulled out), with the receive monitor running as in the
+//   window: the CPU share while the vanished port waits, the messages the user got
+//   and whether the port was closed.
 // Figures depend on the machine's load: run it when the machine is quiet.
 
 #include "link/link.h"
 #include "link/qt_serial_port.h"
+#include "link/receive_monitor.h"
 #include "link/serial_port_io.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QTimer>
 
 #include <atomic>
@@ -205,12 +211,61 @@ void ptyRun(qsizetype size, double stallSeconds)
     ::close(master);
 }
 
+// Counts the messages the user would see.
+class CountingNotifier : public Notifier
+{
+public:
+    void notify(const QString &) override { ++shown; }
+    int shown = 0;
+};
+
+// The port opened last (as ON opens it), then its device vanishes while nothing is
+// sent; the program waits for `seconds` with the receive monitor polling.
+void vanishedRun(double seconds)
+{
+    int master = -1;
+    int slave = -1;
+    char name[256] = {};
+    if (::openpty(&master, &slave, name, nullptr, nullptr) != 0) {
+        std::printf("vanished port: openpty failed\n");
+        return;
+    }
+    ::close(slave);
+    Link link;
+    CountingNotifier notifier;
+    link.setNotifier(&notifier);
+    auto port = std::make_unique<QtSerialPort>();
+    const QString err = port->open(QString::fromLocal8Bit(name), QStringLiteral("38400,n,8,1"));
+    if (!err.isEmpty()) {
+        std::printf("vanished port: open failed: %s\n", qPrintable(err));
+        ::close(master);
+        return;
+    }
+    ReceiveMonitor monitor(port.get());
+    link.setSerialPort(std::move(port));
+    const auto runFor = [](double s) {
+        QEventLoop loop;
+        QTimer::singleShot(int(s * 1000), &loop, &QEventLoop::quit);
+        loop.exec();
+    };
+    runFor(0.2);
+    ::close(master);
+    const double cpuStart = cpuSeconds();
+    const auto start = WallClock::now();
+    runFor(seconds);
+    const double secs = secondsSince(start);
+    const double cpu = cpuSeconds() - cpuStart;
+    std::printf("vanished port, %.1f s waiting: CPU %.3f s = %.2f%% of one core; %d message(s); port %s\n", secs, cpu,
+                100.0 * cpu / secs, notifier.shown, link.serialOpen() ? "STILL OPEN" : "closed");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    // The runs named on the command line ("9600", "38400", "115200", "pty"), else all.
+    // The runs named on the command line ("9600", "38400", "115200", "pty", "vanished"),
+    // else all.
     const QStringList runs = app.arguments().mid(1);
     const auto wanted = [&runs](const char *name) { return runs.isEmpty() || runs.contains(QLatin1String(name)); };
     // About 8 s of sending at each rate.
@@ -222,5 +277,7 @@ int main(int argc, char *argv[])
         drainingRun(115200, 64 * 1024);
     if (wanted("pty"))
         ptyRun(60'000, 3.0);
+    if (wanted("vanished"))
+        vanishedRun(5.0);
     return 0;
 }

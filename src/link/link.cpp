@@ -56,7 +56,12 @@ void SteadyClock::pause(qint64 ns)
     m_lateNs = std::clamp<qint64>(m_lateNs + (late > m_lateNs ? 2000 : -200), 0, 500'000);
 }
 
-Link::Link(QObject *parent) : QObject(parent) {}
+Link::Link(QObject *parent) : QObject(parent)
+{
+    m_vanishedRetry.setSingleShot(true);
+    m_vanishedRetry.setInterval(LongWaitPollMs);
+    connect(&m_vanishedRetry, &QTimer::timeout, this, &Link::serialPortVanished);
+}
 
 Link::~Link() = default;
 
@@ -71,6 +76,8 @@ void Link::setClock(Clock *clock)
 void Link::setSerialPort(std::unique_ptr<SerialPortIo> port)
 {
     m_serial = std::move(port);
+    if (m_serial)
+        m_serial->setLostHandler([this] { serialPortVanished(); });
 }
 
 void Link::releaseSerialPort()
@@ -116,6 +123,26 @@ SendResult Link::portLost()
     emit serialPortLost();
     notify(QStringLiteral("Error has been detected.[AQ235]"));
     return SendResult::Failed;
+}
+
+void Link::serialPortVanished()
+{
+    // Closed meanwhile: gone off-line, or a send found the device gone first.
+    if (!serialOpen())
+        return;
+    if (m_sending) {
+        // Heard in a round of events of a send: the send finds its port closed when
+        // the round is over and reports the loss itself, once.
+        m_serial->close();
+        return;
+    }
+    if (SendRun::active()) {
+        // Between the sends of a run: its next send fails on the device and says so
+        // (the run stops there); a run that sends nothing more hears of it after.
+        m_vanishedRetry.start();
+        return;
+    }
+    portLost();
 }
 
 void Link::beginEvents()
@@ -260,9 +287,9 @@ SendResult Link::portOut(const QByteArray &bytes)
                 return SendResult::NotReady;
             }
             if (w == Wait::Closed) {
-                // The port went away while this byte waited: the command is
-                // incomplete. Said only when the program did not close it itself
-                // (going off-line releases the port under a waiting send).
+                // The port was closed while this byte waited (its device hung up):
+                // the command is incomplete. Said only when the program did not
+                // release it itself (going off-line under a waiting send).
                 if (m_releasedWhileSending) {
                     m_busyCount = -1;
                     return SendResult::Failed;

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 
 #include <memory>
 
@@ -50,7 +51,8 @@ public:
     void setUsbLink(UsbLink *usb) { m_usb = usb; }
     UsbLink *usbLink() const { return m_usb; }
 
-    // Takes the serial port (open or not); the link owns it from now on.
+    // Takes the serial port (open or not); the link owns it from now on, and hears
+    // from it when its device goes away.
     void setSerialPort(std::unique_ptr<SerialPortIo> port);
     SerialPortIo *serialPort() const { return m_serial.get(); }
     // Closes and drops the serial port (going off-line). A send waiting meanwhile ends
@@ -85,8 +87,9 @@ signals:
     // A command completed (sent, or logged with no link open): once per command.
     void commandSent(const QByteArray &bytes, const QString &text);
     void busyCountChanged(int ticksLeft);
-    // The serial port failed under a send (the device refused a byte or went away)
-    // and is closed now: the program is off-line until it goes on-line again.
+    // The serial port's device is gone (it refused a byte of a send, or went away
+    // while the port was idle), the user has been told once and the port is closed
+    // now: the program is off-line until it goes on-line again.
     void serialPortLost();
 
 private:
@@ -97,12 +100,15 @@ private:
     void runEventsIfDue();
     void notify(const QString &message);
     SendResult portLost();
+    void serialPortVanished();
 
     std::unique_ptr<SerialPortIo> m_serial;
     UsbLink *m_usb = nullptr;
     Notifier *m_notifier = nullptr;
     SteadyClock m_steadyClock;
     Clock *m_clock = &m_steadyClock;
+    // Looks again at a port that vanished between the sends of a run.
+    QTimer m_vanishedRetry;
     bool m_sending = false;
     bool m_releasedWhileSending = false;
     int m_busyCount = -1;

@@ -3,13 +3,25 @@
 #include "link/serial_settings.h"
 
 #include <cerrno>
+#include <poll.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
 namespace kvx {
 
-QtSerialPort::QtSerialPort() = default;
+QtSerialPort::QtSerialPort()
+{
+    // A hung-up device reads as end of file, which QSerialPort reports as a read error
+    // of whatever kind an earlier call left in errno: after some it stops reading the
+    // device, after others (ENOTTY, which its own open leaves on a pseudo-terminal) it
+    // goes on polling and reading it at full speed, for ever. Either way the device is
+    // gone, and that is found here, whatever ran before.
+    QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port, [this](QSerialPort::SerialPortError error) {
+        if (error == QSerialPort::ReadError || error == QSerialPort::ResourceError)
+            readFailed();
+    });
+}
 
 QtSerialPort::~QtSerialPort()
 {
@@ -51,6 +63,7 @@ QString QtSerialPort::open(const QString &device, const QString &settings)
         return why;
     }
     m_port.clearError();
+    m_lostNoticed = false;
     m_device = device;
     m_byteTimeNs = s->byteTimeNs();
     return QString();
@@ -60,6 +73,7 @@ void QtSerialPort::close()
 {
     if (m_port.isOpen())
         m_port.close();
+    m_lostNoticed = false;
     m_device.clear();
     m_byteTimeNs = 0;
 }
@@ -78,6 +92,29 @@ bool QtSerialPort::isOpen() const
 QString QtSerialPort::deviceName() const
 {
     return m_device;
+}
+
+bool QtSerialPort::hungUp() const
+{
+    pollfd p{int(m_port.handle()), POLLIN, 0};
+    return ::poll(&p, 1, 0) == 1 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+}
+
+void QtSerialPort::readFailed()
+{
+    if (m_lostNoticed || !m_port.isOpen() || !hungUp())
+        return;
+    m_lostNoticed = true;
+    // Told from the event loop, not from inside QSerialPort's read: the handler closes
+    // the port, which deletes the notifier that is reading. Until then, further read
+    // errors of the same loss are not told again.
+    QMetaObject::invokeMethod(
+        &m_port,
+        [this] {
+            if (m_lostNoticed && m_port.isOpen() && m_lost)
+                m_lost();
+        },
+        Qt::QueuedConnection);
 }
 
 bool QtSerialPort::ctsHolding()

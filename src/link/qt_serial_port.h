@@ -9,7 +9,8 @@ namespace kvx {
 // A real serial port: QSerialPort with hardware flow control. The modem lines and
 // the kernel's output queue are read with ioctl on the port's handle; a device
 // without modem lines (a pseudo-terminal) counts as always clear-to-send, so a
-// pseudo-terminal can stand in for a module.
+// pseudo-terminal can stand in for a module. A device that hangs up is reported to the
+// lost handler once per opening.
 class QtSerialPort : public SerialPortIo
 {
 public:
@@ -29,11 +30,17 @@ public:
     PortWrite writeByte(quint8 byte) override;
     int inBufferCount() override;
     QByteArray readAll() override;
+    void setLostHandler(std::function<void()> lost) override { m_lost = std::move(lost); }
 
 private:
+    void readFailed();
+    bool hungUp() const;
+
     QSerialPort m_port;
     QString m_device;
     qint64 m_byteTimeNs = 0;
+    std::function<void()> m_lost;
+    bool m_lostNoticed = false;
 };
 
 } // namespace kvx

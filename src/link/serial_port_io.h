@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace kvx {
 
 // What became of a byte handed to the port.
@@ -42,6 +44,11 @@ public:
 
     virtual int inBufferCount() = 0;
     virtual QByteArray readAll() = 0;
+
+    // Called once per opening, from the event loop, when the open port's device is
+    // found gone (the line hung up, an adapter pulled out) without a write failing.
+    // The port stays open: the owner decides what becomes of it.
+    virtual void setLostHandler(std::function<void()> lost) { (void)lost; }
 };
 
 } // namespace kvx

@@ -202,14 +202,16 @@ private slots:
     }
 
     // The module vanishes while nothing is sent: the program idles on (no loop spins
-    // on the hung-up port), and the next command fails at once with the message.
-    void moduleVanishedBetweenSendsFailsTheNextOneAtOnce()
+    // on the hung-up port), tells the user once without waiting for a send and closes
+    // the port; the next command is only logged, at once.
+    void moduleVanishedBetweenSendsIsToldOnceWhileIdle()
     {
         PtyModule module;
         auto port = std::make_unique<QtSerialPort>();
         QtSerialPort *qtPort = port.get();
         QCOMPARE(port->open(module.slavePath(), QStringLiteral("38400,n,8,1")), QString());
         SendRig rig(std::move(port), nullptr);
+        QSignalSpy lost(&rig.link, &Link::serialPortLost);
         QCOMPARE(rig.encoder.InitializeDisplay(), SendResult::Sent);
         module.closeMaster();
 
@@ -224,41 +226,48 @@ private slots:
         QTimer::singleShot(300, &idle, &QEventLoop::quit);
         idle.exec();
         QVERIFY2(cpuSeconds() - before < 0.15, "the event loop spins on the hung-up port");
+        QCOMPARE(rig.dialogs.shown, QStringList{PortErrorMessage});
+        QCOMPARE(lost.size(), 1);
+        QVERIFY(!rig.link.serialOpen());
         // What the receive monitor asks of the port does not block either.
         QElapsedTimer took;
         took.start();
         QCOMPARE(qtPort->inBufferCount(), 0);
         QVERIFY(qtPort->readAll().isEmpty());
-        QCOMPARE(rig.encoder.InitializeDisplay(), SendResult::Failed);
+        QCOMPARE(rig.encoder.InitializeDisplay(), SendResult::NoLink);
         QVERIFY(took.elapsed() < 1000);
         QCOMPARE(rig.dialogs.shown, QStringList{PortErrorMessage});
-        QVERIFY(!rig.link.serialOpen());
     }
 
     // The port closing under a waiting byte is an error unless the program released
-    // it itself (the window shutting down): then the send ends without a message.
+    // it itself (the window shutting down): then the send ends without a message. A
+    // device heard hanging up meanwhile is told once, by the send.
     void portGoneUnderAWaitingByte_data()
     {
-        QTest::addColumn<bool>("released");
+        QTest::addColumn<QString>("how");
         QTest::addColumn<QStringList>("messages");
-        QTest::newRow("device closed") << false << QStringList{PortErrorMessage};
-        QTest::newRow("released by the program") << true << QStringList{};
+        QTest::newRow("device closed") << "closed" << QStringList{PortErrorMessage};
+        QTest::newRow("released by the program") << "released" << QStringList{};
+        QTest::newRow("device hung up") << "hung up" << QStringList{PortErrorMessage};
     }
     void portGoneUnderAWaitingByte()
     {
-        QFETCH(bool, released);
+        QFETCH(QString, how);
         QFETCH(QStringList, messages);
         FakeClock clock;
         clock.step = 100;
         auto port = std::make_unique<FakeSerialPort>();
+        FakeSerialPort *fake = port.get();
         port->opened = true;
         port->cts = false;
         SendRig rig(std::move(port), &clock);
         rig.link.serialPort()->open("x", "38400,n,8,1");
         QObject::connect(&rig.link, &Link::busyCountChanged, [&](int left) {
             if (left == 28 && rig.link.serialPort()) {
-                if (released)
+                if (how == "released")
                     rig.link.releaseSerialPort();
+                else if (how == "hung up")
+                    fake->lost();
                 else
                     rig.link.serialPort()->close();
             }

@@ -1,5 +1,6 @@
 #include "e2e/fault_rig.h"
 #include "macro_editor/ui/edit_form.h"
+#include "support/queued_input.h"
 #include "support/recording_sink.h"
 #include "support/started_window.h"
 #include "support/test_main.h"
@@ -7,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 
@@ -142,6 +144,53 @@ private slots:
         QTRY_VERIFY(!s.window.player().running());
         QVERIFY(next.waitForBytes(2));
         QCOMPARE(next.received(), hexBytes("1B 40"));
+    }
+
+    // The port's device vanishes while nothing is sent (a pseudo-terminal closed and
+    // its name removed, as an adapter pulled out), whichever way the port was opened:
+    // the user is told once, the port is closed and the window shows off-line; once
+    // the device is back under its name, ON opens it again.
+    void vanishedPortIsToldOnceAndOpensAgainWhenBack_data()
+    {
+        QTest::addColumn<bool>("offAndOn");
+        QTest::newRow("opened at start-up") << false;
+        QTest::newRow("opened by OFF and ON") << true;
+    }
+    void vanishedPortIsToldOnceAndOpensAgainWhenBack()
+    {
+        QFETCH(bool, offAndOn);
+        QTemporaryDir dir;
+        const QString name = dir.filePath(QStringLiteral("ttyV0"));
+        PtyModule module;
+        QVERIFY(QFile::link(module.slavePath(), name));
+        StartedWindow s(name);
+        auto *onLine = s.child<QLabel>(QStringLiteral("imgOnLine"));
+        QVERIFY(onLine->isVisible());
+        if (offAndOn) {
+            postClick(s.child<QWidget>(QStringLiteral("cmdOffLine")));
+            QTRY_VERIFY(!onLine->isVisible());
+            postClick(s.child<QWidget>(QStringLiteral("cmdOnLine")));
+            QTRY_VERIFY(onLine->isVisible());
+        }
+        QVERIFY(s.window.link().serialOpen());
+
+        module.closeMaster();
+        QVERIFY(QFile::remove(name));
+        QTRY_COMPARE(s.dialogs.shown, QStringList{PortErrorMessage});
+        QVERIFY(!s.window.link().serialOpen());
+        QVERIFY(!onLine->isVisible());
+        QTest::qWait(200);
+        QCOMPARE(s.dialogs.shown.size(), 1);
+
+        PtyModule back;
+        QVERIFY(QFile::link(back.slavePath(), name));
+        postClick(s.child<QWidget>(QStringLiteral("cmdOnLine")));
+        QTRY_VERIFY(onLine->isVisible());
+        QVERIFY(s.window.link().serialOpen());
+        postClick(s.child<QWidget>(QStringLiteral("InitializeCommandButton")));
+        QVERIFY(back.waitForBytes(2));
+        QCOMPARE(back.received().left(2), hexBytes("1B 40"));
+        QCOMPARE(s.dialogs.shown.size(), 1);
     }
 };
 

@@ -64,6 +64,7 @@ public:
         incoming.clear();
         return a;
     }
+    void setLostHandler(std::function<void()> handler) override { lost = std::move(handler); }
 
     bool opened = false;
     QString name;
@@ -75,6 +76,8 @@ public:
     int refusals = 0; // the next writes refused as "would block"
     int readyChecks = 0;
     std::function<void(FakeSerialPort &)> beforeReadyCheck;
+    // What the owner asked to hear when the device goes away: a test calls it.
+    std::function<void()> lost;
     QByteArray written;
     QByteArray incoming;
 };
