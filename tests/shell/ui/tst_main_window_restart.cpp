@@ -298,7 +298,8 @@ private slots:
 
     // Two copies of the program run at once; one changes its settings and records a
     // macro, the other changes nothing. Whichever closes last, what the changed copy
-    // wrote stays.
+    // wrote stays. Before them, a first start that records nothing still leaves a
+    // Tmp.sei (CR LF alone) at its close.
     void twoCopiesKeepWhatTheOtherChanged_data()
     {
         QTest::addColumn<bool>("changedClosesFirst");
@@ -310,9 +311,11 @@ private slots:
         QFETCH(bool, changedClosesFirst);
         {
             StartedWindow first;
-            first.window.state().MacroText = QStringLiteral("PRT 01h;");
             first.window.close();
         }
+        QFile memo(textMemoPath());
+        QVERIFY(memo.open(QIODevice::ReadOnly));
+        QCOMPARE(memo.readAll(), QByteArray("\r\n"));
         StartedWindow idle("/dev/kvx-no-such-port", {}, true);
         StartedWindow changed("/dev/kvx-no-such-port", {}, true);
         changed.child<QComboBox>("CommPortList")->setCurrentText("ttyUSB5");
