@@ -237,21 +237,23 @@ void ImageListFiles::loadImgPathFile()
 {
     m_listDialogFile.clear();
     QString text;
-    if (!readTextFile(programFile(kImgPathFile), text) && !readTextFile(programFile(kImgPathFile.toLower()), text))
-        return;
-    const QStringList lines = splitFileLines(text);
-    if (!lines.isEmpty())
-        m_listDialogFile = lines[0];
-    if (lines.size() > 1 && lines[1] == QLatin1String("Y"))
-        m_withBmp = true;
-    m_listPath.clear();
+    if (readTextFile(programFile(kImgPathFile), text) || readTextFile(programFile(kImgPathFile.toLower()), text)) {
+        const QStringList lines = splitFileLines(text);
+        if (!lines.isEmpty())
+            m_listDialogFile = lines[0];
+        if (lines.size() > 1 && lines[1] == QLatin1String("Y"))
+            m_withBmp = true;
+        m_listPath.clear();
+    }
+    m_imgPath.took(imgPathBytes());
 }
 
 void ImageListFiles::loadTempImageList()
 {
     const QString path = programFile(kTempList);
-    if (QFileInfo::exists(path))
-        readImageListFile(path, m_list.workFolder());
+    // A list read only in part is written whole at the next save.
+    const bool whole = !QFileInfo::exists(path) || readImageListFile(path, m_list.workFolder());
+    m_tempList.took(whole ? std::optional(tempListBytes()) : std::nullopt);
     // No list file is open after start-up: the caption names none.
     setCaption(ImageText::ImageLabelList, m_listPath);
 }
@@ -301,10 +303,14 @@ bool ImageListFiles::saveImageListAs()
     return true;
 }
 
+QByteArray ImageListFiles::tempListBytes() const
+{
+    return tempImageListText(m_list.entries()).toUtf8();
+}
+
 bool ImageListFiles::saveTempImageList()
 {
-    const QString path = programFile(kTempList);
-    return reportWrite(writeTextFile(path, tempImageListText(m_list.entries())));
+    return reportWrite(m_tempList.write(programFile(kTempList), tempListBytes()));
 }
 
 bool ImageListFiles::reportWrite(const FileWriteResult &result)
@@ -314,12 +320,15 @@ bool ImageListFiles::reportWrite(const FileWriteResult &result)
     return result.ok;
 }
 
+QByteArray ImageListFiles::imgPathBytes() const
+{
+    return (m_listDialogFile + QLatin1String("\r\n") + QLatin1String(m_withBmp ? "Y" : "N") + QLatin1String("\r\n"))
+        .toUtf8();
+}
+
 bool ImageListFiles::saveImgPathFile()
 {
-    const QString path = programFile(kImgPathFile);
-    const QString text =
-        m_listDialogFile + QLatin1String("\r\n") + QLatin1String(m_withBmp ? "Y" : "N") + QLatin1String("\r\n");
-    return reportWrite(writeTextFile(path, text));
+    return reportWrite(m_imgPath.write(programFile(kImgPathFile), imgPathBytes()));
 }
 
 void ImageListFiles::copyBmpFilesToListFolder(const QString &folder)

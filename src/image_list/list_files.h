@@ -64,6 +64,8 @@ public:
     bool saveImageList();
     bool saveImageListAs();
     bool writeImageListFile(const QString &path);
+    // Written when this copy changed what the file holds since it read it, or when the
+    // file is missing; a file left as it is counts as saved.
     bool saveTempImageList();
     bool saveImgPathFile();
     void copyBmpFilesToListFolder(const QString &folder);
@@ -79,6 +81,8 @@ private:
     void setCaption(ImageText word, const QString &path);
     // Tells the user (in the list's language) why a write failed; the write's success.
     bool reportWrite(const FileWriteResult &result);
+    QByteArray tempListBytes() const;
+    QByteArray imgPathBytes() const;
 
     ImageList &m_list;
     UserDialogs &m_dialogs;
@@ -88,6 +92,10 @@ private:
     QString m_listDialogFile; // where the list dialogs start
     QString m_listingPath;
     bool m_withBmp = false;
+    // temp.iml and Imgpath.tmp as this copy took them at start-up or last wrote them:
+    // another copy's are not overwritten with what this one never changed.
+    KeptFile m_tempList;
+    KeptFile m_imgPath;
 };
 
 } // namespace kvx

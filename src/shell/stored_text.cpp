@@ -133,6 +133,20 @@ FileWriteResult writeFileSafely(const QString &path, const QByteArray &bytes, Mi
     return result;
 }
 
+FileWriteResult KeptFile::write(const QString &path, const QByteArray &content)
+{
+    if (content == m_held && QFileInfo(path).isFile()) {
+        FileWriteResult unchanged;
+        unchanged.ok = true;
+        unchanged.path = path;
+        return unchanged;
+    }
+    FileWriteResult result = writeFileSafely(path, content);
+    if (result.ok)
+        m_held = content;
+    return result;
+}
+
 QString writeFailureMessage(const QString &head, const FileWriteResult &result, const QString &uiLanguage)
 {
     return head + QLatin1Char('\n') + QDir::toNativeSeparators(result.path) + QLatin1Char('\n')

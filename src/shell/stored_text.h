@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 namespace kvx {
 
@@ -50,6 +51,25 @@ enum class MissingFolder { Create, Fail };
 // reason, also when the disk fills part-way.
 FileWriteResult writeFileSafely(const QString &path, const QByteArray &bytes,
                                 MissingFolder missing = MissingFolder::Create);
+
+// One of the files a copy of the program writes at close or when a window unloads.
+// Two copies may run on one home folder: a copy writes such a file only when what it
+// would write differs from what it took from the file or last wrote there itself, so
+// an idle copy does not undo what another saved. A missing file is always written.
+class KeptFile
+{
+public:
+    // The content this copy holds as the file's once it has read it (what it starts
+    // from when the file was missing). Nothing: it took only part of the file (a read
+    // that stopped early), so the next write goes ahead. Until then, every write does.
+    void took(std::optional<QByteArray> content) { m_held = std::move(content); }
+    // Writes content to path unless a file there already holds it as far as this copy
+    // knows; a file left as it is counts as written.
+    FileWriteResult write(const QString &path, const QByteArray &content);
+
+private:
+    std::optional<QByteArray> m_held;
+};
 
 // Writes all bytes to an open file through its handle; the failure when the system
 // refused any of them (Qt's own buffered write loses errno after a partial write).

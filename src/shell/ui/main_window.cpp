@@ -698,10 +698,10 @@ void MainWindow::startUp()
     if (m_imageList)
         m_imageList->preload();
 
-    // What close compares with: the settings as the window took them from the file.
+    // What close compares with: the settings and the macro as the window took them.
     if (m_configReadInFull)
-        m_configAtStart = configSettings();
-    m_macroAtStart = m_state.MacroText;
+        m_configFile.took(configBytes(configSettings()));
+    m_memoFile.took(textMemoBytes(m_state.MacroText));
 
     show();
     raise();
@@ -1030,17 +1030,10 @@ ConfigSettings MainWindow::configSettings() const
 QList<FileWriteResult> MainWindow::SaveConfig(const QString &macroText)
 {
     QList<FileWriteResult> failed;
-    const auto written = [&failed](const FileWriteResult &r) {
+    for (const FileWriteResult &r : {m_configFile.write(configPath(), configBytes(configSettings())),
+                                     m_memoFile.write(textMemoPath(), textMemoBytes(macroText))})
         if (!r.ok)
             failed << r;
-        return r.ok;
-    };
-    // What was written is what the file holds now.
-    const ConfigSettings settings = configSettings();
-    if (settings != m_configAtStart && written(saveConfig(settings)))
-        m_configAtStart = settings;
-    if (macroText != m_macroAtStart && written(saveTextMemo(macroText)))
-        m_macroAtStart = macroText;
     return failed;
 }
 

@@ -24,7 +24,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -195,8 +194,8 @@ private:
     void commandCompleted();
     void LoadConfig();
     // Config.dat and Tmp.sei as they are to be found by the next run: each is written only
-    // when this copy changed what it read, so another copy's changes are not overwritten.
-    // The writes that failed.
+    // when this copy changed what it read or the file is missing, so another copy's
+    // changes are not overwritten. The writes that failed.
     QList<FileWriteResult> SaveConfig(const QString &macroText);
     ConfigSettings configSettings() const;
     QWidget *namedWidget(const QString &name, int index) const;
@@ -233,11 +232,11 @@ private:
     QString m_bitmapFolder;
     qint32 m_hintColour;
     bool m_shutDown = false;
-    // What Config.dat and Tmp.sei held at start-up, as the window took it (no settings:
-    // the file was missing or incomplete, so it is written at close).
-    std::optional<ConfigSettings> m_configAtStart;
+    // Config.dat and Tmp.sei as the window took them at start-up (Config.dat not read in
+    // full is written at close) or last wrote them.
+    KeptFile m_configFile;
     bool m_configReadInFull = false;
-    QString m_macroAtStart;
+    KeptFile m_memoFile;
 
     MacroEditorSeam *m_editor = nullptr;
     MacroEditorFactory m_editorFactory;

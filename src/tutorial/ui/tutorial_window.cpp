@@ -145,6 +145,7 @@ void TutorialWindow::ensureLoaded()
     if (m_loaded)
         return;
     m_engine.load(achievement_record::load(m_recordPath));
+    m_record.took(achievement_record::format(m_engine.achieved()));
     m_host->clearTutorialWaiting();
     m_loaded = true;
     retranslate();
@@ -289,7 +290,7 @@ void TutorialWindow::unloadTutorial()
     if (!m_loaded)
         return;
     m_loaded = false;
-    const FileWriteResult saved = achievement_record::save(m_recordPath, m_engine.achieved());
+    const FileWriteResult saved = m_record.write(m_recordPath, achievement_record::format(m_engine.achieved()));
     if (!saved.ok)
         m_dialogs.message(recordSaveFailed(saved, m_host->uiLanguage()), UserDialogs::Icon::Warning);
     m_host->clearTutorialWaiting();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/stored_text.h"
 #include "shell/user_dialogs.h"
 #include "tutorial/tutorial_engine.h"
 
@@ -47,9 +48,10 @@ public:
     // the tutorial starts at the welcome), brings it to the front and runs the step
     // engine once. A window that was hidden opens beside the main window.
     void showTutorial();
-    // The close: saves the record, clears TutorialWaiting then TutorialShown, stops
-    // toviTimer and hides the window. The next showTutorial() loads it afresh. Does
-    // nothing when the tutorial is not loaded.
+    // The close: saves the record (when this copy changed it since loading, or it is
+    // missing), clears TutorialWaiting then TutorialShown, stops toviTimer and hides the
+    // window. The next showTutorial() loads it afresh. Does nothing when the tutorial is
+    // not loaded.
     void unloadTutorial();
     bool isLoaded() const { return m_loaded; }
 
@@ -61,8 +63,13 @@ public:
     void retranslate();
 
     TutorialEngine &engine() { return m_engine; }
-    // Where the achievement record is kept (the program's folder by default).
-    void setRecordPath(const QString &path) { m_recordPath = path; }
+    // Where the achievement record is kept (the program's folder by default). What was
+    // loaded from another file says nothing of this one: the next unload writes it.
+    void setRecordPath(const QString &path)
+    {
+        m_recordPath = path;
+        m_record.took(std::nullopt);
+    }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -84,6 +91,9 @@ private:
     QPointer<QWidget> m_mainWindow;
     TutorialEngine m_engine;
     QString m_recordPath;
+    // The record as this copy loaded or last saved it: another copy's progress is not
+    // overwritten with counts this one never changed.
+    KeptFile m_record;
     bool m_loaded = false;
 
     // The window that had the focus before the present one.

@@ -1,3 +1,5 @@
+#include "image_list/image_list.h"
+#include "image_list/ui/image_list_window.h"
 #include "link/app_paths.h"
 #include "shell/settings_files.h"
 #include "support/fake_link_parts.h"
@@ -7,6 +9,7 @@
 #include "tutorial/achievement_record.h"
 #include "tutorial/ui/tutorial_window.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
@@ -345,9 +348,11 @@ private slots:
         QCOMPARE(loadTextMemo(), std::optional<QString>(w.started.window.state().MacroText));
     }
 
-    // Two copies of the program run at once; one changes its settings and records a
-    // macro, the other changes nothing. Whichever closes last, what the changed copy
-    // wrote stays.
+    // Two copies of the program run at once; one changes its settings, records a
+    // macro, keeps one of the two images of its image list, ticks "with BMP Files" and
+    // resets the tutorial's progress; the other changes nothing. Whichever closes last
+    // (each leaving its image list first), what the changed copy wrote stays. Before
+    // them, a first start that records nothing still leaves a Tmp.sei (CR LF alone).
     void twoCopiesKeepWhatTheOtherChanged_data()
     {
         QTest::addColumn<bool>("changedClosesFirst");
@@ -357,24 +362,42 @@ private slots:
     void twoCopiesKeepWhatTheOtherChanged()
     {
         QFETCH(bool, changedClosesFirst);
+        const auto closeCopy = [](StartedWindow &s) {
+            s.window.findChild<ImageListWindow *>()->Close_Click();
+            s.window.close();
+        };
+        QList<ImageListEntry> images(2);
+        images[0].imgPath = QStringLiteral("/pictures/a.bmp");
+        images[1].imgPath = QStringLiteral("/pictures/b.bmp");
         {
             StartedWindow first;
-            first.window.state().MacroText = QStringLiteral("PRT 01h;");
-            first.window.close();
+            first.window.imageList().replaceEntries(images);
+            closeCopy(first);
         }
+        QFile memo(textMemoPath());
+        QVERIFY(memo.open(QIODevice::ReadOnly));
+        QCOMPARE(memo.readAll(), QByteArray("\r\n"));
+        QVERIFY(achievement_record::save(achievement_record::defaultPath(), TopicCounts{2, 3}).ok);
         StartedWindow idle("/dev/kvx-no-such-port", {}, true);
         StartedWindow changed("/dev/kvx-no-such-port", {}, true);
         changed.child<QComboBox>("CommPortList")->setCurrentText("ttyUSB5");
         changed.window.state().MacroText = QStringLiteral("PRT 02h;");
+        changed.window.imageList().replaceEntries(images.mid(1));
+        changed.window.findChild<QAction *>(QStringLiteral("WithBMP"))->trigger();
+        changed.program.tutorWindow()->engine().resetAchievements();
         if (changedClosesFirst) {
-            changed.window.close();
-            idle.window.close();
+            closeCopy(changed);
+            closeCopy(idle);
         } else {
-            idle.window.close();
-            changed.window.close();
+            closeCopy(idle);
+            closeCopy(changed);
         }
         QCOMPARE(loadTextMemo(), std::optional<QString>(QStringLiteral("PRT 02h;")));
         QCOMPARE(loadConfig().port, std::optional<QString>(QStringLiteral("ttyUSB5")));
+        StartedWindow next("/dev/kvx-no-such-port", {}, true);
+        QCOMPARE(next.window.imageList().entries().size(), 1);
+        QVERIFY(next.window.findChild<ImageListWindow *>()->files().withBmp());
+        QCOMPARE(next.program.tutorWindow()->engine().achieved(), TopicCounts{});
     }
 };
 
