@@ -1,6 +1,7 @@
 #include "tutorial/ui/tutorial_window.h"
 
 #include "shell/series_layout.h"
+#include "shell/ui/window_place.h"
 #include "shell/user_dialogs.h"
 #include "tutorial/achievement_record.h"
 #include "tutorial/tutor_place.h"
@@ -55,6 +56,7 @@ TutorialWindow::TutorialWindow(TutorialHost *host, UserDialogs *dialogs, QWidget
 {
     setObjectName(QStringLiteral("tutorForm"));
     setWindowTitle(QStringLiteral("5200 Tutor"));
+    keepPlaceWhenHidden(*this);
 
     m_menuLabel = new QLabel(this);
     m_menuLabel->setObjectName(QStringLiteral("Label2"));
@@ -183,9 +185,13 @@ void TutorialWindow::render()
 void TutorialWindow::showTutorial()
 {
     ensureLoaded();
-    // Placed as it opens; once open it stays where the user moves it.
-    if (!isVisible())
+    // Placed beside the main window as it first opens; from then on it stays where the
+    // user puts it, hidden and shown again (Abort, the Tutor picture, its close box)
+    // included.
+    if (!m_placed) {
+        m_placed = true;
         standBesideMainWindow();
+    }
     show();
     raise();
     if (!isActiveWindow()) {

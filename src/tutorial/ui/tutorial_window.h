@@ -45,7 +45,8 @@ public:
 
     // Shows the window (loading it first when it is not loaded: the record is read and
     // the tutorial starts at the welcome), brings it to the front and runs the step
-    // engine once. A window that was hidden opens beside the main window.
+    // engine once. It opens beside the main window the first time, and comes back where
+    // it was every other time.
     void showTutorial();
     // The close: saves the record, clears TutorialWaiting then TutorialShown, stops
     // toviTimer and hides the window. The next showTutorial() loads it afresh. Does
@@ -85,6 +86,7 @@ private:
     TutorialEngine m_engine;
     QString m_recordPath;
     bool m_loaded = false;
+    bool m_placed = false; // shown once, beside the main window
 
     // The window that had the focus before the present one.
     QPointer<QWindow> m_lastFocus;

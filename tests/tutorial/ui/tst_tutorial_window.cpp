@@ -1,4 +1,5 @@
 #include "shell/series_layout.h"
+#include "support/queued_input.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_main.h"
 #include "tutorial/achievement_record.h"
@@ -18,6 +19,7 @@
 
 using namespace kvx;
 using kvx::test::FakeTutorialHost;
+using kvx::test::postClick;
 using kvx::test::ScriptedDialogs;
 
 namespace {
@@ -284,10 +286,17 @@ private slots:
         QCOMPARE(place.mainWindow, mainWindow);
     }
 
-    // A secondary window of the main window, placed as it opens and then left where
-    // the user puts it.
+    // A secondary window of the main window, placed as it first opens and then left
+    // where the user puts it, shown again while open or after being hidden.
+    void theTutorialBelongsToTheMainWindowAndKeepsTheUsersPlace_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("a command while it is open") << "command";
+        QTest::newRow("hidden by Abort, opened by the picture") << "BtnAbort";
+    }
     void theTutorialBelongsToTheMainWindowAndKeepsTheUsersPlace()
     {
+        QFETCH(QString, way);
         Fixture f;
         f.openFromPicture();
         QVERIFY(QTest::qWaitForWindowExposed(f.window));
@@ -302,8 +311,14 @@ private slots:
 
         const QPoint moved = frame.topLeft() + QPoint(-40, 30);
         f.window->move(moved);
-        f.host.tutorialWaiting = true;
-        f.commandCompleted();
+        if (way == "command") {
+            f.host.tutorialWaiting = true;
+            f.commandCompleted();
+        } else {
+            postClick(f.button(way));
+            QTRY_VERIFY(!f.window->isVisible());
+            f.openFromPicture();
+        }
         QTRY_COMPARE(f.window->frameGeometry().topLeft(), moved);
     }
 };
