@@ -3,8 +3,32 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace kvx {
+
+namespace {
+
+// As a dialog closes, the window manager hands the focus to a window of its own choice,
+// not always the one that asked (some pass over a tool window such as the tutorial for
+// the main window): the window that asked takes it back.
+class FocusReturn
+{
+public:
+    explicit FocusReturn(QWidget *window) : m_window(window) {}
+    ~FocusReturn()
+    {
+        if (m_window && m_window->isVisible() && !m_window->isMinimized())
+            m_window->activateWindow();
+    }
+    FocusReturn(const FocusReturn &) = delete;
+    FocusReturn &operator=(const FocusReturn &) = delete;
+
+private:
+    QPointer<QWidget> m_window; // it may go while the dialog is up
+};
+
+} // namespace
 
 QWidget *QtUserDialogs::parentFor(QObject *window) const
 {
@@ -26,7 +50,9 @@ UserDialogs::Answer QtUserDialogs::ask(const QString &text, Buttons buttons, Ico
 UserDialogs::Answer QtUserDialogs::askFor(QObject *window, const QString &text, Buttons buttons, Icon icon,
                                           const QString &title)
 {
-    QMessageBox box(parentFor(window));
+    QWidget *parent = parentFor(window);
+    const FocusReturn focusReturn(parent);
+    QMessageBox box(parent);
     box.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
     box.setText(text);
     switch (icon) {
@@ -57,6 +83,7 @@ namespace {
 UserDialogs::FileChoice runFileDialog(QWidget *parent, const UserDialogs::FileRequest &request,
                                       QFileDialog::AcceptMode mode)
 {
+    const FocusReturn focusReturn(parent);
     QFileDialog dialog(parent, request.caption, request.start);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -104,7 +131,9 @@ UserDialogs::FileChoice QtUserDialogs::saveFileFor(QObject *window, const FileRe
 
 QString QtUserDialogs::chooseFolderFor(QObject *window, const QString &caption, const QString &start)
 {
-    return QFileDialog::getExistingDirectory(parentFor(window), caption, start);
+    QWidget *parent = parentFor(window);
+    const FocusReturn focusReturn(parent);
+    return QFileDialog::getExistingDirectory(parent, caption, start);
 }
 
 } // namespace kvx

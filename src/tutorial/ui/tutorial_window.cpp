@@ -118,6 +118,8 @@ TutorialWindow::TutorialWindow(TutorialHost *host, UserDialogs *dialogs, QWidget
     m_skipExpiry.setSingleShot(true);
     m_skipExpiry.setInterval(1000);
     connect(&m_skipExpiry, &QTimer::timeout, this, [this] { m_skipActivation = false; });
+    m_afterQuestion.setSingleShot(true);
+    m_afterQuestion.setInterval(500);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TutorialWindow::onFocusWindowChanged);
     m_lastFocus = QGuiApplication::focusWindow();
 
@@ -225,7 +227,7 @@ void TutorialWindow::onFocusWindowChanged(QWindow *now)
     QWindow *before = m_lastFocus;
     m_lastFocus = now;
     QWindow *own = windowHandle();
-    if (!own || now != own)
+    if (!own || now != own || m_afterQuestion.isActive())
         return;
     if (m_skipActivation) {
         m_skipActivation = false;
@@ -263,6 +265,10 @@ void TutorialWindow::reset()
     const bool ja = m_host->uiLanguage() == QLatin1String("Japanese");
     const UserDialogs::Answer answer =
         m_dialogs.ask(resetQuestion(ja), UserDialogs::Buttons::OkCancel, UserDialogs::Icon::Question, resetTitle());
+    // The focus comes back from the question by whatever way the window manager takes,
+    // often through the main window and back, more than once: while it settles, no
+    // arrival here is a return from the main window.
+    m_afterQuestion.start();
     if (answer == UserDialogs::Answer::Ok)
         m_engine.resetAchievements();
     else

@@ -1,4 +1,5 @@
 #include "shell/series_layout.h"
+#include "shell/ui/qt_user_dialogs.h"
 #include "support/queued_input.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_main.h"
@@ -10,6 +11,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -17,8 +19,11 @@
 #include <QTemporaryDir>
 #include <QWindow>
 
+#include <utility>
+
 using namespace kvx;
 using kvx::test::FakeTutorialHost;
+using kvx::test::postActivate;
 using kvx::test::postClick;
 using kvx::test::ScriptedDialogs;
 
@@ -26,12 +31,12 @@ namespace {
 
 struct Fixture
 {
-    Fixture()
+    explicit Fixture(UserDialogs *desktop = nullptr)
     {
         main.setObjectName("Form1");
         main.resize(300, 200);
         main.show();
-        window = new TutorialWindow(&host, &dialogs, &main);
+        window = new TutorialWindow(&host, desktop ? desktop : &dialogs, &main);
         window->setRecordPath(dir.filePath("enma.tmp"));
     }
     QPushButton *button(const QString &name) { return window->findChild<QPushButton *>(name); }
@@ -178,6 +183,37 @@ private slots:
 
         f.window->close();
         QCOMPARE(achievement_record::load(f.dir.filePath("enma.tmp")), TopicCounts{});
+    }
+
+    // Answered on the desktop's own message box, under a window manager that gives the
+    // main window the focus as the question goes; the way back runs no step.
+    void theFocusComesBackToTheTutorialFromItsQuestion_data()
+    {
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::newRow("OK") << QMessageBox::Ok;
+        QTest::newRow("Cancel") << QMessageBox::Cancel;
+    }
+    void theFocusComesBackToTheTutorialFromItsQuestion()
+    {
+        QFETCH(QMessageBox::StandardButton, answer);
+        QtUserDialogs desktop;
+        Fixture f(&desktop);
+        f.openFromPicture();
+        QVERIFY(focus(f.window));
+        const int runs = f.host.engineRuns;
+        bool asked = false;
+        connect(qGuiApp, &QGuiApplication::focusWindowChanged, f.window, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (box && !std::exchange(asked, true)) {
+                connect(box, &QDialog::finished, [&] { postActivate(&f.main); });
+                postClick(box->button(answer));
+            }
+        });
+        postClick(f.button("ResetCommandButton"));
+        QVERIFY(QTest::qWaitFor([&] { return asked && !QApplication::activeModalWidget(); }));
+        f.settle();
+        QCOMPARE(QGuiApplication::focusWindow(), f.window->windowHandle());
+        QCOMPARE(f.host.engineRuns, runs);
     }
 
     void abortHidesWithoutSaving()
