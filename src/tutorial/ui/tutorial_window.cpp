@@ -119,7 +119,7 @@ TutorialWindow::TutorialWindow(TutorialHost *host, UserDialogs *dialogs, QWidget
     m_skipExpiry.setInterval(1000);
     connect(&m_skipExpiry, &QTimer::timeout, this, [this] { m_skipActivation = false; });
     m_afterQuestion.setSingleShot(true);
-    m_afterQuestion.setInterval(500);
+    m_afterQuestion.setInterval(1000);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TutorialWindow::onFocusWindowChanged);
     m_lastFocus = QGuiApplication::focusWindow();
 

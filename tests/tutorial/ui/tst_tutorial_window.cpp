@@ -186,27 +186,33 @@ private slots:
     }
 
     // Answered on the desktop's own message box, under a window manager that gives the
-    // main window the focus as the question goes; the way back runs no step.
+    // main window the focus as the question goes, or once the tutorial has it again;
+    // the way back runs no step.
     void theFocusComesBackToTheTutorialFromItsQuestion_data()
     {
         QTest::addColumn<QMessageBox::StandardButton>("answer");
-        QTest::newRow("OK") << QMessageBox::Ok;
-        QTest::newRow("Cancel") << QMessageBox::Cancel;
+        QTest::addColumn<bool>("late");
+        QTest::newRow("OK, the main window first") << QMessageBox::Ok << false;
+        QTest::newRow("Cancel, the main window after the tutorial") << QMessageBox::Cancel << true;
     }
     void theFocusComesBackToTheTutorialFromItsQuestion()
     {
         QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, late);
         QtUserDialogs desktop;
         Fixture f(&desktop);
         f.openFromPicture();
         QVERIFY(focus(f.window));
         const int runs = f.host.engineRuns;
-        bool asked = false;
-        connect(qGuiApp, &QGuiApplication::focusWindowChanged, f.window, [&] {
+        bool asked = false, moved = false;
+        connect(qGuiApp, &QGuiApplication::focusWindowChanged, f.window, [&](QWindow *now) {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (box && !std::exchange(asked, true)) {
-                connect(box, &QDialog::finished, [&] { postActivate(&f.main); });
+                if (!late)
+                    connect(box, &QDialog::finished, [&] { postActivate(&f.main); });
                 postClick(box->button(answer));
+            } else if (late && asked && !box && now == f.window->windowHandle() && !std::exchange(moved, true)) {
+                postActivate(&f.main);
             }
         });
         postClick(f.button("ResetCommandButton"));
