@@ -64,4 +64,10 @@ void postClose(QWidget *window)
     QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::AsynchronousDelivery>(window->windowHandle());
 }
 
+void postActivate(QWidget *window)
+{
+    QWindowSystemInterface::handleWindowActivated<QWindowSystemInterface::AsynchronousDelivery>(
+        window->windowHandle(), Qt::ActiveWindowFocusReason);
+}
+
 } // namespace kvx::test

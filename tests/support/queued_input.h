@@ -19,5 +19,7 @@ void postKey(QWidget *window, int key);
 // Asks to close a window as the window manager does (its close box, Alt+F4), through
 // the same queue.
 void postClose(QWidget *window);
+// Gives a window the focus as the window manager does, through the same queue.
+void postActivate(QWidget *window);
 
 } // namespace kvx::test

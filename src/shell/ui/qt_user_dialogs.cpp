@@ -3,8 +3,51 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
 
 namespace kvx {
+
+namespace {
+
+// As a dialog closes, the window manager hands the focus to a window of its own choice,
+// not always the one that asked: some pass over a tool window (the tutorial) for the
+// window under it, and some turn down the asking window's request when it was made
+// before their own choice, moving the focus about more than once. So the window that
+// asked takes the focus back at once, and again whenever it lands on another window
+// of the program in the moment after (a modal dialog's excepted).
+class FocusReturn
+{
+public:
+    explicit FocusReturn(QWidget *window) : m_window(window) {}
+    ~FocusReturn()
+    {
+        QWidget *window = m_window;
+        if (!window || !window->isVisible() || window->isMinimized())
+            return;
+        window->activateWindow();
+        auto *settling = new QTimer(window);
+        settling->setSingleShot(true);
+        QObject::connect(settling, &QTimer::timeout, settling, &QObject::deleteLater);
+        const auto takeBack = [window] {
+            if (!QGuiApplication::modalWindow() && window->isVisible())
+                window->activateWindow();
+        };
+        QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, settling, [window, takeBack](QWindow *now) {
+            if (now && now != window->windowHandle())
+                QMetaObject::invokeMethod(window, takeBack, Qt::QueuedConnection);
+        });
+        settling->start(500);
+    }
+    FocusReturn(const FocusReturn &) = delete;
+    FocusReturn &operator=(const FocusReturn &) = delete;
+
+private:
+    QPointer<QWidget> m_window; // it may go while the dialog is up
+};
+
+} // namespace
 
 QWidget *QtUserDialogs::parentFor(QObject *window) const
 {
@@ -26,7 +69,9 @@ UserDialogs::Answer QtUserDialogs::ask(const QString &text, Buttons buttons, Ico
 UserDialogs::Answer QtUserDialogs::askFor(QObject *window, const QString &text, Buttons buttons, Icon icon,
                                           const QString &title)
 {
-    QMessageBox box(parentFor(window));
+    QWidget *parent = parentFor(window);
+    const FocusReturn focusReturn(parent);
+    QMessageBox box(parent);
     box.setWindowTitle(title.isEmpty() ? QApplication::applicationName() : title);
     box.setText(text);
     switch (icon) {
@@ -57,6 +102,7 @@ namespace {
 UserDialogs::FileChoice runFileDialog(QWidget *parent, const UserDialogs::FileRequest &request,
                                       QFileDialog::AcceptMode mode)
 {
+    const FocusReturn focusReturn(parent);
     QFileDialog dialog(parent, request.caption, request.start);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -104,7 +150,9 @@ UserDialogs::FileChoice QtUserDialogs::saveFileFor(QObject *window, const FileRe
 
 QString QtUserDialogs::chooseFolderFor(QObject *window, const QString &caption, const QString &start)
 {
-    return QFileDialog::getExistingDirectory(parentFor(window), caption, start);
+    QWidget *parent = parentFor(window);
+    const FocusReturn focusReturn(parent);
+    return QFileDialog::getExistingDirectory(parent, caption, start);
 }
 
 } // namespace kvx

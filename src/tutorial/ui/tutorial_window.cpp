@@ -1,6 +1,7 @@
 #include "tutorial/ui/tutorial_window.h"
 
 #include "shell/series_layout.h"
+#include "shell/ui/window_place.h"
 #include "shell/user_dialogs.h"
 #include "tutorial/achievement_record.h"
 #include "tutorial/tutor_place.h"
@@ -55,6 +56,7 @@ TutorialWindow::TutorialWindow(TutorialHost *host, UserDialogs *dialogs, QWidget
 {
     setObjectName(QStringLiteral("tutorForm"));
     setWindowTitle(QStringLiteral("5200 Tutor"));
+    keepPlaceWhenHidden(*this);
 
     m_menuLabel = new QLabel(this);
     m_menuLabel->setObjectName(QStringLiteral("Label2"));
@@ -116,6 +118,8 @@ TutorialWindow::TutorialWindow(TutorialHost *host, UserDialogs *dialogs, QWidget
     m_skipExpiry.setSingleShot(true);
     m_skipExpiry.setInterval(1000);
     connect(&m_skipExpiry, &QTimer::timeout, this, [this] { m_skipActivation = false; });
+    m_afterQuestion.setSingleShot(true);
+    m_afterQuestion.setInterval(1000);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TutorialWindow::onFocusWindowChanged);
     m_lastFocus = QGuiApplication::focusWindow();
 
@@ -184,9 +188,13 @@ void TutorialWindow::render()
 void TutorialWindow::showTutorial()
 {
     ensureLoaded();
-    // Placed as it opens; once open it stays where the user moves it.
-    if (!isVisible())
+    // Placed beside the main window as it first opens; from then on it stays where the
+    // user puts it, hidden and shown again (Abort, the Tutor picture, its close box)
+    // included.
+    if (!m_placed) {
+        m_placed = true;
         standBesideMainWindow();
+    }
     show();
     raise();
     if (!isActiveWindow()) {
@@ -220,7 +228,7 @@ void TutorialWindow::onFocusWindowChanged(QWindow *now)
     QWindow *before = m_lastFocus;
     m_lastFocus = now;
     QWindow *own = windowHandle();
-    if (!own || now != own)
+    if (!own || now != own || m_afterQuestion.isActive())
         return;
     if (m_skipActivation) {
         m_skipActivation = false;
@@ -258,6 +266,10 @@ void TutorialWindow::reset()
     const bool ja = m_host->uiLanguage() == QLatin1String("Japanese");
     const UserDialogs::Answer answer =
         m_dialogs.ask(resetQuestion(ja), UserDialogs::Buttons::OkCancel, UserDialogs::Icon::Question, resetTitle());
+    // The focus comes back from the question by whatever way the window manager takes,
+    // often through the main window and back, more than once: while it settles, no
+    // arrival here is a return from the main window.
+    m_afterQuestion.start();
     if (answer == UserDialogs::Answer::Ok)
         m_engine.resetAchievements();
     else

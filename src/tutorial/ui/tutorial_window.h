@@ -46,7 +46,8 @@ public:
 
     // Shows the window (loading it first when it is not loaded: the record is read and
     // the tutorial starts at the welcome), brings it to the front and runs the step
-    // engine once. A window that was hidden opens beside the main window.
+    // engine once. It opens beside the main window the first time, and comes back where
+    // it was every other time.
     void showTutorial();
     // The close: saves the record (when this copy changed it since loading, or it is
     // missing), clears TutorialWaiting then TutorialShown, stops toviTimer and hides the
@@ -95,6 +96,7 @@ private:
     // overwritten with counts this one never changed.
     KeptFile m_record;
     bool m_loaded = false;
+    bool m_placed = false; // shown once, beside the main window
 
     // The window that had the focus before the present one.
     QPointer<QWindow> m_lastFocus;
@@ -102,6 +104,8 @@ private:
     // again. Cleared by that activation, or after a while if it never comes.
     bool m_skipActivation = false;
     QTimer m_skipExpiry;
+    // Runs for a moment after a question of this window is answered.
+    QTimer m_afterQuestion;
 
     QLabel *m_menuLabel = nullptr;
     QLabel *m_levelLabel = nullptr;

@@ -1,4 +1,6 @@
 #include "shell/series_layout.h"
+#include "shell/ui/qt_user_dialogs.h"
+#include "support/queued_input.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_main.h"
 #include "tutorial/achievement_record.h"
@@ -9,6 +11,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -16,20 +19,24 @@
 #include <QTemporaryDir>
 #include <QWindow>
 
+#include <utility>
+
 using namespace kvx;
 using kvx::test::FakeTutorialHost;
+using kvx::test::postActivate;
+using kvx::test::postClick;
 using kvx::test::ScriptedDialogs;
 
 namespace {
 
 struct Fixture
 {
-    Fixture()
+    explicit Fixture(UserDialogs *desktop = nullptr)
     {
         main.setObjectName("Form1");
         main.resize(300, 200);
         main.show();
-        window = new TutorialWindow(&host, &dialogs, &main);
+        window = new TutorialWindow(&host, desktop ? desktop : &dialogs, &main);
         window->setRecordPath(dir.filePath("enma.tmp"));
     }
     QPushButton *button(const QString &name) { return window->findChild<QPushButton *>(name); }
@@ -178,6 +185,43 @@ private slots:
         QCOMPARE(achievement_record::load(f.dir.filePath("enma.tmp")), TopicCounts{});
     }
 
+    // Answered on the desktop's own message box, under a window manager that gives the
+    // main window the focus as the question goes, or once the tutorial has it again;
+    // the way back runs no step.
+    void theFocusComesBackToTheTutorialFromItsQuestion_data()
+    {
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<bool>("late");
+        QTest::newRow("OK, the main window first") << QMessageBox::Ok << false;
+        QTest::newRow("Cancel, the main window after the tutorial") << QMessageBox::Cancel << true;
+    }
+    void theFocusComesBackToTheTutorialFromItsQuestion()
+    {
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(bool, late);
+        QtUserDialogs desktop;
+        Fixture f(&desktop);
+        f.openFromPicture();
+        QVERIFY(focus(f.window));
+        const int runs = f.host.engineRuns;
+        bool asked = false, moved = false;
+        connect(qGuiApp, &QGuiApplication::focusWindowChanged, f.window, [&](QWindow *now) {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (box && !std::exchange(asked, true)) {
+                if (!late)
+                    connect(box, &QDialog::finished, [&] { postActivate(&f.main); });
+                postClick(box->button(answer));
+            } else if (late && asked && !box && now == f.window->windowHandle() && !std::exchange(moved, true)) {
+                postActivate(&f.main);
+            }
+        });
+        postClick(f.button("ResetCommandButton"));
+        QVERIFY(QTest::qWaitFor([&] { return asked && !QApplication::activeModalWidget(); }));
+        f.settle();
+        QCOMPARE(QGuiApplication::focusWindow(), f.window->windowHandle());
+        QCOMPARE(f.host.engineRuns, runs);
+    }
+
     void abortHidesWithoutSaving()
     {
         Fixture f;
@@ -284,10 +328,17 @@ private slots:
         QCOMPARE(place.mainWindow, mainWindow);
     }
 
-    // A secondary window of the main window, placed as it opens and then left where
-    // the user puts it.
+    // A secondary window of the main window, placed as it first opens and then left
+    // where the user puts it, shown again while open or after being hidden.
+    void theTutorialBelongsToTheMainWindowAndKeepsTheUsersPlace_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("a command while it is open") << "command";
+        QTest::newRow("hidden by Abort, opened by the picture") << "BtnAbort";
+    }
     void theTutorialBelongsToTheMainWindowAndKeepsTheUsersPlace()
     {
+        QFETCH(QString, way);
         Fixture f;
         f.openFromPicture();
         QVERIFY(QTest::qWaitForWindowExposed(f.window));
@@ -302,8 +353,14 @@ private slots:
 
         const QPoint moved = frame.topLeft() + QPoint(-40, 30);
         f.window->move(moved);
-        f.host.tutorialWaiting = true;
-        f.commandCompleted();
+        if (way == "command") {
+            f.host.tutorialWaiting = true;
+            f.commandCompleted();
+        } else {
+            postClick(f.button(way));
+            QTRY_VERIFY(!f.window->isVisible());
+            f.openFromPicture();
+        }
         QTRY_COMPARE(f.window->frameGeometry().topLeft(), moved);
     }
 };
