@@ -22,6 +22,7 @@
 #include "shell/ui/compact_style.h"
 #include "shell/ui/input_hold.h"
 #include "shell/ui/list_choice_box.h"
+#include "shell/ui/session_signals.h"
 #include "shell/ui/splash_dialog.h"
 #include "shell/ui/window_place.h"
 
@@ -167,6 +168,7 @@ MainWindow::MainWindow(Options options)
 {
     setObjectName(QStringLiteral("Form1"));
     InputHold::neverHoldClose(this);
+    closeOnSessionSignals(this);
     // One fixed size (keepArrangedSize): it can be minimised, never maximised.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

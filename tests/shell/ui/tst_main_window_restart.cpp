@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <csignal>
 
 using namespace kvx;
 using namespace kvx::test;
@@ -120,6 +121,10 @@ class TestMainWindowRestart : public QObject
 {
     Q_OBJECT
 private slots:
+    // What an earlier test left in the event queue is taken first: a send given up by
+    // a close is over only once the event loop has run.
+    void init() { QCoreApplication::processEvents(); }
+
     void aRestartBringsEverySettingBack()
     {
         QFile::remove(configPath());
@@ -346,6 +351,29 @@ private slots:
         QVERIFY(!w.started.window.link().isSending());
         QCOMPARE(w.started.dialogs.shown, QStringList());
         QCOMPARE(loadTextMemo(), std::optional<QString>(w.started.window.state().MacroText));
+    }
+
+    // The desktop or the terminal ends the session with a signal: it closes the window
+    // as its close box does, and the macro recorded in the session is kept.
+    void aSignalThatEndsTheSessionClosesAndKeepsTheMacro_data()
+    {
+        QTest::addColumn<int>("signal");
+        QTest::newRow("SIGTERM, a logout") << SIGTERM;
+        QTest::newRow("SIGHUP, the terminal closed") << SIGHUP;
+        QTest::newRow("SIGINT, Ctrl+C") << SIGINT;
+    }
+    void aSignalThatEndsTheSessionClosesAndKeepsTheMacro()
+    {
+        QFETCH(int, signal);
+        WindowWithModule w;
+        StartedWindow &s = w.started;
+        s.click("RecCommandButton");
+        s.click("cmdBtn1_1");
+        s.click("StopCommandButton");
+        QVERIFY(s.window.state().MacroText.contains(QStringLiteral("PRT")));
+        std::raise(signal);
+        QTRY_VERIFY(!s.window.isVisible());
+        QCOMPARE(loadTextMemo(), std::optional<QString>(s.window.state().MacroText));
     }
 
     // Two copies of the program run at once; one changes its settings, records a
