@@ -73,8 +73,7 @@ private:
     void received()
     {
         char bytes[64];
-        while (::read(m_readEnd, bytes, sizeof bytes) > 0) {
-        }
+        while (::read(m_readEnd, bytes, sizeof bytes) > 0) {}
         requestClose();
     }
 
