@@ -43,6 +43,23 @@ std::unique_ptr<Wse::WindowSystemEvent> copyOfInput(const Wse::WindowSystemEvent
     }
 }
 
+// The window the input was for has gone while it waited (a dialog closed meanwhile):
+// given back, Qt would hand it to whatever window now lies under the pointer.
+bool windowGone(const Wse::WindowSystemEvent *event)
+{
+    if (event->nullWindow())
+        return false;
+    switch (event->type) {
+    case Wse::Close: return !static_cast<const Wse::CloseEvent *>(event)->window;
+    case Wse::Enter: return !static_cast<const Wse::EnterEvent *>(event)->enter;
+    case Wse::Leave: return !static_cast<const Wse::LeaveEvent *>(event)->leave;
+#ifndef QT_NO_CONTEXTMENU
+    case Wse::ContextMenu: return !static_cast<const Wse::ContextMenuEvent *>(event)->window;
+#endif
+    default: return !static_cast<const Wse::UserEvent *>(event)->window;
+    }
+}
+
 } // namespace
 
 InputHold &InputHold::instance()
@@ -129,7 +146,10 @@ void InputHold::deliverHeld()
     for (auto it = m_held.rbegin(); it != m_held.rend(); ++it) {
         if (SendRun::busyAtOrAbove(it->level))
             continue;
-        Wse::windowSystemEventQueue.prepend(it->event.release());
+        if (windowGone(it->event.get()))
+            it->event.reset();
+        else
+            Wse::windowSystemEventQueue.prepend(it->event.release());
         released = true;
     }
     if (!released)
