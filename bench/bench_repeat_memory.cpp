@@ -36,9 +36,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -300,8 +302,9 @@ const Repetition Repetitions[] = {
              // The dialog asks before it replaces the file of the round before.
              if (replace)
                  whenModal<QMessageBox>([](QMessageBox *box) { box->button(QMessageBox::Yes)->click(); });
-             d->selectFile(path);
-             static_cast<QDialog *>(d)->accept(); // its Save button
+             // The name typed into its file name box, and its Save button.
+             child<QLineEdit>(d, "fileNameEdit")->setText(path);
+             press(child<QDialogButtonBox>(d, "buttonBox")->button(QDialogButtonBox::Save));
          });
          press(child<QPushButton>(&p.main, "Command4"));
          settle();
