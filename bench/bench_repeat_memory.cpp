@@ -56,6 +56,7 @@
 #include <functional>
 #include <malloc.h>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <unordered_set>
 
@@ -161,11 +162,6 @@ template <typename T> void whenModal(std::function<void(T *)> act)
     timer->start();
 }
 
-void cancelFileDialog()
-{
-    whenModal<QFileDialog>([](QFileDialog *d) { d->reject(); });
-}
-
 template <typename T> T *child(QObject *parent, const char *name)
 {
     T *c = parent->findChild<T *>(QLatin1String(name));
@@ -179,6 +175,17 @@ void press(QPushButton *button)
     if (!button->isEnabled())
         qFatal("%s cannot be clicked", qPrintable(button->objectName()));
     button->click();
+}
+
+// The button of Qt's file dialog.
+QPushButton *fileDialogButton(QFileDialog *d, QDialogButtonBox::StandardButton which)
+{
+    return child<QDialogButtonBox>(d, "buttonBox")->button(which);
+}
+
+void cancelFileDialog()
+{
+    whenModal<QFileDialog>([](QFileDialog *d) { press(fileDialogButton(d, QDialogButtonBox::Cancel)); });
 }
 
 // ---------------------------------------------------------------- the program
@@ -304,7 +311,7 @@ const Repetition Repetitions[] = {
                  whenModal<QMessageBox>([](QMessageBox *box) { box->button(QMessageBox::Yes)->click(); });
              // The name typed into its file name box, and its Save button.
              child<QLineEdit>(d, "fileNameEdit")->setText(path);
-             press(child<QDialogButtonBox>(d, "buttonBox")->button(QDialogButtonBox::Save));
+             press(fileDialogButton(d, QDialogButtonBox::Save));
          });
          press(child<QPushButton>(&p.main, "Command4"));
          settle();
@@ -410,8 +417,9 @@ int main(int argc, char *argv[])
             names << QLatin1String(r.name);
 
     std::printf("platform: %s; %d repetitions after %d of warm-up, each in a fresh HOME\n",
-                qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ? qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM"))
-                                                             : "default",
+                qEnvironmentVariableIsSet("QT_QPA_PLATFORM")
+                    ? qPrintable(qEnvironmentVariable("QT_QPA_PLATFORM"))
+                    : (qEnvironmentVariableIsSet("DISPLAY") ? "xcb (DISPLAY set)" : "default"),
                 count, WarmUp);
     std::printf("growth per repetition: resident memory (in all, first and second half), heap in use, live QObjects\n");
     std::printf("%-11s %10s %10s %10s %10s %10s %10s\n", "", "KiB", "1st half", "2nd half", "heap KiB", "QObjects",
