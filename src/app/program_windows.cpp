@@ -3,6 +3,7 @@
 #include "image_list/ui/image_list_window.h"
 #include "macro_editor/ui/edit_form.h"
 #include "shell/ui/caption_apply.h"
+#include "shell/ui/shared_icon_style.h"
 #include "tutorial/ui/tutorial_window.h"
 
 // The pictures are compiled into the window library, from which the linker takes only
@@ -33,10 +34,11 @@ private:
 
 namespace {
 
-// The program's fonts and pictures are in place before its first window is made.
+// The program's fonts, style and pictures are in place before its first window is made.
 std::unique_ptr<MainWindow> makeMainWindow(const MainWindow::Options &options)
 {
     useProgramFonts();
+    SharedIconStyle::install();
     loadPictures();
     return std::make_unique<MainWindow>(options);
 }

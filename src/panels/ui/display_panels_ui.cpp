@@ -72,11 +72,6 @@ void twoLines(QGroupBox *frame, std::initializer_list<QWidget *> first, std::ini
     grid->addWidget(start, 1, 1);
 }
 
-void showColour(QPushButton *b, const QColor &c)
-{
-    b->setStyleSheet(c.isValid() ? QStringLiteral("background-color: %1;").arg(c.name()) : QString());
-}
-
 } // namespace
 
 // ---------------------------------------------------------------- preview
@@ -500,15 +495,15 @@ void DisplayPanelsUi::showUserWindows()
 
 void DisplayPanelsUi::showModes()
 {
-    showColour(m_reverse, m_modes.reverseOn() ? ActiveColour : QColor());
+    showFaceColour(m_reverse, m_modes.reverseOn() ? ActiveColour : QColor());
 }
 
 void DisplayPanelsUi::showPower()
 {
     switch (m_power.power()) {
-    case PowerPanel::Power::On: showColour(m_dispPower, ActiveColour); break;
-    case PowerPanel::Power::Off: showColour(m_dispPower, PowerOffColour); break;
-    case PowerPanel::Power::TimedOff: showColour(m_dispPower, TimedOffColour); break;
+    case PowerPanel::Power::On: showFaceColour(m_dispPower, ActiveColour); break;
+    case PowerPanel::Power::Off: showFaceColour(m_dispPower, PowerOffColour); break;
+    case PowerPanel::Power::TimedOff: showFaceColour(m_dispPower, TimedOffColour); break;
     }
 }
 

@@ -54,7 +54,7 @@ namespace kvx {
 
 namespace {
 
-const char *const ActiveStyle = "background-color: rgb(255, 0, 0);";
+const QColor ActiveColour(255, 0, 0);
 
 UsbIoTransport &chooseTransport(UsbIoTransport *given, std::unique_ptr<LinuxUsbIoTransport> &own)
 {
@@ -1068,9 +1068,9 @@ void MainWindow::syncConnection()
 
 void MainWindow::showRecorderState()
 {
-    m_rec->setStyleSheet(m_log.recording() ? QLatin1String(ActiveStyle) : QString());
-    m_pause->setStyleSheet(m_log.paused() ? QLatin1String(ActiveStyle) : QString());
-    m_play->setStyleSheet(m_player.playButtonActive() ? QLatin1String(ActiveStyle) : QString());
+    showFaceColour(m_rec, m_log.recording() ? ActiveColour : QColor());
+    showFaceColour(m_pause, m_log.paused() ? ActiveColour : QColor());
+    showFaceColour(m_play, m_player.playButtonActive() ? ActiveColour : QColor());
 }
 
 void MainWindow::RecCommandButton_Click()
@@ -1356,13 +1356,9 @@ void MainWindow::showHintColour()
         return;
     // A stored colour is 0x00BBGGRR; a value with the top bit set names a system colour,
     // shown as the ordinary button face.
-    if (m_hintColour < 0) {
-        m_hint->setStyleSheet(QString());
-        return;
-    }
     const auto c = quint32(m_hintColour);
-    m_hint->setStyleSheet(
-        QStringLiteral("background-color: rgb(%1, %2, %3);").arg(c & 0xFF).arg((c >> 8) & 0xFF).arg((c >> 16) & 0xFF));
+    showFaceColour(m_hint,
+                   m_hintColour < 0 ? QColor() : QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)));
 }
 
 } // namespace kvx

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -61,6 +62,22 @@ inline void fillBackground(QWidget *w, const QColor &colour)
     p.setColor(w->backgroundRole(), colour);
     w->setPalette(p);
     w->setAutoFillBackground(true);
+}
+
+// A push button's face in the colour, or the usual face for an invalid colour. The
+// colour goes into the button's palette, which the style paints the face from. (With a
+// style sheet the style would be handed a new palette at every paint; as it keeps each
+// face it paints in the application's pixmap cache under the palette's identity, every
+// repaint of the button would add a picture to the cache.)
+inline void showFaceColour(QAbstractButton *b, const QColor &colour)
+{
+    QPalette p; // no colour of its own: the colours of its surroundings
+    if (colour.isValid()) {
+        p.setColor(QPalette::Button, colour);
+        // The face's outline is drawn from the window colour.
+        p.setColor(QPalette::Window, colour);
+    }
+    b->setPalette(p);
 }
 
 // A page for a tab control: an empty widget whose QVBoxLayout the panel fills; the

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QIdentityProxyModel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -99,11 +101,45 @@ UserDialogs::Answer QtUserDialogs::askFor(QObject *window, const QString &text, 
 
 namespace {
 
+// The files as Qt's file system model gives them to the file dialog, with one picture
+// for the header of the names. The model makes a new blank picture at every request
+// (the room that keeps the header's title level with the names after their icons),
+// and each repaint of the header put the new one into the pixmap cache.
+class FileListModel final : public QIdentityProxyModel
+{
+public:
+    FileListModel(QIcon &headerPicture, QObject *parent) : QIdentityProxyModel(parent), m_headerPicture(headerPicture)
+    {
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        QVariant data = QIdentityProxyModel::headerData(section, orientation, role);
+        if (role != Qt::DecorationRole || section != 0 || data.typeId() != QMetaType::QImage)
+            return data;
+        if (m_headerPicture.isNull())
+            m_headerPicture = QIcon(QPixmap::fromImage(data.value<QImage>()));
+        return m_headerPicture;
+    }
+
+private:
+    QIcon &m_headerPicture;
+};
+
 UserDialogs::FileChoice runFileDialog(QWidget *parent, const UserDialogs::FileRequest &request,
-                                      QFileDialog::AcceptMode mode)
+                                      QFileDialog::AcceptMode mode, QIcon &headerPicture)
 {
     const FocusReturn focusReturn(parent);
-    QFileDialog dialog(parent, request.caption, request.start);
+    // The start is a folder, or a file in a folder. The dialog opens in the folder; a
+    // file is chosen once the dialog's file list is in place (it is marked when the
+    // folder has been read).
+    const QFileInfo start(request.start);
+    const bool startsWithFile = !request.start.isEmpty() && !start.isDir();
+    const bool folderExists = QFileInfo(start.absolutePath()).isDir();
+    QFileDialog dialog(parent, request.caption,
+                       !startsWithFile ? request.start : (folderExists ? start.absolutePath() : QString()));
+    dialog.setProxyModel(new FileListModel(headerPicture, &dialog));
+    if (startsWithFile)
+        dialog.selectFile(start.fileName());
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!request.confirmOverwrite)
@@ -140,12 +176,12 @@ QString QtUserDialogs::chooseFolder(const QString &caption, const QString &start
 
 UserDialogs::FileChoice QtUserDialogs::openFileFor(QObject *window, const FileRequest &request)
 {
-    return runFileDialog(parentFor(window), request, QFileDialog::AcceptOpen);
+    return runFileDialog(parentFor(window), request, QFileDialog::AcceptOpen, m_fileListHeader);
 }
 
 UserDialogs::FileChoice QtUserDialogs::saveFileFor(QObject *window, const FileRequest &request)
 {
-    return runFileDialog(parentFor(window), request, QFileDialog::AcceptSave);
+    return runFileDialog(parentFor(window), request, QFileDialog::AcceptSave, m_fileListHeader);
 }
 
 QString QtUserDialogs::chooseFolderFor(QObject *window, const QString &caption, const QString &start)

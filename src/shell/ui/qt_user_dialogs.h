@@ -2,6 +2,8 @@
 
 #include "shell/user_dialogs.h"
 
+#include <QIcon>
+
 class QWidget;
 
 namespace kvx {
@@ -30,6 +32,8 @@ private:
     QWidget *parentFor(QObject *window) const;
 
     QWidget *m_parent;
+    // The picture of the file list's header, made once for every file dialog.
+    QIcon m_fileListHeader;
 };
 
 } // namespace kvx

@@ -100,6 +100,20 @@ private slots:
         QVERIFY(in<QPlainTextEdit>(e, "TxtSO")->toPlainText().isEmpty());
     }
 
+    // Each opening makes a new editor, whose buttons show the icons of the last one: the
+    // pictures painted before are found again in the pixmap cache.
+    void aNewEditorsButtonsHaveTheIconsOfTheLastOne()
+    {
+        StartedWindow s;
+        s.click("EditCommandButton");
+        QPointer<EditForm> first = editorOf(s.window);
+        const qint64 icon = in<QAbstractButton>(first, "SaveCommandButton")->icon().cacheKey();
+        first->close();
+        QTRY_VERIFY(first.isNull());
+        s.click("EditCommandButton");
+        QCOMPARE(in<QAbstractButton>(editorOf(s.window), "SaveCommandButton")->icon().cacheKey(), icon);
+    }
+
     void textKeepsCrLfAndTheWidgetUsesNewlines_data()
     {
         QTest::addColumn<QString>("given");

@@ -103,7 +103,7 @@ private slots:
         list->setCurrentText("10");
         s.click("DispPowerCommandButton");
         QCOMPARE(panels(s)->power().power(), PowerPanel::Power::TimedOff);
-        QVERIFY(s.child<QPushButton>("DispPowerCommandButton")->styleSheet().contains("#ffff01"));
+        QCOMPARE(s.child<QPushButton>("DispPowerCommandButton")->palette().color(QPalette::Button), QColor("#ffff01"));
         QCOMPARE(s.window.link().lastBytes(), hexBytes("1F 28 61 40 10"));
         s.click("DispPowerCommandButton");
         QCOMPARE(panels(s)->power().power(), PowerPanel::Power::On);
@@ -143,7 +143,8 @@ private slots:
         QVERIFY(s.child<QRadioButton>("WindowSelectOption_0")->isChecked());
         QVERIFY(s.child<QRadioButton>("DrawModeOption_0")->isChecked());
         QVERIFY(s.child<QRadioButton>("BaseWindowWriteModeOption_0")->isChecked());
-        QVERIFY(s.child<QPushButton>("ReverseCommandButton")->styleSheet().isEmpty());
+        QCOMPARE(s.child<QPushButton>("ReverseCommandButton")->palette().color(QPalette::Button),
+                 QApplication::palette().color(QPalette::Button));
         QCOMPARE(panels(s)->power().power(), PowerPanel::Power::On);
         QCOMPARE(s.child<QSlider>("BrightSlider")->value(), 8);
         QCOMPARE(s.child<QSlider>("WindowScrollSlider")->value(), 1);
