@@ -8,6 +8,7 @@
 #include "macro_editor/ui/progress_dialog.h"
 #include "shell/shell_state.h"
 #include "shell/ui/caption_apply.h"
+#include "shell/ui/named_widgets.h"
 #include "shell/ui/panel_host.h"
 #include "shell/ui/window_place.h"
 #include "shell/user_dialogs.h"
@@ -31,7 +32,7 @@ namespace kvx {
 
 namespace {
 
-const char *const RedStyle = "background-color: rgb(255, 0, 0);";
+const QColor Red(255, 0, 0);
 
 // The widget holds "\n" line ends; the macro text CR LF. A lone CR or LF in text
 // handed in becomes one line end too.
@@ -385,16 +386,17 @@ void EditForm::StepCommandButton_Click()
 
 void EditForm::PauseCommandButton_Click()
 {
-    const bool red = m_pause->styleSheet().isEmpty();
-    m_pause->setStyleSheet(red ? QLatin1String(RedStyle) : QString());
+    m_pauseRed = !m_pauseRed;
+    showFaceColour(m_pause, m_pauseRed ? Red : QColor());
     // The pause belongs to the main window's recorder and player.
     m_main.PauseCommandButton_Click();
 }
 
 void EditForm::StopCommandButton_Click()
 {
+    m_pauseRed = false;
     for (QPushButton *b : {m_play, m_stepButton, m_pause})
-        b->setStyleSheet(QString());
+        showFaceColour(b, QColor());
     m_main.StopCommandButton_Click();
 }
 

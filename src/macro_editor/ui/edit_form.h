@@ -96,6 +96,7 @@ private:
     QPushButton *m_play = nullptr;
     QPushButton *m_stepButton = nullptr;
     QPushButton *m_pause = nullptr;
+    bool m_pauseRed = false;
     QPushButton *m_stop = nullptr;
     QPushButton *m_clear = nullptr;
     QMenu *m_fileMenu = nullptr;

@@ -1,6 +1,7 @@
 #include "tutorial/ui/tutorial_window.h"
 
 #include "shell/series_layout.h"
+#include "shell/ui/named_widgets.h"
 #include "shell/ui/window_place.h"
 #include "shell/user_dialogs.h"
 #include "tutorial/achievement_record.h"
@@ -34,16 +35,14 @@ const char *topicStateName(TutorialEngine::TopicState s)
     return "open";
 }
 
-QString topicStyle(TutorialEngine::TopicState s)
+QColor topicColour(TutorialEngine::TopicState s)
 {
     switch (s) {
-    case TutorialEngine::TopicState::Complete:
-        return QStringLiteral("QPushButton { background-color: rgb(128, 255, 128); }");
-    case TutorialEngine::TopicState::Current:
-        return QStringLiteral("QPushButton { background-color: rgb(255, 128, 128); }");
+    case TutorialEngine::TopicState::Complete: return QColor(128, 255, 128);
+    case TutorialEngine::TopicState::Current: return QColor(255, 128, 128);
     case TutorialEngine::TopicState::Open: break;
     }
-    return QString(); // the button face
+    return QColor(); // the button face
 }
 
 } // namespace
@@ -173,7 +172,7 @@ void TutorialWindow::render()
         const char *state = topicStateName(p.topics[t]);
         if (b->property("topicState").toString() != QLatin1String(state)) {
             b->setProperty("topicState", QString::fromLatin1(state));
-            b->setStyleSheet(topicStyle(p.topics[t]));
+            showFaceColour(b, topicColour(p.topics[t]));
         }
     }
     m_progress->setMaximum(qMax(1, p.maximum));
