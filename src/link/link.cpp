@@ -173,10 +173,10 @@ bool Link::isSending() const
 
 void Link::takeHeldInput()
 {
-    SendRun::deliverHeldInput();
-    // Then what is still queued: one round of the event loop is not always enough (the
-    // platform may bring a click in from the window system in one round and deliver it
-    // in the next), so rounds run, taking input, until one finds nothing to do.
+    // The input kept during the sends goes back to the queue as the event loop wakes
+    // (SendRun's Rounds). One round of the event loop is not always enough (the platform
+    // may bring a click in from the window system in one round and deliver it in the
+    // next), so rounds run, taking input, until one finds nothing to do.
     QCoreApplication::processEvents(QEventLoop::AllEvents, HeldInputMs);
 }
 

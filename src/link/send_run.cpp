@@ -148,12 +148,6 @@ void SendRun::runRound()
         postSettle();
 }
 
-void SendRun::deliverHeldInput()
-{
-    if (state().hooks)
-        state().hooks->deliverHeld();
-}
-
 void SendRun::cancel()
 {
     // Outside a run there is nothing to give up.

@@ -26,16 +26,15 @@ public:
     SendRun(const SendRun &) = delete;
     SendRun &operator=(const SendRun &) = delete;
 
-    // How the window side runs a round of events and gives back the input it kept.
+    // How the window side runs a round of events. It gives the input it kept back to
+    // the window system's queue by itself, whenever an event loop wakes once the run
+    // that kept it is over.
     class Rounds
     {
     public:
         virtual ~Rounds() = default;
         // Paints, runs timers and takes the main window's close; keeps other input.
         virtual void runRound() = 0;
-        // Gives the input kept by runs now over back to the window system's queue, to
-        // be taken next.
-        virtual void deliverHeld() = 0;
     };
     // Without one (no window), a round runs every event but user input, which the event
     // loop takes later by itself.
@@ -57,9 +56,6 @@ public:
     static bool busyAtOrAbove(int level);
     // One round of events in the middle of a run.
     static void runRound();
-    // Lets the input kept by runs now over be taken next (input kept by a run still
-    // under way is taken once it is over).
-    static void deliverHeldInput();
 
     // Gives the run under way, if any, up: every send fails, without a message, until
     // the handler that runs it has returned to the event loop.

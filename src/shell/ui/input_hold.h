@@ -36,11 +36,7 @@ public:
     static void neverHoldClose(QWidget *window);
 
     void runRound() override;
-    // Gives back what the runs that kept it, now over, kept.
-    void deliverHeld() override;
     bool sendEvent(QWindowSystemInterfacePrivate::WindowSystemEvent *event) override;
-
-    bool holding() const { return !m_held.empty(); }
 
 private:
     InputHold();
@@ -54,6 +50,8 @@ private:
     };
     bool holds(const WindowSystemEvent *event) const;
     bool isMainWindowClose(const WindowSystemEvent *event) const;
+    // Gives back what the runs that kept it, now over, kept.
+    void deliverHeld();
 
     QWindowSystemEventHandler *m_previous = nullptr;
     QList<QPointer<QWidget>> m_mainWindows;
