@@ -28,6 +28,7 @@
 // does not count.
 
 #include "app/program_windows.h"
+#include "fresh_home.h"
 #include "image_list/bmp_builder.h"
 #include "image_list/ui/image_list_window.h"
 #include "image_list/ui/list_export_window.h"
@@ -427,12 +428,8 @@ int main(int argc, char *argv[])
     int failed = 0;
     for (const QString &name : names) {
         QTemporaryDir home;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), home.path());
-        for (const char *var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
-            env.remove(QString::fromLatin1(var));
         QProcess child;
-        child.setProcessEnvironment(env);
+        child.setProcessEnvironment(kvx::bench::environmentWithHome(home.path()));
         child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--one"), name, QString::number(count)});
         if (!child.waitForFinished(-1) || child.exitCode() != 0) {
             std::printf("%-11s failed:\n%s\n", qPrintable(name), child.readAllStandardError().constData());

@@ -9,6 +9,7 @@
 //
 // "bench_startup --one" is one run; it prints a line "run ..." of figures.
 
+#include "fresh_home.h"
 #include "shell/ui/main_window.h"
 #include "shell/user_dialogs.h"
 
@@ -184,12 +185,8 @@ int main(int argc, char *argv[])
     std::vector<double> processMs;
     for (int r = 0; r < runs; ++r) {
         QTemporaryDir home;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), home.path());
-        for (const char *var : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME"})
-            env.remove(QString::fromLatin1(var));
         QProcess child;
-        child.setProcessEnvironment(env);
+        child.setProcessEnvironment(kvx::bench::environmentWithHome(home.path()));
         child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         QElapsedTimer clock;
         clock.start();
