@@ -11,10 +11,11 @@ KVX_PACKAGES=(
 )
 # What only the tests, the benchmarks and the fuzz targets need besides: the stand-in
 # module and file readers, the display server, the sanitizer and fuzzer runtime and
-# the format check.
+# the format check (each release's default clang, by the names both releases have),
+# and git, which lists the tree's files for the format check.
 KVX_TEST_PACKAGES=(
   socat srecord xvfb xauth
-  clang libclang-rt-14-dev clang-format
+  clang libclang-rt-dev clang-format git
 )
 # run.sh and test.sh configure build/ alike, so each reuses what the other built.
 KVX_BUILD_OPTIONS=(-DKVX_WERROR=ON)

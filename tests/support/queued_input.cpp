@@ -64,10 +64,29 @@ void postClose(QWidget *window)
     QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::AsynchronousDelivery>(window->windowHandle());
 }
 
+namespace {
+
+// Qt 6.7 renamed the window system's activation to what it is, a change of the focus
+// window.
+template <class Delivery> void focusWindow(QWindow *window)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    QWindowSystemInterface::handleFocusWindowChanged<Delivery>(window, Qt::ActiveWindowFocusReason);
+#else
+    QWindowSystemInterface::handleWindowActivated<Delivery>(window, Qt::ActiveWindowFocusReason);
+#endif
+}
+
+} // namespace
+
 void postActivate(QWidget *window)
 {
-    QWindowSystemInterface::handleWindowActivated<QWindowSystemInterface::AsynchronousDelivery>(
-        window->windowHandle(), Qt::ActiveWindowFocusReason);
+    focusWindow<QWindowSystemInterface::AsynchronousDelivery>(window->windowHandle());
+}
+
+void activateNow(QWidget *window)
+{
+    focusWindow<QWindowSystemInterface::SynchronousDelivery>(window ? window->window()->windowHandle() : nullptr);
 }
 
 } // namespace kvx::test

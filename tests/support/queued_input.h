@@ -21,5 +21,8 @@ void postKey(QWidget *window, int key);
 void postClose(QWidget *window);
 // Gives a window the focus as the window manager does, through the same queue.
 void postActivate(QWidget *window);
+// Gives a window the focus at once, as the window manager does; none (nullptr) is
+// another program's window.
+void activateNow(QWidget *window);
 
 } // namespace kvx::test

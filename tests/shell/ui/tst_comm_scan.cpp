@@ -3,6 +3,7 @@
 #include "shell/ui/main_window.h"
 #include "support/fake_port_prober.h"
 #include "support/pty_module.h"
+#include "support/queued_input.h"
 #include "support/scripted_dialogs.h"
 #include "support/test_main.h"
 
@@ -131,14 +132,14 @@ private slots:
         QWidget ownBox;
         scan.show();
         ownBox.show();
-        QApplication::setActiveWindow(&scan);
+        kvx::test::activateNow(&scan);
         QTRY_COMPARE(prober.probed.size(), 1);
-        QApplication::setActiveWindow(&ownBox);
-        QApplication::setActiveWindow(&scan);
+        kvx::test::activateNow(&ownBox);
+        kvx::test::activateNow(&scan);
         QTest::qWait(20);
         QCOMPARE(prober.probed.size(), 1);
-        QApplication::setActiveWindow(nullptr); // another program
-        QApplication::setActiveWindow(&scan);
+        kvx::test::activateNow(nullptr); // another program
+        kvx::test::activateNow(&scan);
         QTRY_COMPARE(prober.probed.size(), 2);
     }
 
