@@ -63,6 +63,8 @@ mount -t tmpfs tmpfs "$root/dev"
 for d in null zero full random urandom tty ptmx; do
   touch "$root/dev/$d"; mount --bind "/dev/$d" "$root/dev/$d"
 done
+ln -s /proc/self/fd "$root/dev/fd"
+ln -s /proc/self/fd/0 "$root/dev/stdin"; ln -s /proc/self/fd/1 "$root/dev/stdout"; ln -s /proc/self/fd/2 "$root/dev/stderr"
 mkdir -p "$root/dev/pts" "$root/dev/shm"
 mount -t devpts -o newinstance,ptmxmode=0666 devpts "$root/dev/pts"
 mount --bind "$root/dev/pts/ptmx" "$root/dev/ptmx"
