@@ -42,8 +42,7 @@ UsbIoTransport::OpenResult LinuxUsbIoTransport::open(const QString &path)
     if (m_fd >= 0)
         close();
     const QByteArray native = QFile::encodeName(path);
-    struct stat st
-    {};
+    struct stat st = {};
     if (::stat(native.constData(), &st) != 0) {
         fail(errno);
         return OpenResult::Unavailable;
@@ -95,8 +94,7 @@ bool LinuxUsbIoTransport::close()
 
 bool LinuxUsbIoTransport::isPresent(const QString &path)
 {
-    struct stat st
-    {};
+    struct stat st = {};
     if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0)
         return false;
     if (m_fd < 0)

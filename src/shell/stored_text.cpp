@@ -55,10 +55,11 @@ QString fileFailureReason(const FileFailure &failure, const QString &uiLanguage)
         return ja ? QStringLiteral("この場所に書き込む権限がありません。")
                   : QStringLiteral("You have no permission to write there.");
     case FileFailureKind::NotAFolder:
-        return (ja ? QStringLiteral(
-                    "%1 はフォルダーではありません（そこか、その上のフォルダーの場所にファイルがあります）。")
-                   : QStringLiteral("%1 is not a folder: a file stands in its place or in the place of a folder "
-                                    "above it."))
+        if (ja)
+            return QStringLiteral("%1 はフォルダーではありません"
+                                  "（そこか、その上のフォルダーの場所にファイルがあります）。")
+                .arg(folder);
+        return QStringLiteral("%1 is not a folder: a file stands in its place or in the place of a folder above it.")
             .arg(folder);
     case FileFailureKind::ReadOnlyFileSystem:
         return ja ? QStringLiteral("ディスクが読み取り専用です。") : QStringLiteral("The disk is read-only.");

@@ -3,18 +3,18 @@
 namespace kvx::tutorial_text_parts {
 
 // The closing lines of every screen-saver success.
-#define SAVER_CLOSING_EN                                                                                               \
-    "\n"                                                                                                               \
-    "\n"                                                                                                               \
-    "Try the other commands.\n"                                                                                        \
-    "\n"                                                                                                               \
+#define SAVER_CLOSING_EN \
+    "\n" \
+    "\n" \
+    "Try the other commands.\n" \
+    "\n" \
     "After you check the all the functions, click the {next} button and proceed.\n"
-#define SAVER_CLOSING_JA                                                                                               \
-    "\n"                                                                                                               \
-    "\n"                                                                                                               \
-    " 他のボタンも確かめてみてね。\n"                                                                    \
-    "\n"                                                                                                               \
-    "\n"                                                                                                               \
+#define SAVER_CLOSING_JA \
+    "\n" \
+    "\n" \
+    " 他のボタンも確かめてみてね。\n" \
+    "\n" \
+    "\n" \
     " 全部確かめたら、{next} ボタンで次に進みましょう。\n"
 
 // Bit images (steps 17-18), user windows (19), screen actions (20-22), brightness (23)

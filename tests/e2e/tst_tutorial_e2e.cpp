@@ -44,11 +44,8 @@ void writePicture(const QString &folder)
 // The main window with a pseudo-terminal module, the bitmap folder holding one picture.
 struct Rig
 {
-    explicit Rig(bool keepFiles = false)
-        : started(
-            module.slavePath(), [](MainWindow &) { writePicture(programFolder()); }, keepFiles)
-    {
-    }
+    explicit Rig(bool keepFiles = false) : started(module.slavePath(), withPicture, keepFiles) {}
+    static void withPicture(MainWindow &) { writePicture(programFolder()); }
     PtyModule module;
     StartedWindow started;
 };

@@ -23,9 +23,8 @@ struct ImagePanelRig
     {
         encoder.moduleName(model);
         encoder.moduleRevB(revisionB);
-        QObject::connect(&log, &CommandLog::logged, [this](const QString &name, const QString &help) {
-            logged.append({name, help});
-        });
+        const auto keep = [this](const QString &name, const QString &help) { logged.append({name, help}); };
+        QObject::connect(&log, &CommandLog::logged, keep);
     }
     QStringList logNames() const
     {

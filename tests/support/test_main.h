@@ -24,14 +24,14 @@ inline void prepareEnvironment()
 
 } // namespace kvx::test
 
-#define KVX_TEST_MAIN(TestObject)                                                                                      \
-    int main(int argc, char *argv[])                                                                                   \
-    {                                                                                                                  \
-        kvx::test::prepareEnvironment();                                                                               \
-        QApplication app(argc, argv);                                                                                  \
-        app.setAttribute(Qt::AA_Use96Dpi, true);                                                                       \
-        kvx::useProgramFonts();                                                                                        \
-        TestObject tc;                                                                                                 \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
-        return QTest::qExec(&tc, argc, argv);                                                                          \
+#define KVX_TEST_MAIN(TestObject) \
+    int main(int argc, char *argv[]) \
+    { \
+        kvx::test::prepareEnvironment(); \
+        QApplication app(argc, argv); \
+        app.setAttribute(Qt::AA_Use96Dpi, true); \
+        kvx::useProgramFonts(); \
+        TestObject tc; \
+        QTEST_SET_MAIN_SOURCE_PATH \
+        return QTest::qExec(&tc, argc, argv); \
     }
