@@ -4,7 +4,13 @@
 # rewrites them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
+# The tree's own files; outside a git checkout (a copy without .git) every source below
+# the top.
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
+else
+  mapfile -t files < <(find src tests bench fuzz -name '*.cpp' -o -name '*.h' | sort)
+fi
 if [ "${1:-}" = "--fix" ]; then
   printf '%s\0' "${files[@]}" | xargs -0 -P"$(nproc)" -n 20 clang-format -i
   exit 0
