@@ -33,8 +33,17 @@ kvx_install_packages() {
   echo "Installing: ${missing[*]}"
   local sudo=()
   [ "$(id -u)" -ne 0 ] && sudo=(sudo)
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # What dpkg says while it unpacks goes to a log, shown only when the install fails.
+  local log
+  log=$(mktemp)
+  if ! { "${sudo[@]}" apt-get update -qq \
+    && DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"; \
+  } >"$log" 2>&1; then
+    tail -40 "$log" >&2
+    rm -f "$log"
+    return 1
+  fi
+  rm -f "$log"
 }
 
 # kvx_build DIR [CMAKE OPTION...]: configures DIR with those options and builds all of
