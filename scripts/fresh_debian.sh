@@ -1,23 +1,30 @@
 #!/usr/bin/env bash
-# Runs a command of this tree (./test.sh by default) on a fresh Debian 13 (trixie), as a
-# new user would: a root file system made with debootstrap from the Debian mirror this
-# machine's apt already uses, a clean clone of this tree's HEAD copied in, then the
-# command there. Needs root (debootstrap, chroot, mounts).
-#   scripts/debian13.sh                  ./test.sh on Debian 13
-#   scripts/debian13.sh ./run.sh --help  any command, run from the tree's top
-#   KVX_DEBIAN13_KEEP=1 scripts/...      leaves the root in place to look at afterwards
+# Runs a command of this tree (./test.sh by default) on a fresh Debian 13 (trixie) or
+# Debian 12 (bookworm), as a new user would: a root file system made with debootstrap
+# from the Debian mirror this machine's apt already uses, a clean clone of this tree's
+# HEAD copied in, then the command there. Needs root (debootstrap, chroot, mounts).
+#   scripts/fresh_debian.sh 13                  ./test.sh on Debian 13
+#   scripts/fresh_debian.sh 12 scripts/check_run.sh
+#                                               any command, run from the tree's top
+#   KVX_FRESH_KEEP=1 scripts/fresh_debian.sh …  leaves the root in place to look at
 #
 # The bare base system is kept in /var/cache/kvx35p (made again when missing or older
 # than a week), and so are the packages apt downloads there; every run starts from a
 # copy of the bare base, so what the project's scripts install is tried each time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-[ "$(id -u)" -eq 0 ] || { echo "scripts/debian13.sh needs root" >&2; exit 1; }
+[ "$(id -u)" -eq 0 ] || { echo "scripts/fresh_debian.sh needs root" >&2; exit 1; }
+case "${1:-}" in
+  13 | trixie) release=trixie ;;
+  12 | bookworm) release=bookworm ;;
+  *) echo "usage: scripts/fresh_debian.sh 12|13 [COMMAND...]" >&2; exit 2 ;;
+esac
+shift
 [ $# -gt 0 ] || set -- ./test.sh
 
-cache=${KVX_DEBIAN13_CACHE:-/var/cache/kvx35p}
-base="$cache/trixie-base"
-archives="$cache/trixie-apt-archives"
+cache=/var/cache/kvx35p
+base="$cache/$release-base"
+archives="$cache/$release-apt-archives"
 mkdir -p "$cache" "$archives/partial"
 
 host_pkgs=()
@@ -34,16 +41,16 @@ mirror=$(grep -rhoE '^(URIs:|deb)[[:space:]]+https?://[^[:space:]]+/debian/?' /e
 mirror=${mirror:-http://deb.debian.org/debian}
 
 if [ ! -f "$base/.complete" ] || [ -n "$(find "$base/.complete" -mtime +7 2>/dev/null)" ]; then
-  echo "Making a Debian 13 base system in $base from $mirror"
+  echo "Making a $release base system in $base from $mirror"
   rm -rf "$base"
-  debootstrap --variant=minbase trixie "$base" "$mirror" >"$cache/debootstrap.log" 2>&1 \
-    || { tail -20 "$cache/debootstrap.log" >&2; exit 1; }
+  debootstrap --variant=minbase "$release" "$base" "$mirror" >"$cache/debootstrap-$release.log" 2>&1 \
+    || { tail -20 "$cache/debootstrap-$release.log" >&2; exit 1; }
   touch "$base/.complete"
 fi
 
-root=$(mktemp -d "$cache/trixie-run.XXXXXX")
+root=$(mktemp -d "$cache/$release-run.XXXXXX")
 cleanup() {
-  [ -n "${KVX_DEBIAN13_KEEP:-}" ] && { echo "Debian 13 root kept in $root"; return; }
+  [ -n "${KVX_FRESH_KEEP:-}" ] && { echo "$release root kept in $root"; return; }
   rm -rf --one-file-system "$root"
 }
 trap cleanup EXIT
