@@ -167,7 +167,7 @@ MainWindow::MainWindow(Options options)
       m_showSplash(options.showSplash), m_bitmapFolder(programFolder()), m_hintColour(ToolTipsOnColour)
 {
     setObjectName(QStringLiteral("Form1"));
-    InputHold::neverHoldClose(this);
+    keepInputDuringSends(this);
     closeOnSessionSignals(this);
     // One fixed size (keepArrangedSize): it can be minimised, never maximised.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint

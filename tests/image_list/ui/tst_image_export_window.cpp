@@ -236,6 +236,36 @@ private slots:
         QCOMPARE(s.dialogs.shown, QStringList());
     }
 
+    // The same, with an empty image list: the user clicks Door, then Convert, while the
+    // module takes no bytes. Door hides the list once the send is over; the Convert
+    // click kept for the list, hidden by then, goes nowhere, as it would with nothing
+    // sending.
+    void aClickKeptForAWindowHiddenMeanwhileGoesNowhere()
+    {
+        bool stalled = false;
+        StartedWindow s(QStringLiteral("/dev/kvx-slow-module"), {}, false, [&]() -> std::unique_ptr<SerialPortIo> {
+            auto p = std::make_unique<FakeSerialPort>();
+            p->beforeReadyCheck = [&stalled](FakeSerialPort &q) { q.cts = !stalled; };
+            return p;
+        });
+        s.window.OptSeries_Click(1);
+        s.click(QStringLiteral("Command1"));
+        s.window.showImageListWindow();
+        ImageListWindow *list = imageWindow(s.window);
+        QTRY_VERIFY(list->isVisible());
+        auto *toolbar = list->findChild<QToolBar *>(QStringLiteral("Toolbar1"));
+        const auto button = [&](const char *key) {
+            return toolbar->widgetForAction(list->findChild<QAction *>(QLatin1String("Toolbar1_") + key));
+        };
+        stalled = true;
+        QTimer::singleShot(postPacedClicks({button("Door"), button("Convert")}) + 300, [&stalled] { stalled = false; });
+        QTRY_VERIFY_WITH_TIMEOUT(!stalled && !list->isVisible() && s.window.isVisible(), 10000);
+        QTest::qWait(100);
+        s.click(QStringLiteral("Command1"));
+        QCOMPARE(s.dialogs.shown, QStringList());
+        QVERIFY(!exportWindow(s)->isVisible());
+    }
+
     void aWriteThatCannotGoThroughSendsNothing_data()
     {
         QTest::addColumn<QString>("failure");
