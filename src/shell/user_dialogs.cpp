@@ -5,13 +5,22 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdio>
+
 namespace kvx {
+
+bool QuietWhenCancelled::quiet() const
+{
+    return m_sessionEnded || SendRun::cancelled();
+}
 
 UserDialogs::Answer QuietWhenCancelled::askFor(QObject *window, const QString &text, Buttons buttons, Icon icon,
                                                const QString &title)
 {
-    if (!SendRun::cancelled())
+    if (!quiet())
         return m_program.askFor(window, text, buttons, icon, title);
+    if (m_sessionEnded && buttons == Buttons::Ok)
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
     switch (buttons) {
     case Buttons::Ok: return Answer::Ok;
     case Buttons::YesNo: return Answer::No;
@@ -24,17 +33,17 @@ UserDialogs::Answer QuietWhenCancelled::askFor(QObject *window, const QString &t
 
 UserDialogs::FileChoice QuietWhenCancelled::openFileFor(QObject *window, const FileRequest &request)
 {
-    return SendRun::cancelled() ? FileChoice() : m_program.openFileFor(window, request);
+    return quiet() ? FileChoice() : m_program.openFileFor(window, request);
 }
 
 UserDialogs::FileChoice QuietWhenCancelled::saveFileFor(QObject *window, const FileRequest &request)
 {
-    return SendRun::cancelled() ? FileChoice() : m_program.saveFileFor(window, request);
+    return quiet() ? FileChoice() : m_program.saveFileFor(window, request);
 }
 
 QString QuietWhenCancelled::chooseFolderFor(QObject *window, const QString &caption, const QString &start)
 {
-    return SendRun::cancelled() ? QString() : m_program.chooseFolderFor(window, caption, start);
+    return quiet() ? QString() : m_program.chooseFolderFor(window, caption, start);
 }
 
 bool mayWriteCompletedName(UserDialogs &dialogs, const QString &chosen, const QString &path, bool japanese)

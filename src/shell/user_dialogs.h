@@ -107,7 +107,10 @@ private:
 
 // The program's dialogs, quiet while a run is given up (the main window closing in the
 // middle of a send): the handler of that run shows nothing more, which would hold the
-// shut-down up, and each question gets the answer that stops.
+// shut-down up, and each question gets the answer that stops. Quiet too once the
+// session has ended (a logout, the terminal closed): nobody is there to answer, so
+// each question gets that answer and each message goes to standard error, where the
+// desktop or the terminal keeps it.
 class QuietWhenCancelled final : public UserDialogs
 {
 public:
@@ -131,8 +134,14 @@ public:
     // given the run up.
     UserDialogs &unquiet() { return m_program; }
 
+    void endSession() { m_sessionEnded = true; }
+    bool sessionEnded() const { return m_sessionEnded; }
+
 private:
+    bool quiet() const;
+
     UserDialogs &m_program;
+    bool m_sessionEnded = false;
 };
 
 // A save dialog asks before replacing the name the user chose only. When the program

@@ -15,10 +15,14 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace kvx;
 using namespace kvx::test;
@@ -50,6 +54,23 @@ public:
 private:
     rlimit m_old{};
     void (*m_oldHandler)(int) = SIG_DFL;
+};
+
+// Standard error goes into a file while it lives.
+struct StandardErrorInFile
+{
+    StandardErrorInFile()
+    {
+        if (file.open())
+            ::dup2(file.handle(), STDERR_FILENO);
+    }
+    ~StandardErrorInFile()
+    {
+        ::dup2(saved, STDERR_FILENO);
+        ::close(saved);
+    }
+    QTemporaryFile file;
+    const int saved = ::dup(STDERR_FILENO);
 };
 
 const QByteArray OldBytes = "old bytes that must stay\r\n";
@@ -357,6 +378,36 @@ private slots:
         s.window.close();
         QVERIFY(!s.window.isVisible());
         QCOMPARE(contents(memo), s.window.state().MacroText.toUtf8() + "\r\n");
+    }
+
+    // The desktop ends the session (a logout) while the close question stands: the
+    // question is closed, the program ends with the files it could write, and what
+    // could not be written is said on standard error, as nobody is there to read it.
+    void aSignalWhileTheCloseQuestionStandsEndsAndSaysTheFailureOnStandardError()
+    {
+        StartedWindow s;
+        const QString config = programFile(QStringLiteral("Config.dat"));
+        QVERIFY(QDir().mkpath(config));
+        s.window.state().MacroText = QStringLiteral("PRT 1bh 40h;");
+        s.dialogs.answers << UserDialogs::Answer::No;
+        int question = -1;
+        QElapsedTimer clock;
+        s.dialogs.whileAsking = [&](const QString &text) {
+            QMessageBox box(QMessageBox::Warning, QString(), text, QMessageBox::Yes | QMessageBox::No, &s.window);
+            QTimer::singleShot(0, [&] {
+                clock.start();
+                std::raise(SIGTERM);
+            });
+            question = box.exec();
+        };
+        StandardErrorInFile error;
+        s.window.close();
+        QTRY_VERIFY(!s.window.isVisible());
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(question, int(QDialog::Rejected));
+        QCOMPARE(s.dialogs.shown.size(), 1);
+        QCOMPARE(contents(programFile(QStringLiteral("Tmp.sei"))), QByteArray("PRT 1bh 40h;\r\n"));
+        QVERIFY(contents(error.file.fileName()).contains(QDir::toNativeSeparators(config).toLocal8Bit()));
     }
 };
 

@@ -33,11 +33,15 @@ public:
     FileChoice openFile(const FileRequest &request) override
     {
         requests.append(request);
+        if (whileChoosing)
+            whileChoosing(request);
         return files.isEmpty() ? FileChoice{} : files.dequeue();
     }
     FileChoice saveFile(const FileRequest &request) override
     {
         requests.append(request);
+        if (whileChoosing)
+            whileChoosing(request);
         return files.isEmpty() ? FileChoice{} : files.dequeue();
     }
     QString chooseFolder(const QString &, const QString &) override
@@ -66,6 +70,8 @@ public:
 
     // Runs while a question stands, before it is answered (a user reading it).
     std::function<void(const QString &)> whileAsking;
+    // Runs while a file dialog stands, before it is answered.
+    std::function<void(const FileRequest &)> whileChoosing;
     QList<QObject *> askedBy; // the window of each question and file dialog asked for one
     QStringList shown;
     QStringList titles;

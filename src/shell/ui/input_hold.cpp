@@ -1,11 +1,18 @@
 #include "shell/ui/input_hold.h"
 
+#include "link/send_run.h"
+
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
+#include <QList>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
+#include <qpa/qwindowsysteminterface_p.h>
 
 #include <algorithm>
+#include <memory>
+#include <vector>
 
 namespace kvx {
 
@@ -43,24 +50,63 @@ std::unique_ptr<Wse::WindowSystemEvent> copyOfInput(const Wse::WindowSystemEvent
     }
 }
 
-// The window the input was for has gone while it waited (a dialog closed meanwhile):
-// given back, Qt would hand it to whatever window now lies under the pointer.
-bool windowGone(const Wse::WindowSystemEvent *event)
+QWindow *windowOf(const Wse::WindowSystemEvent *event)
 {
-    if (event->nullWindow())
-        return false;
     switch (event->type) {
-    case Wse::Close: return !static_cast<const Wse::CloseEvent *>(event)->window;
-    case Wse::Enter: return !static_cast<const Wse::EnterEvent *>(event)->enter;
-    case Wse::Leave: return !static_cast<const Wse::LeaveEvent *>(event)->leave;
+    case Wse::Close: return static_cast<const Wse::CloseEvent *>(event)->window;
+    case Wse::Enter: return static_cast<const Wse::EnterEvent *>(event)->enter;
+    case Wse::Leave: return static_cast<const Wse::LeaveEvent *>(event)->leave;
 #ifndef QT_NO_CONTEXTMENU
-    case Wse::ContextMenu: return !static_cast<const Wse::ContextMenuEvent *>(event)->window;
+    case Wse::ContextMenu: return static_cast<const Wse::ContextMenuEvent *>(event)->window;
 #endif
-    default: return !static_cast<const Wse::UserEvent *>(event)->window;
+    default: return static_cast<const Wse::UserEvent *>(event)->window;
     }
 }
 
-} // namespace
+// Kept input given back is marked, so that it is told from new input when Qt takes it.
+constexpr int GivenBack = 0x40000000;
+
+// The window the input was for is still shown as Qt takes the input. One that has gone
+// or was hidden meanwhile (a dialog closed, an earlier kept click hid it) would not have
+// got it from the window system at this moment: Qt would hand it to the hidden window,
+// or to whatever window lies under the pointer.
+bool windowStillShown(const Wse::WindowSystemEvent *event)
+{
+    if (event->nullWindow())
+        return true;
+    const QWindow *window = windowOf(event);
+    return window && window->visibility() != QWindow::Hidden && window->visibility() != QWindow::Minimized;
+}
+
+class InputHold final : public QObject, public SendRun::Rounds, public QWindowSystemEventHandler
+{
+public:
+    // The one instance, made on first use; it lives as long as the application.
+    static InputHold &instance();
+    void neverHoldClose(QWidget *window);
+
+    void runRound() override;
+    bool sendEvent(QWindowSystemInterfacePrivate::WindowSystemEvent *event) override;
+
+private:
+    InputHold();
+    ~InputHold() override;
+
+    using WindowSystemEvent = QWindowSystemInterfacePrivate::WindowSystemEvent;
+    struct Held
+    {
+        int level; // the level of event loops the input came at
+        std::unique_ptr<WindowSystemEvent> event;
+    };
+    bool holds(const WindowSystemEvent *event) const;
+    bool isMainWindowClose(const WindowSystemEvent *event) const;
+    // Gives back what the runs that kept it, now over, kept.
+    void deliverHeld();
+
+    QWindowSystemEventHandler *m_previous = nullptr;
+    QList<QPointer<QWidget>> m_mainWindows;
+    std::vector<Held> m_held;
+};
 
 InputHold &InputHold::instance()
 {
@@ -72,9 +118,8 @@ InputHold &InputHold::instance()
 
 void InputHold::neverHoldClose(QWidget *window)
 {
-    InputHold &hold = instance();
-    hold.m_mainWindows.removeAll(nullptr);
-    hold.m_mainWindows << window;
+    m_mainWindows.removeAll(nullptr);
+    m_mainWindows << window;
 }
 
 InputHold::InputHold() : QObject(QCoreApplication::instance())
@@ -126,6 +171,11 @@ bool InputHold::holds(const WindowSystemEvent *event) const
 
 bool InputHold::sendEvent(WindowSystemEvent *event)
 {
+    if (event->flags & GivenBack) {
+        event->flags &= ~GivenBack;
+        if (!windowStillShown(event))
+            return true;
+    }
     if (holds(event)) {
         if (auto copy = copyOfInput(event)) {
             m_held.push_back({SendRun::loopLevel(), std::move(copy)});
@@ -146,10 +196,8 @@ void InputHold::deliverHeld()
     for (auto it = m_held.rbegin(); it != m_held.rend(); ++it) {
         if (SendRun::busyAtOrAbove(it->level))
             continue;
-        if (windowGone(it->event.get()))
-            it->event.reset();
-        else
-            Wse::windowSystemEventQueue.prepend(it->event.release());
+        it->event->flags |= GivenBack;
+        Wse::windowSystemEventQueue.prepend(it->event.release());
         released = true;
     }
     if (!released)
@@ -157,6 +205,13 @@ void InputHold::deliverHeld()
     m_held.erase(std::remove_if(m_held.begin(), m_held.end(), [](const Held &h) { return !h.event; }), m_held.end());
     if (QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance())
         dispatcher->wakeUp();
+}
+
+} // namespace
+
+void keepInputDuringSends(QWidget *mainWindow)
+{
+    InputHold::instance().neverHoldClose(mainWindow);
 }
 
 } // namespace kvx

@@ -45,6 +45,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -167,8 +168,7 @@ MainWindow::MainWindow(Options options)
       m_showSplash(options.showSplash), m_bitmapFolder(programFolder()), m_hintColour(ToolTipsOnColour)
 {
     setObjectName(QStringLiteral("Form1"));
-    InputHold::neverHoldClose(this);
-    closeOnSessionSignals(this);
+    keepInputDuringSends(this);
     // One fixed size (keepArrangedSize): it can be minimised, never maximised.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -709,6 +709,17 @@ void MainWindow::startUp()
     raise();
     activateWindow();
     m_state.FormLoading = false;
+    // From here on the session holds what its end must keep (a signal before ends the
+    // program as it comes: nothing has changed yet).
+    endOnSessionSignals(this, [this] { endSession(); });
+}
+
+void MainWindow::endSession()
+{
+    m_quietDialogs.endSession();
+    // A close whose question stands goes on once the question is closed.
+    if (!m_askingToClose)
+        close();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -728,20 +739,9 @@ void MainWindow::closeEvent(QCloseEvent *event)
     // The macro being edited is what the next run should find.
     const QString macro = m_editor && m_editor->isEditorVisible() ? m_editor->editorText() : m_state.MacroText;
     const QList<FileWriteResult> failed = SaveConfig(macro);
-    if (!failed.isEmpty()) {
-        // The session's macro or settings would be lost: the user may make room or save
-        // the macro from the editor first; the play stays stopped.
-        QStringList texts;
-        for (const FileWriteResult &r : failed)
-            texts << writeFailureMessage(r, m_state.UILanguage);
-        texts << m_state.tr(QStringLiteral("Close the program anyway? What could not be saved will be lost."),
-                            QStringLiteral("このまま終了しますか？保存できなかった内容は失われます。"));
-        if (m_quietDialogs.unquiet().ask(texts.join(QStringLiteral("\n\n")), UserDialogs::Buttons::YesNo,
-                                         UserDialogs::Icon::Warning)
-            != UserDialogs::Answer::Yes) {
-            event->ignore();
-            return;
-        }
+    if (!failed.isEmpty() && !mayCloseWithout(failed)) {
+        event->ignore();
+        return;
     }
     m_shutDown = true;
     m_state.MacroText = macro;
@@ -757,6 +757,31 @@ void MainWindow::closeEvent(QCloseEvent *event)
     m_usbTimer.stop();
     event->accept();
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+bool MainWindow::mayCloseWithout(const QList<FileWriteResult> &failed)
+{
+    // The session's macro or settings would be lost: the user may make room or save the
+    // macro from the editor first; the play stays stopped. Once the session has ended,
+    // nobody is there to answer: the program ends and says what was lost on standard
+    // error, also when the session ends while the question stands.
+    QStringList texts;
+    for (const FileWriteResult &r : failed)
+        texts << writeFailureMessage(r, m_state.UILanguage);
+    if (!m_quietDialogs.sessionEnded()) {
+        const QScopedValueRollback asking(m_askingToClose, true);
+        const QString question =
+            m_state.tr(QStringLiteral("Close the program anyway? What could not be saved will be lost."),
+                       QStringLiteral("このまま終了しますか？保存できなかった内容は失われます。"));
+        if (m_quietDialogs.unquiet().ask((texts + QStringList{question}).join(QStringLiteral("\n\n")),
+                                         UserDialogs::Buttons::YesNo, UserDialogs::Icon::Warning)
+            == UserDialogs::Answer::Yes)
+            return true;
+        if (!m_quietDialogs.sessionEnded())
+            return false;
+    }
+    m_dialogs->message(texts.join(QStringLiteral("\n\n")), UserDialogs::Icon::Warning);
+    return true;
 }
 
 void MainWindow::changeEvent(QEvent *event)

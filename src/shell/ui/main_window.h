@@ -191,6 +191,10 @@ private:
     void syncConnection();
     void showRecorderState();
     void Form_Activate();
+    // The desktop or the terminal ended the session (session_signals.h).
+    void endSession();
+    // After a close could not write the session's files: whether the program closes.
+    bool mayCloseWithout(const QList<FileWriteResult> &failed);
     void commandCompleted();
     void LoadConfig();
     // Config.dat and Tmp.sei as they are to be found by the next run: each is written only
@@ -232,6 +236,7 @@ private:
     QString m_bitmapFolder;
     qint32 m_hintColour;
     bool m_shutDown = false;
+    bool m_askingToClose = false;
     // Config.dat and Tmp.sei as the window took them at start-up (Config.dat not read in
     // full is written at close) or last wrote them.
     KeptFile m_configFile;

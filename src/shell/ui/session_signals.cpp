@@ -1,14 +1,10 @@
 #include "shell/ui/session_signals.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QDialog>
 #include <QList>
 #include <QPointer>
 #include <QSocketNotifier>
-#include <QTimer>
-#include <QWidget>
-#include <QWindow>
-#include <qpa/qwindowsysteminterface.h>
 
 #include <cerrno>
 #include <csignal>
@@ -44,13 +40,19 @@ public:
         return *one;
     }
 
-    void add(QWidget *mainWindow)
+    void add(QObject *window, std::function<void()> end)
     {
-        m_windows.removeAll(nullptr);
-        m_windows << mainWindow;
+        m_ends.removeIf([](const End &e) { return !e.window; });
+        m_ends.append({window, std::move(end)});
     }
 
 private:
+    struct End
+    {
+        QPointer<QObject> window;
+        std::function<void()> end;
+    };
+
     SessionSignals() : QObject(QCoreApplication::instance())
     {
         int ends[2];
@@ -60,8 +62,6 @@ private:
         g_writeEnd = ends[1];
         m_notifier = new QSocketNotifier(m_readEnd, QSocketNotifier::Read, this);
         connect(m_notifier, &QSocketNotifier::activated, this, &SessionSignals::received);
-        m_waitForModal.setInterval(200);
-        connect(&m_waitForModal, &QTimer::timeout, this, &SessionSignals::requestClose);
         struct sigaction action = {};
         action.sa_handler = onSignal;
         sigemptyset(&action.sa_mask);
@@ -70,43 +70,37 @@ private:
             ::sigaction(s, &action, nullptr);
     }
 
+    // Runs in whichever event loop is innermost (a dialog's, a send's round): the
+    // shut-down does not wait for the dialogs to go, and what it asks is answered at
+    // once. A dialog that stays up regardless ends with every event loop as the program
+    // quits.
     void received()
     {
         char bytes[64];
         while (::read(m_readEnd, bytes, sizeof bytes) > 0) {}
-        requestClose();
-    }
-
-    void requestClose()
-    {
-        // A window behind a modal dialog takes no close request: it is asked for once
-        // the dialog has been answered.
-        if (QGuiApplication::modalWindow()) {
-            m_waitForModal.start();
-            return;
-        }
-        m_waitForModal.stop();
-        for (const QPointer<QWidget> &w : std::as_const(m_windows)) {
-            if (!w)
-                continue;
-            if (QWindow *window = w->windowHandle())
-                QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::AsynchronousDelivery>(window);
-            else
-                w->close();
-        }
+        const QList<End> ends = m_ends;
+        for (const End &e : ends)
+            if (e.window)
+                e.end();
+        QList<QPointer<QDialog>> dialogs;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *dialog = qobject_cast<QDialog *>(w); dialog && dialog->isVisible())
+                dialogs << dialog;
+        for (const QPointer<QDialog> &dialog : std::as_const(dialogs))
+            if (dialog)
+                dialog->reject();
     }
 
     int m_readEnd = -1;
     QSocketNotifier *m_notifier = nullptr;
-    QTimer m_waitForModal;
-    QList<QPointer<QWidget>> m_windows;
+    QList<End> m_ends;
 };
 
 } // namespace
 
-void closeOnSessionSignals(QWidget *mainWindow)
+void endOnSessionSignals(QObject *window, std::function<void()> end)
 {
-    SessionSignals::instance().add(mainWindow);
+    SessionSignals::instance().add(window, std::move(end));
 }
 
 } // namespace kvx

@@ -1,14 +1,17 @@
 #pragma once
 
-class QWidget;
+#include <functional>
+
+class QObject;
 
 namespace kvx {
 
 // The desktop ends a session with SIGTERM (a logout, `kill`), the terminal that started
-// the program with SIGHUP (closed) or SIGINT (Ctrl+C). Each is taken as the window
-// manager's request to close the main window, through the window system's queue: the
-// main window's shut-down stops what sends, writes its files and asks if one fails,
-// and a modal dialog standing at that moment is answered first.
-void closeOnSessionSignals(QWidget *mainWindow);
+// the program with SIGHUP (closed) or SIGINT (Ctrl+C); a desktop that still finds the
+// program there a few seconds later kills it. So each signal ends the session at once,
+// whatever stands: `end` runs for every window that asked (the main window's shut-down,
+// with nobody there to answer), and every dialog standing is closed as cancelled, its
+// exec returning once the loops above it have.
+void endOnSessionSignals(QObject *window, std::function<void()> end);
 
 } // namespace kvx

@@ -42,6 +42,33 @@ QCheckBox *box(ListExportWindow *w, const QString &name)
     return w->findChild<QCheckBox *>(name);
 }
 
+// The main window on a module in memory that takes no byte while `stalled`, with the
+// character-set test running and the image list up.
+struct ListOverStallingModule
+{
+    explicit ListOverStallingModule(const QList<ImageListEntry> &entries)
+    {
+        s.window.OptSeries_Click(1);
+        s.window.imageList().replaceEntries(entries);
+        s.click(QStringLiteral("Command1"));
+        s.window.showImageListWindow();
+        list = imageWindow(s.window);
+    }
+    QWidget *toolButton(const char *key) const
+    {
+        return list->findChild<QToolBar *>(QStringLiteral("Toolbar1"))
+            ->widgetForAction(list->findChild<QAction *>(QLatin1String("Toolbar1_") + QLatin1String(key)));
+    }
+
+    bool stalled = false;
+    StartedWindow s{QStringLiteral("/dev/kvx-slow-module"), {}, false, [this]() -> std::unique_ptr<SerialPortIo> {
+                        auto p = std::make_unique<FakeSerialPort>();
+                        p->beforeReadyCheck = [this](FakeSerialPort &q) { q.cts = !stalled; };
+                        return p;
+                    }};
+    ImageListWindow *list = nullptr;
+};
+
 QString fileText(const QString &path)
 {
     QString text;
@@ -196,18 +223,10 @@ private slots:
     // export window's close box closes it.
     void clicksDuringSendsAreTakenInADialogAClickOpened()
     {
-        bool stalled = false;
-        StartedWindow s(QStringLiteral("/dev/kvx-slow-module"), {}, false, [&]() -> std::unique_ptr<SerialPortIo> {
-            auto p = std::make_unique<FakeSerialPort>();
-            p->beforeReadyCheck = [&stalled](FakeSerialPort &q) { q.cts = !stalled; };
-            return p;
-        });
-        s.window.OptSeries_Click(1);
-        s.window.imageList().replaceEntries({areaEntry({"F 0", 8, 8})});
-        s.click(QStringLiteral("Command1"));
-        s.window.showImageListWindow();
-        ImageListWindow *list = imageWindow(s.window);
-        QTRY_VERIFY(list->isVisible());
+        ListOverStallingModule m({areaEntry({"F 0", 8, 8})});
+        StartedWindow &s = m.s;
+        bool &stalled = m.stalled;
+        QTRY_VERIFY(m.list->isVisible());
         const auto clickWhileStalled = [&stalled](QWidget *target) {
             stalled = true;
             QTimer::singleShot(postPacedClicks({target}) + 300, [&stalled] { stalled = false; });
@@ -229,11 +248,28 @@ private slots:
             }
         });
         script.start(50);
-        auto *toolbar = list->findChild<QToolBar *>(QStringLiteral("Toolbar1"));
-        clickWhileStalled(toolbar->widgetForAction(list->findChild<QAction *>(QStringLiteral("Toolbar1_Convert"))));
+        clickWhileStalled(m.toolButton("Convert"));
         QTRY_COMPARE_WITH_TIMEOUT(step, 3, 10000);
         s.click(QStringLiteral("Command1"));
         QCOMPARE(s.dialogs.shown, QStringList());
+    }
+
+    // The same, with an empty image list: the user clicks Door, then Convert, while the
+    // module takes no bytes. Door hides the list once the send is over; the Convert
+    // click kept for the list, hidden by then, goes nowhere, as it would with nothing
+    // sending.
+    void aClickKeptForAWindowHiddenMeanwhileGoesNowhere()
+    {
+        ListOverStallingModule m({});
+        QTRY_VERIFY(m.list->isVisible());
+        m.stalled = true;
+        QTimer::singleShot(postPacedClicks({m.toolButton("Door"), m.toolButton("Convert")}) + 300,
+                           [&m] { m.stalled = false; });
+        QTRY_VERIFY_WITH_TIMEOUT(!m.stalled && !m.list->isVisible() && m.s.window.isVisible(), 10000);
+        QTest::qWait(100);
+        m.s.click(QStringLiteral("Command1"));
+        QCOMPARE(m.s.dialogs.shown, QStringList());
+        QVERIFY(!exportWindow(m.s)->isVisible());
     }
 
     void aWriteThatCannotGoThroughSendsNothing_data()

@@ -2,6 +2,7 @@
 #include "image_list/ui/image_list_window.h"
 #include "link/app_paths.h"
 #include "shell/settings_files.h"
+#include "shell/ui/qt_user_dialogs.h"
 #include "support/fake_link_parts.h"
 #include "support/queued_input.h"
 #include "support/started_window.h"
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTimer>
 #include <csignal>
 
 using namespace kvx;
@@ -354,26 +356,47 @@ private slots:
     }
 
     // The desktop or the terminal ends the session with a signal: it closes the window
-    // as its close box does, and the macro recorded in the session is kept.
+    // as its close box does, and the macro recorded in the session is kept. A file
+    // dialog that stands is closed as cancelled at once.
     void aSignalThatEndsTheSessionClosesAndKeepsTheMacro_data()
     {
         QTest::addColumn<int>("signal");
-        QTest::newRow("SIGTERM, a logout") << SIGTERM;
-        QTest::newRow("SIGHUP, the terminal closed") << SIGHUP;
-        QTest::newRow("SIGINT, Ctrl+C") << SIGINT;
+        QTest::addColumn<bool>("fileDialog");
+        QTest::newRow("SIGTERM, a logout") << SIGTERM << false;
+        QTest::newRow("SIGHUP, the terminal closed") << SIGHUP << false;
+        QTest::newRow("SIGINT, Ctrl+C") << SIGINT << false;
+        QTest::newRow("SIGTERM while a file dialog stands") << SIGTERM << true;
     }
     void aSignalThatEndsTheSessionClosesAndKeepsTheMacro()
     {
         QFETCH(int, signal);
+        QFETCH(bool, fileDialog);
         WindowWithModule w;
         StartedWindow &s = w.started;
         s.click("RecCommandButton");
         s.click("cmdBtn1_1");
         s.click("StopCommandButton");
         QVERIFY(s.window.state().MacroText.contains(QStringLiteral("PRT")));
-        std::raise(signal);
+        QElapsedTimer clock;
+        if (fileDialog) {
+            std::optional<UserDialogs::FileChoice> choice;
+            s.dialogs.whileChoosing = [&](const UserDialogs::FileRequest &request) {
+                QTimer::singleShot(0, [&] {
+                    clock.start();
+                    std::raise(signal);
+                });
+                choice = QtUserDialogs(&s.window).openFile(request);
+            };
+            s.click("cmdBrowse");
+            QVERIFY(choice && !choice->accepted);
+        } else {
+            clock.start();
+            std::raise(signal);
+        }
         QTRY_VERIFY(!s.window.isVisible());
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(loadTextMemo(), std::optional<QString>(s.window.state().MacroText));
+        QCOMPARE(s.dialogs.shown, QStringList());
     }
 
     // Two copies of the program run at once; one changes its settings, records a
