@@ -7,7 +7,7 @@
 // in a fresh HOME.
 //
 //   QT_QPA_PLATFORM=offscreen bench_repeat_memory [repetitions] [name ...]
-//        (default: 300 repetitions of each of the five)
+//        (default: 300 repetitions of each)
 //   QT_QPA_PLATFORM=offscreen bench_repeat_memory --one <name> <repetitions> [--objects | --exit-now]
 //        one of them in this process; --objects lists the QObjects made during the
 //        repetitions that are still alive, by class and parent; --exit-now ends the
@@ -23,6 +23,10 @@
 //   editor      the macro editor opened with Edit and closed with its close box
 //   save        the main window's Save: the file dialog takes a name and the macro is
 //               written (over the file of the round before, which the dialog asks about)
+//   play        with the Japanese interface, a 60-line macro of Japanese commands played
+//               to the end by the main window's Play
+//   editor-play the same macro in the editor: its Play, to the end, then three steps
+//               with F8
 //
 // The resident memory is read after malloc_trim(), so what the allocator holds free
 // does not count.
@@ -33,7 +37,9 @@
 #include "image_list/ui/image_list_window.h"
 #include "image_list/ui/list_export_window.h"
 #include "macro_editor/ui/edit_form.h"
+#include "shell/macro_player.h"
 #include "slow_module.h"
+#include "support/queued_input.h"
 
 #include <QAction>
 #include <QApplication>
@@ -43,6 +49,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -184,12 +191,48 @@ QPushButton *fileDialogButton(QFileDialog *d, QDialogButtonBox::StandardButton w
     return child<QDialogButtonBox>(d, "buttonBox")->button(which);
 }
 
+// Runs the event loop until the play under way has ended.
+void playToTheEnd(MacroPlayer &player)
+{
+    QElapsedTimer since;
+    since.start();
+    while (player.running() || player.playButtonActive()) {
+        if (since.elapsed() > 30'000)
+            qFatal("the play did not end");
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+    }
+}
+
+// A macro as the recorder writes it with the Japanese interface: 15 commands, four
+// lines each (their two comment lines, the bytes and an empty line), 15 bytes each.
+constexpr int MacroBytes = 15 * 15;
+QString japaneseMacro()
+{
+    QString text;
+    for (int i = 0; i < 15; ++i) {
+        text += QStringLiteral("*** 文字表示 テキスト=こんにちは%1 ***\r\n").arg(i);
+        text += QStringLiteral("*** -OpCode- 1fh 28h 67h 03h n (n:文字の拡大 1-4) ***\r\n");
+        text += QStringLiteral("PRT 1fh 28h 67h 01h 82h a0h 82h a2h 82h a4h 82h a6h 'A 'B 0%1h;\r\n\r\n").arg(i % 10);
+    }
+    return text;
+}
+
 void cancelFileDialog()
 {
     whenModal<QFileDialog>([](QFileDialog *d) { press(fileDialogButton(d, QDialogButtonBox::Cancel)); });
 }
 
 // ---------------------------------------------------------------- the program
+
+struct Program;
+
+// One repetition, and what sets it up.
+struct Repetition
+{
+    const char *name;
+    std::function<void(Program &, const QString &folder)> setUp;
+    std::function<void(Program &, const QString &folder)> once;
+};
 
 struct Program
 {
@@ -214,6 +257,14 @@ struct Program
         settle();
     }
 
+    void japanese()
+    {
+        // The EN / 日本語 picture.
+        QTest::mouseClick(child<QWidget>(&main, "Image1"), Qt::LeftButton);
+        settle();
+        if (main.state().UILanguage != QLatin1String("Japanese"))
+            qFatal("the interface is not Japanese");
+    }
     ImageListWindow *imageList() { return child<ImageListWindow>(&main, "FrmImage"); }
     EditForm *editor()
     {
@@ -248,17 +299,19 @@ struct Program
             qFatal("the bitmap did not go into the list");
     }
 
+    void once(const Repetition &rep, const QString &folder)
+    {
+        rep.once(*this, folder);
+        // The module in memory keeps what it was sent; that is not the program's.
+        if (module) {
+            module->bytes.clear();
+            module->times.clear();
+        }
+    }
+
     bench::SlowModule *module = nullptr;
     ProgramWindows windows;
     MainWindow &main;
-};
-
-// One repetition, and what sets it up.
-struct Repetition
-{
-    const char *name;
-    std::function<void(Program &, const QString &folder)> setUp;
-    std::function<void(Program &, const QString &folder)> once;
 };
 
 const Repetition Repetitions[] = {
@@ -319,6 +372,46 @@ const Repetition Repetitions[] = {
          if (!QFile::exists(path))
              qFatal("the save wrote nothing");
      }},
+    {"play",
+     [](Program &p, const QString &) {
+         p.japanese();
+         p.main.state().MacroText = japaneseMacro();
+     },
+     [](Program &p, const QString &) {
+         test::postClick(child<QPushButton>(&p.main, "PlayCommandButton"));
+         settle();
+         playToTheEnd(p.main.player());
+         settle();
+         if (p.module->bytes.size() != MacroBytes)
+             qFatal("the play sent %d bytes", int(p.module->bytes.size()));
+     }},
+    {"editor-play",
+     [](Program &p, const QString &) {
+         p.japanese();
+         p.main.state().MacroText = japaneseMacro();
+         press(child<QPushButton>(&p.main, "EditCommandButton"));
+         settle();
+         test::activateNow(p.editor());
+         settle();
+     },
+     [](Program &p, const QString &) {
+         EditForm *editor = p.editor();
+         test::postClick(child<QPushButton>(editor, "PlayCommandButton"));
+         settle();
+         playToTheEnd(p.main.player());
+         if (p.module->bytes.size() != MacroBytes)
+             qFatal("the play sent %d bytes", int(p.module->bytes.size()));
+         // The caret at the top, as a click there puts it: the steps go through the
+         // first lines.
+         child<QPlainTextEdit>(editor, "EditBox")->moveCursor(QTextCursor::Start);
+         for (int step = 0; step < 3; ++step) {
+             test::postKey(editor, Qt::Key_F8);
+             settle();
+         }
+         // The third line holds the first command.
+         if (p.module->bytes.size() != MacroBytes + MacroBytes / 15)
+             qFatal("the steps sent %d bytes", int(p.module->bytes.size() - MacroBytes));
+     }},
 };
 
 const Repetition *findRepetition(const QString &name)
@@ -352,22 +445,22 @@ int oneRun(int argc, char *argv[])
     Program program(clock);
     rep->setUp(program, folder);
     for (int i = 0; i < WarmUp; ++i)
-        rep->once(program, folder);
+        program.once(*rep, folder);
     settle();
 
     const long kb0 = residentKb();
-    const size_t heap0 = mallinfo2().uordblks;
+    const qint64 heap0 = qint64(mallinfo2().uordblks);
     const std::unordered_set<QObject *> before = liveObjects();
     for (int i = 0; i < count / 2; ++i)
-        rep->once(program, folder);
+        program.once(*rep, folder);
     settle();
     const long kb1 = residentKb();
     const std::size_t objects1 = liveObjects().size();
     for (int i = count / 2; i < count; ++i)
-        rep->once(program, folder);
+        program.once(*rep, folder);
     settle();
     const long kb2 = residentKb();
-    const size_t heap2 = mallinfo2().uordblks;
+    const qint64 heap2 = qint64(mallinfo2().uordblks);
     const std::unordered_set<QObject *> after = liveObjects();
     const int half = count / 2;
     const int rest = count - half;

@@ -17,8 +17,7 @@ constexpr int ButtonMinimumWidth = 36;
 
 } // namespace
 
-// Built on a style of the application's kind (the one given with -style, too).
-CompactStyle::CompactStyle() : QProxyStyle(QApplication::style()->name())
+CompactStyle::CompactStyle()
 {
     setObjectName(QStringLiteral("CompactStyle"));
 }
@@ -35,14 +34,14 @@ int CompactStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, co
     case PM_LayoutHorizontalSpacing:
     case PM_LayoutVerticalSpacing: return 3;
     case PM_TabBarTabHSpace: return 10;
-    default: return QProxyStyle::pixelMetric(metric, option, widget);
+    default: return SharedIconStyle::pixelMetric(metric, option, widget);
     }
 }
 
 QSize CompactStyle::sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &contentsSize,
                                      const QWidget *widget) const
 {
-    QSize size = QProxyStyle::sizeFromContents(type, option, contentsSize, widget);
+    QSize size = SharedIconStyle::sizeFromContents(type, option, contentsSize, widget);
     if (type != CT_PushButton)
         return size;
     const auto *button = qstyleoption_cast<const QStyleOptionButton *>(option);

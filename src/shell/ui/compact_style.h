@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QProxyStyle>
+#include "shell/ui/shared_icon_style.h"
 
 class QWidget;
 
@@ -9,8 +9,9 @@ namespace kvx {
 // The look of a window that has to hold many controls on a small screen: narrow
 // margins and spacing, and push buttons as wide as their caption needs (the usual
 // styles never make a captioned button narrower than 80 pixels). Every size still
-// follows from the font and the texts, so a longer caption gets a wider button.
-class CompactStyle : public QProxyStyle
+// follows from the font and the texts, so a longer caption gets a wider button. Like
+// the application's style, it paints each look of a thing once (SharedIconStyle).
+class CompactStyle : public SharedIconStyle
 {
     Q_OBJECT
 public:

@@ -1,4 +1,5 @@
 #include "shell/ui/main_window.h"
+#include "shell/ui/shared_icon_style.h"
 #include "shell/ui/splash_dialog.h"
 #include "support/fake_link_parts.h"
 #include "support/pty_module.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCommonStyle>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -72,6 +74,20 @@ struct Started
     FakeTutorial tutorial;
     FakeEditor editor;
     MainWindow window;
+};
+
+// Tells the palette each push button's face was painted under.
+class FacePalettes : public QCommonStyle
+{
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element == PE_PanelButtonCommand)
+            last = option->palette.cacheKey();
+        QCommonStyle::drawPrimitive(element, option, painter, widget);
+    }
+    mutable qint64 last = 0;
 };
 
 } // namespace
@@ -287,6 +303,29 @@ private slots:
         QCOMPARE(s.window.state().MacroText,
                  QStringLiteral("*** HomePosition ***\r\n*** -Op- ***\r\nPRT 0bh;\r\n\r\n"
                                 "*** CarriageReturn ***\r\n*** -Op- ***\r\nPRT 0dh;\r\n\r\n"));
+    }
+
+    // The recorder's buttons change colour at every play, and styles keep the pictures of
+    // a face under its palette's identity: a face back in a colour it had is painted
+    // under the palette of that colour, so it finds its pictures again.
+    void aRecorderButtonBackInAColourIsPaintedUnderThePaletteItHadThen()
+    {
+        auto *faces = new FacePalettes;
+        SharedIconStyle style(faces); // outlives the window that uses it
+        Started s("/dev/kvx-no-such-port");
+        auto *pause = s.child<QPushButton>("PauseCommandButton");
+        QVERIFY(qobject_cast<SharedIconStyle *>(pause->style()));
+        pause->setStyle(&style);
+        QList<qint64> painted;
+        for (int i = 0; i < 4; ++i) {
+            pause->grab();
+            painted << faces->last;
+            s.click("PauseCommandButton");
+        }
+        // Plain, red, plain, red.
+        QVERIFY(painted[0] != painted[1]);
+        QCOMPARE(painted[2], painted[0]);
+        QCOMPARE(painted[3], painted[1]);
     }
 
     void savingWhileTheEditorIsHiddenSavesTheRecording()
