@@ -55,8 +55,9 @@ int postPacedClicks(const QList<QWidget *> &widgets)
 void postKey(QWidget *window, int key)
 {
     QWindow *w = window->window()->windowHandle();
-    Queue::handleKeyEvent<Queue::AsynchronousDelivery>(w, QEvent::KeyPress, key, Qt::NoModifier);
-    Queue::handleKeyEvent<Queue::AsynchronousDelivery>(w, QEvent::KeyRelease, key, Qt::NoModifier);
+    const QString text = key >= Qt::Key_A && key <= Qt::Key_Z ? QString(QChar(key - Qt::Key_A + 'a')) : QString();
+    Queue::handleKeyEvent<Queue::AsynchronousDelivery>(w, QEvent::KeyPress, key, Qt::NoModifier, text);
+    Queue::handleKeyEvent<Queue::AsynchronousDelivery>(w, QEvent::KeyRelease, key, Qt::NoModifier, text);
 }
 
 void postClose(QWidget *window)

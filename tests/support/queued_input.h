@@ -14,7 +14,8 @@ void postClick(QWidget *widget);
 // timers: each button held down for 0.4 s, the next pressed 0.4 s after the release.
 // Returns how long the clicks take, in ms.
 int postPacedClicks(const QList<QWidget *> &widgets);
-// Presses and releases a key at the window that has the keyboard, through the queue.
+// Presses and releases a key at the window that has the keyboard, through the queue. A
+// letter key types its small letter.
 void postKey(QWidget *window, int key);
 // Asks to close a window as the window manager does (its close box, Alt+F4), through
 // the same queue.

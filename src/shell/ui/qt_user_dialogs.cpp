@@ -1,55 +1,14 @@
 #include "shell/ui/qt_user_dialogs.h"
 
+#include "shell/ui/focus_return.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIdentityProxyModel>
 #include <QMessageBox>
-#include <QPointer>
-#include <QTimer>
-#include <QWindow>
 
 namespace kvx {
-
-namespace {
-
-// As a dialog closes, the window manager hands the focus to a window of its own choice,
-// not always the one that asked: some pass over a tool window (the tutorial) for the
-// window under it, and some turn down the asking window's request when it was made
-// before their own choice, moving the focus about more than once. So the window that
-// asked takes the focus back at once, and again whenever it lands on another window
-// of the program in the moment after (a modal dialog's excepted).
-class FocusReturn
-{
-public:
-    explicit FocusReturn(QWidget *window) : m_window(window) {}
-    ~FocusReturn()
-    {
-        QWidget *window = m_window;
-        if (!window || !window->isVisible() || window->isMinimized())
-            return;
-        window->activateWindow();
-        auto *settling = new QTimer(window);
-        settling->setSingleShot(true);
-        QObject::connect(settling, &QTimer::timeout, settling, &QObject::deleteLater);
-        const auto takeBack = [window] {
-            if (!QGuiApplication::modalWindow() && window->isVisible())
-                window->activateWindow();
-        };
-        QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, settling, [window, takeBack](QWindow *now) {
-            if (now && now != window->windowHandle())
-                QMetaObject::invokeMethod(window, takeBack, Qt::QueuedConnection);
-        });
-        settling->start(500);
-    }
-    FocusReturn(const FocusReturn &) = delete;
-    FocusReturn &operator=(const FocusReturn &) = delete;
-
-private:
-    QPointer<QWidget> m_window; // it may go while the dialog is up
-};
-
-} // namespace
 
 QWidget *QtUserDialogs::parentFor(QObject *window) const
 {

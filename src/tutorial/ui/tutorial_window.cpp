@@ -1,6 +1,7 @@
 #include "tutorial/ui/tutorial_window.h"
 
 #include "shell/series_layout.h"
+#include "shell/ui/focus_return.h"
 #include "shell/ui/named_widgets.h"
 #include "shell/ui/window_place.h"
 #include "shell/user_dialogs.h"
@@ -117,8 +118,6 @@ TutorialWindow::TutorialWindow(TutorialHost *host, UserDialogs *dialogs, QWidget
     m_skipExpiry.setSingleShot(true);
     m_skipExpiry.setInterval(1000);
     connect(&m_skipExpiry, &QTimer::timeout, this, [this] { m_skipActivation = false; });
-    m_afterQuestion.setSingleShot(true);
-    m_afterQuestion.setInterval(1000);
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TutorialWindow::onFocusWindowChanged);
     m_lastFocus = QGuiApplication::focusWindow();
 
@@ -227,7 +226,10 @@ void TutorialWindow::onFocusWindowChanged(QWindow *now)
     QWindow *before = m_lastFocus;
     m_lastFocus = now;
     QWindow *own = windowHandle();
-    if (!own || now != own || m_afterQuestion.isActive())
+    // The focus coming back after a dialog (this window's question) by whatever way the
+    // window manager takes, often through the main window, is no return from the main
+    // window; the user's own going there and back is.
+    if (!own || now != own || FocusReturn::returning())
         return;
     if (m_skipActivation) {
         m_skipActivation = false;
@@ -265,10 +267,6 @@ void TutorialWindow::reset()
     const bool ja = m_host->uiLanguage() == QLatin1String("Japanese");
     const UserDialogs::Answer answer =
         m_dialogs.ask(resetQuestion(ja), UserDialogs::Buttons::OkCancel, UserDialogs::Icon::Question, resetTitle());
-    // The focus comes back from the question by whatever way the window manager takes,
-    // often through the main window and back, more than once: while it settles, no
-    // arrival here is a return from the main window.
-    m_afterQuestion.start();
     if (answer == UserDialogs::Answer::Ok)
         m_engine.resetAchievements();
     else

@@ -104,8 +104,6 @@ private:
     // again. Cleared by that activation, or after a while if it never comes.
     bool m_skipActivation = false;
     QTimer m_skipExpiry;
-    // Runs for a moment after a question of this window is answered.
-    QTimer m_afterQuestion;
 
     QLabel *m_menuLabel = nullptr;
     QLabel *m_levelLabel = nullptr;

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -25,6 +26,7 @@ using namespace kvx;
 using kvx::test::FakeTutorialHost;
 using kvx::test::postActivate;
 using kvx::test::postClick;
+using kvx::test::postKey;
 using kvx::test::ScriptedDialogs;
 
 namespace {
@@ -185,41 +187,72 @@ private slots:
         QCOMPARE(achievement_record::load(f.dir.filePath("enma.tmp")), TopicCounts{});
     }
 
-    // Answered on the desktop's own message box, under a window manager that gives the
-    // main window the focus as the question goes, or once the tutorial has it again;
-    // the way back runs no step.
+    // Answered on the desktop's own message box. The window manager may give the main
+    // window the focus as the question goes, or once the tutorial has it again: the
+    // tutorial takes it back and runs no step. What the user does right after is theirs:
+    // a click into the main window keeps it there with the keys typed next (also when
+    // the click reaches the program after the main window's focus and the take-back), and
+    // going to the main window and back to the tutorial runs the step.
     void theFocusComesBackToTheTutorialFromItsQuestion_data()
     {
         QTest::addColumn<QMessageBox::StandardButton>("answer");
-        QTest::addColumn<bool>("late");
-        QTest::newRow("OK, the main window first") << QMessageBox::Ok << false;
-        QTest::newRow("Cancel, the main window after the tutorial") << QMessageBox::Cancel << true;
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<bool>("mainKeepsIt");
+        QTest::addColumn<int>("runs");
+        QTest::newRow("OK, the main window first") << QMessageBox::Ok << "main first" << false << 0;
+        QTest::newRow("Cancel, the main window after the tutorial")
+            << QMessageBox::Cancel << "main after" << false << 0;
+        QTest::newRow("a click into the main window") << QMessageBox::Ok << "click main" << true << 0;
+        QTest::newRow("a click into the main window, after its focus")
+            << QMessageBox::Ok << "click main late" << true << 0;
+        QTest::newRow("the user goes to the main window and back")
+            << QMessageBox::Cancel << "main and back" << false << 1;
     }
     void theFocusComesBackToTheTutorialFromItsQuestion()
     {
         QFETCH(QMessageBox::StandardButton, answer);
-        QFETCH(bool, late);
+        QFETCH(QString, then);
+        QFETCH(bool, mainKeepsIt);
+        QFETCH(int, runs);
         QtUserDialogs desktop;
         Fixture f(&desktop);
+        auto *edit = new QLineEdit(&f.main);
+        edit->show();
         f.openFromPicture();
         QVERIFY(focus(f.window));
-        const int runs = f.host.engineRuns;
-        bool asked = false, moved = false;
+        const int before = f.host.engineRuns;
+        bool asked = false;
+        int arrivals = 0; // at the tutorial, after the question
         connect(qGuiApp, &QGuiApplication::focusWindowChanged, f.window, [&](QWindow *now) {
             auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
             if (box && !std::exchange(asked, true)) {
-                if (!late)
+                if (then == "main first")
                     connect(box, &QDialog::finished, [&] { postActivate(&f.main); });
                 postClick(box->button(answer));
-            } else if (late && asked && !box && now == f.window->windowHandle() && !std::exchange(moved, true)) {
-                postActivate(&f.main);
+                return;
+            }
+            if (!asked || box || now != f.window->windowHandle())
+                return;
+            const bool first = ++arrivals == 1;
+            if (first && then != "main first")
+                postActivate(&f.main); // by the window manager, or at the user's click
+            if ((first && (then == "click main" || then == "main and back")) || (!first && then == "click main late"))
+                postClick(edit);
+            if (first && then == "main and back") {
+                postActivate(f.window);
+                postClick(f.window->findChild<QPlainTextEdit *>("toviText"));
             }
         });
         postClick(f.button("ResetCommandButton"));
         QVERIFY(QTest::qWaitFor([&] { return asked && !QApplication::activeModalWidget(); }));
         f.settle();
-        QCOMPARE(QGuiApplication::focusWindow(), f.window->windowHandle());
-        QCOMPARE(f.host.engineRuns, runs);
+        QWidget *focused = QGuiApplication::focusWindow() == f.main.windowHandle() ? &f.main : f.window;
+        postKey(focused, Qt::Key_X);
+        postKey(focused, Qt::Key_Y);
+        f.settle();
+        QCOMPARE(QGuiApplication::focusWindow(), mainKeepsIt ? f.main.windowHandle() : f.window->windowHandle());
+        QCOMPARE(edit->text(), mainKeepsIt ? QString("xy") : QString());
+        QCOMPARE(f.host.engineRuns, before + runs);
     }
 
     void abortHidesWithoutSaving()
