@@ -6,6 +6,7 @@
 #include "link/usb_link.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 #include <algorithm>
 #include <optional>
@@ -56,12 +57,7 @@ void SteadyClock::pause(qint64 ns)
     m_lateNs = std::clamp<qint64>(m_lateNs + (late > m_lateNs ? 2000 : -200), 0, 500'000);
 }
 
-Link::Link(QObject *parent) : QObject(parent)
-{
-    m_vanishedRetry.setSingleShot(true);
-    m_vanishedRetry.setInterval(LongWaitPollMs);
-    connect(&m_vanishedRetry, &QTimer::timeout, this, &Link::serialPortVanished);
-}
+Link::Link(QObject *parent) : QObject(parent) {}
 
 Link::~Link() = default;
 
@@ -84,9 +80,15 @@ void Link::releaseSerialPort()
 {
     if (m_sending)
         m_releasedWhileSending = true;
+    m_lostInRun = false;
     if (m_serial)
         m_serial->close();
     m_serial.reset();
+}
+
+void Link::usbBridgeGone()
+{
+    emit portLost();
 }
 
 bool Link::serialOpen() const
@@ -112,15 +114,17 @@ void Link::notify(const QString &message)
         m_notifier->notify(message);
 }
 
-SendResult Link::portLost()
+SendResult Link::loseSerialPort()
 {
     // A port that failed once holds the refused byte in its queue and would make
     // every later byte wait the whole ready time: it is closed instead, and the user
-    // goes on-line again once the module is back.
+    // goes on-line again once the module is back. What sends by a timer stops before
+    // the message stands.
+    m_lostInRun = false;
     if (m_serial)
         m_serial->close();
     m_busyCount = -1;
-    emit serialPortLost();
+    emit portLost();
     notify(QStringLiteral("Error has been detected.[AQ235]"));
     return SendResult::Failed;
 }
@@ -130,19 +134,21 @@ void Link::serialPortVanished()
     // Closed meanwhile: gone off-line, or a send found the device gone first.
     if (!serialOpen())
         return;
-    if (m_sending) {
-        // Heard in a round of events of a send: the send finds its port closed when
-        // the round is over and reports the loss itself, once.
-        m_serial->close();
-        return;
-    }
+    // Closed at once: a hung-up device stays readable (at end of file), and whatever
+    // watches its handle would wake for it over and over.
+    m_serial->close();
     if (SendRun::active()) {
-        // Between the sends of a run: its next send fails on the device and says so
-        // (the run stops there); a run that sends nothing more hears of it after.
-        m_vanishedRetry.start();
+        // Heard in the middle of a run: the send that waits on the port finds it closed,
+        // or the run's next send finds the loss, and reports it (the run stops there);
+        // a run that sends nothing more reports it once it is over.
+        m_lostInRun = true;
+        SendRun::afterRuns([link = QPointer<Link>(this)] {
+            if (link && link->m_lostInRun)
+                link->loseSerialPort();
+        });
         return;
     }
-    portLost();
+    loseSerialPort();
 }
 
 void Link::beginEvents()
@@ -164,6 +170,11 @@ void Link::runEventsIfDue()
     // of the main window is taken, and may give this send up.
     SendRun::runRound();
     m_eventsDueNs = m_clock->nsecs() + EventsEveryMs * NsPerMs;
+}
+
+bool Link::busy() const
+{
+    return m_sending || SendRun::interrupted();
 }
 
 bool Link::isSending() const
@@ -245,13 +256,15 @@ Link::Wait Link::sendSerialByte(quint8 byte)
 
 SendResult Link::portOut(const QByteArray &bytes)
 {
-    // A sender that runs inside a round of events of a run (a timer's) would put its
-    // bytes in the middle of that run: it tries again on its next tick.
-    if (m_sending || SendRun::inRound())
+    // A sender that runs in the middle of a run (a timer's) would put its bytes
+    // between the run's: it tries again on its next tick.
+    if (busy())
         return SendResult::Busy;
     // The run was given up (the program is closing): its handler stops here.
     if (SendRun::cancelled())
         return SendResult::Failed;
+    if (m_lostInRun)
+        return loseSerialPort();
     const SendRun run;
     m_sending = true;
     struct Reset
@@ -294,10 +307,10 @@ SendResult Link::portOut(const QByteArray &bytes)
                     m_busyCount = -1;
                     return SendResult::Failed;
                 }
-                return portLost();
+                return loseSerialPort();
             }
             if (w == Wait::Failed)
-                return portLost();
+                return loseSerialPort();
         } else if (usbOpen()) {
             runEventsIfDue();
             if (SendRun::cancelled())

@@ -6,7 +6,6 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
-#include <QTimer>
 
 #include <memory>
 
@@ -58,6 +57,9 @@ public:
     // Closes and drops the serial port (going off-line). A send waiting meanwhile ends
     // without a message: the program closed the port on purpose.
     void releaseSerialPort();
+    // The USB link's watch found the bridge gone (it has closed the link): told as a
+    // lost link, without a message.
+    void usbBridgeGone();
 
     bool serialOpen() const;
     bool usbOpen() const;
@@ -66,8 +68,14 @@ public:
     // clear-to-send, over USB the link is open. Used before a macro is played.
     bool moduleReady() const;
 
+    // Refused as Busy while busy(); a sender that runs by a timer tries again on its
+    // next tick.
     SendResult portOut(const QByteArray &bytes) override;
 
+    // Whether a send may not start now: one is waiting for the module, or the caller
+    // runs in the middle of a run (SendRun::interrupted), so its bytes would come
+    // between another sender's. The one rule of every sender, portOut's own included.
+    bool busy() const;
     // A send, or a run of sends (SendRun), is under way.
     bool isSending() const;
     // Lets the window take what the user did while sends went out (their clicks were
@@ -87,10 +95,12 @@ signals:
     // A command completed (sent, or logged with no link open): once per command.
     void commandSent(const QByteArray &bytes, const QString &text);
     void busyCountChanged(int ticksLeft);
-    // The serial port's device is gone (it refused a byte of a send, or went away
-    // while the port was idle), the user has been told once and the port is closed
-    // now: the program is off-line until it goes on-line again.
-    void serialPortLost();
+    // The link to the module is gone: the serial port's device (it refused a byte of
+    // a send, or went away while the port was idle; the user has been told once and
+    // the port is closed now), or the USB bridge. The program is off-line until it goes
+    // on-line again, and whatever sends by a timer stops here, so that nothing sends by
+    // itself once the user goes on-line.
+    void portLost();
 
 private:
     enum class Wait { Sent, TimedOut, Closed, Failed, Cancelled };
@@ -99,7 +109,7 @@ private:
     void beginEvents();
     void runEventsIfDue();
     void notify(const QString &message);
-    SendResult portLost();
+    SendResult loseSerialPort();
     void serialPortVanished();
 
     std::unique_ptr<SerialPortIo> m_serial;
@@ -107,8 +117,8 @@ private:
     Notifier *m_notifier = nullptr;
     SteadyClock m_steadyClock;
     Clock *m_clock = &m_steadyClock;
-    // Looks again at a port that vanished between the sends of a run.
-    QTimer m_vanishedRetry;
+    // The port's device vanished in the middle of a run and nobody has told yet.
+    bool m_lostInRun = false;
     bool m_sending = false;
     bool m_releasedWhileSending = false;
     int m_busyCount = -1;

@@ -10,18 +10,7 @@
 
 namespace kvx {
 
-QtSerialPort::QtSerialPort()
-{
-    // A hung-up device reads as end of file, which QSerialPort reports as a read error
-    // of whatever kind an earlier call left in errno: after some it stops reading the
-    // device, after others (ENOTTY, which its own open leaves on a pseudo-terminal) it
-    // goes on polling and reading it at full speed, for ever. Either way the device is
-    // gone, and that is found here, whatever ran before.
-    QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port, [this](QSerialPort::SerialPortError error) {
-        if (error == QSerialPort::ReadError || error == QSerialPort::ResourceError)
-            readFailed();
-    });
-}
+QtSerialPort::QtSerialPort() = default;
 
 QtSerialPort::~QtSerialPort()
 {
@@ -64,6 +53,14 @@ QString QtSerialPort::open(const QString &device, const QString &settings)
     }
     m_port.clearError();
     m_lostNoticed = false;
+    // A device that goes away (an adapter pulled out, the far end of a pseudo-terminal
+    // closed) hangs the line up: its handle then polls as hung up and in error, and
+    // reads as end of file. What QSerialPort makes of that end of file depends on the
+    // Qt version (a read error of whatever kind a stale errno says, or nothing at all
+    // while it goes on reading the handle at full speed), so the handle is watched
+    // here: an exception notifier wakes on the error, and only then.
+    m_hangUpWatch = std::make_unique<QSocketNotifier>(qintptr(m_port.handle()), QSocketNotifier::Exception);
+    QObject::connect(m_hangUpWatch.get(), &QSocketNotifier::activated, &m_port, [this] { hangUpSignalled(); });
     m_device = device;
     m_byteTimeNs = s->byteTimeNs();
     return QString();
@@ -71,6 +68,8 @@ QString QtSerialPort::open(const QString &device, const QString &settings)
 
 void QtSerialPort::close()
 {
+    // Before the handle goes: a notifier must not outlive its handle.
+    m_hangUpWatch.reset();
     if (m_port.isOpen())
         m_port.close();
     m_lostNoticed = false;
@@ -100,14 +99,15 @@ bool QtSerialPort::hungUp() const
     return ::poll(&p, 1, 0) == 1 && (p.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
-void QtSerialPort::readFailed()
+void QtSerialPort::hangUpSignalled()
 {
     if (m_lostNoticed || !m_port.isOpen() || !hungUp())
         return;
     m_lostNoticed = true;
-    // Told from the event loop, not from inside QSerialPort's read: the handler closes
-    // the port, which deletes the notifier that is reading. Until then, further read
-    // errors of the same loss are not told again.
+    // The hang-up lasts: the notifier would wake again on every round of events.
+    m_hangUpWatch->setEnabled(false);
+    // Told from the event loop, not from inside the notifier's own signal: the handler
+    // closes the port, which deletes the notifier.
     QMetaObject::invokeMethod(
         &m_port,
         [this] {

@@ -3,6 +3,9 @@
 #include "link/serial_port_io.h"
 
 #include <QSerialPort>
+#include <QSocketNotifier>
+
+#include <memory>
 
 namespace kvx {
 
@@ -10,7 +13,7 @@ namespace kvx {
 // the kernel's output queue are read with ioctl on the port's handle; a device
 // without modem lines (a pseudo-terminal) counts as always clear-to-send, so a
 // pseudo-terminal can stand in for a module. A device that hangs up is reported to the
-// lost handler once per opening.
+// lost handler once per opening, found on the port's handle itself.
 class QtSerialPort : public SerialPortIo
 {
 public:
@@ -33,10 +36,12 @@ public:
     void setLostHandler(std::function<void()> lost) override { m_lost = std::move(lost); }
 
 private:
-    void readFailed();
+    void hangUpSignalled();
     bool hungUp() const;
 
     QSerialPort m_port;
+    // Wakes when the port's handle polls as hung up (or in error).
+    std::unique_ptr<QSocketNotifier> m_hangUpWatch;
     QString m_device;
     qint64 m_byteTimeNs = 0;
     std::function<void()> m_lost;

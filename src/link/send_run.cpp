@@ -37,6 +37,7 @@ struct State
     std::vector<int> runs;
     std::vector<int> rounds;
     bool cancelled = false;
+    std::vector<std::function<void()>> afterRuns;
     SendRun::Rounds *hooks = nullptr;
     QPointer<Settler> settler;
 };
@@ -69,6 +70,10 @@ void Settler::customEvent(QEvent *event)
     if (!settled())
         return;
     state().cancelled = false;
+    std::vector<std::function<void()>> then;
+    then.swap(state().afterRuns);
+    for (const auto &f : then)
+        f();
 }
 
 void postSettle()
@@ -116,9 +121,17 @@ bool SendRun::active()
     return !state().runs.empty();
 }
 
-bool SendRun::inRound()
+bool SendRun::interrupted()
 {
-    return !state().rounds.empty();
+    const State &s = state();
+    return !s.rounds.empty() || (!s.runs.empty() && loopLevel() > s.runs.back());
+}
+
+void SendRun::afterRuns(std::function<void()> then)
+{
+    state().afterRuns.push_back(std::move(then));
+    if (settled())
+        postSettle();
 }
 
 bool SendRun::roundRunsAt(int level)

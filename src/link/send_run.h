@@ -1,13 +1,16 @@
 #pragma once
 
+#include <functional>
+
 namespace kvx {
 
 // What one handler sends in one go (a module write, an upload, Initialize, a bitmap, a
 // user font, a macro line) reaches the module as one run of bytes. While a run lasts
 // the window still repaints and its timers still run, in rounds of events that the
 // sending code runs itself (runRound), but:
-//  - a send started from inside such a round (a timer's, such as the character-set
-//    test's) is refused as busy: its bytes would land in the middle of the run;
+//  - a send started from inside such a round, or from a dialog's loop opened while the
+//    run lasts (a timer's, such as the character-set test's), is refused as busy: its
+//    bytes would land in the middle of the run;
 //  - the user's input stays in the window system's queue (the window side's Rounds
 //    keep it there) and is taken, as Qt takes input, once the handler that ran the run
 //    has returned to its event loop, so a click never starts a send inside another one;
@@ -44,8 +47,12 @@ public:
 
     // A run is under way: some handler up the stack holds a SendRun.
     static bool active();
-    // The caller runs inside a round of a run: it is not the run's own sender.
-    static bool inRound();
+    // The caller runs in the middle of a run, not as its own handler: in a round of its
+    // events, or in the loop of a dialog opened while it lasts. A send started now
+    // would put its bytes between the run's.
+    static bool interrupted();
+    // Calls `then` once, from the event loop, once no run is under way any more.
+    static void afterRuns(std::function<void()> then);
 
     // Levels of event loops: the loop a handler was called from, and a dialog's own
     // loop one level up (QThread::loopLevel).

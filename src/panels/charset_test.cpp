@@ -44,9 +44,6 @@ void CharacterSetTest::TimerTestMode_Timer()
 {
     if (!m_running)
         return;
-    // A tick that comes while a character still waits for the module is let pass.
-    if (m_sendWaiting && m_sendWaiting())
-        return;
     const SystemCodePage page = systemCodePage(m_ctx.state.UILanguage);
     if (m_code.startsWith(QLatin1Char('\''))) {
         const QList<uint> chars = m_code.mid(1).toUcs4();
@@ -60,14 +57,15 @@ void CharacterSetTest::TimerTestMode_Timer()
     const int n = m_ticksPerCharacter ? m_ticksPerCharacter() : 1;
     if (m_ticks < n)
         return;
-    m_ticks = 0;
     const double typed = roundHalfEven(numericValue(m_code));
     const int code = typed >= 32 && typed <= 255 ? int(typed) : 32;
     m_code = QString::number(code);
     const SendResult r = m_ctx.run([code](VX5200 &e) { return e.portOut(QByteArray(1, char(code))); },
                                    QStringLiteral("Write a character '") + systemCharOf(quint8(code), page), QString());
+    // Another send is under way: the count stays due, so the character goes next tick.
     if (r == SendResult::Busy)
         return;
+    m_ticks = 0;
     if (!wentOut(r)) {
         // The module is not taking characters: the sending routine has told the user.
         m_running = false;

@@ -20,10 +20,8 @@ public:
     static constexpr int RunningInterval = 15;
 
     // ticksPerCharacter: n (the scroll-speed slider); 1 when not given.
-    // sendWaiting: whether a send is still waiting for the module (ticks are skipped).
-    explicit CharacterSetTest(PanelContext &ctx, std::function<int()> ticksPerCharacter = {},
-                              std::function<bool()> sendWaiting = {})
-        : m_ctx(ctx), m_ticksPerCharacter(std::move(ticksPerCharacter)), m_sendWaiting(std::move(sendWaiting))
+    explicit CharacterSetTest(PanelContext &ctx, std::function<int()> ticksPerCharacter = {})
+        : m_ctx(ctx), m_ticksPerCharacter(std::move(ticksPerCharacter))
     {
     }
 
@@ -42,14 +40,15 @@ public:
 
     // Starts or stops; refused while the tutorial is shown.
     void Command1_Click();
+    // Stops (the button re-captioned, the link lost).
     void stop() { m_running = false; }
-    // One tick of the timer.
+    // One tick of the timer. A character the link refuses as busy (another send is
+    // under way) goes at the next tick.
     void TimerTestMode_Timer();
 
 private:
     PanelContext &m_ctx;
     std::function<int()> m_ticksPerCharacter;
-    std::function<bool()> m_sendWaiting;
     bool m_running = false;
     QString m_code = QStringLiteral("32");
     int m_ticks = 0;

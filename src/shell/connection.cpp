@@ -13,8 +13,9 @@ Connection::Connection(Link &link, ShellState &state, UserDialogs &dialogs, Port
     : QObject(parent), m_link(link), m_state(state), m_dialogs(dialogs), m_factory(std::move(factory)),
       m_settingsItems(serialSettingsChoices())
 {
-    // A port that failed under a send has been closed by the link: off-line.
-    connect(&m_link, &Link::serialPortLost, this, [this] {
+    // A serial port whose device went away has been closed by the link, or the USB
+    // link's watch found the bridge gone: off-line.
+    connect(&m_link, &Link::portLost, this, [this] {
         m_indicator = false;
         emit changed();
     });
@@ -168,9 +169,8 @@ void Connection::Timer_USB_Timer()
 {
     if (!m_usb || m_usb->watchTick())
         return;
-    m_indicator = false;
     m_usbWatch = false;
-    emit changed();
+    m_link.usbBridgeGone();
 }
 
 void Connection::Command2_Click()

@@ -14,6 +14,12 @@ MacroPlayer::MacroPlayer(Link &link, ShellState &state, UserDialogs &dialogs, st
 {
     m_timer.setInterval(0);
     connect(&m_timer, &QTimer::timeout, this, &MacroPlayer::tick);
+    // A lost link ends the play, shown stopped, paused or not: it does not go on by
+    // itself once the user is on-line again.
+    connect(&m_link, &Link::portLost, this, [this] {
+        if (m_running || m_buttonActive)
+            finish(false);
+    });
 }
 
 bool MacroPlayer::play(const QString &text)
@@ -80,7 +86,7 @@ void MacroPlayer::tick()
 {
     // A tick that comes while a send goes on (timers run then) waits for it; a tick
     // left from a play that has ended or waits does nothing.
-    if (!m_running || m_waiting || m_inLine || m_link.isSending())
+    if (!m_running || m_waiting || m_inLine || m_link.busy())
         return;
     // Pause pressed after the last line's tick took the clicks: the wait comes after a
     // line, so a play started with Pause down still sends its first line.

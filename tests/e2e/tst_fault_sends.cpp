@@ -40,7 +40,8 @@ Operation operation(const QString &name, const QTemporaryDir &folder)
                         return false;
                     for (int i = 0; i < 1000 && player.running(); ++i)
                         player.tick();
-                    return !player.running() && !player.playButtonActive();
+                    // Every line played (a lost link stops the play too, shown stopped).
+                    return !player.running() && !player.playButtonActive() && player.nextLine() == 40;
                 }};
     if (name == "macro upload")
         return {
@@ -61,7 +62,7 @@ Operation operation(const QString &name, const QTemporaryDir &folder)
                 }};
     if (name == "character set test")
         return {QString(), [](SendRig &r) {
-                    CharacterSetTest test(r.ctx, {}, [&r] { return r.link.isSending(); });
+                    CharacterSetTest test(r.ctx);
                     test.Command1_Click();
                     for (int i = 0; i < 300; ++i)
                         test.TimerTestMode_Timer();
@@ -168,7 +169,7 @@ private slots:
         auto port = std::make_unique<QtSerialPort>();
         QCOMPARE(port->open(module.slavePath(), QStringLiteral("38400,n,8,1")), QString());
         SendRig rig(std::move(port), nullptr);
-        QSignalSpy lost(&rig.link, &Link::serialPortLost);
+        QSignalSpy lost(&rig.link, &Link::portLost);
         int attempts = 0;
         vanishBeforeByte(rig.link, module, cut, &attempts);
 
@@ -211,7 +212,7 @@ private slots:
         QtSerialPort *qtPort = port.get();
         QCOMPARE(port->open(module.slavePath(), QStringLiteral("38400,n,8,1")), QString());
         SendRig rig(std::move(port), nullptr);
-        QSignalSpy lost(&rig.link, &Link::serialPortLost);
+        QSignalSpy lost(&rig.link, &Link::portLost);
         QCOMPARE(rig.encoder.InitializeDisplay(), SendResult::Sent);
         module.closeMaster();
 

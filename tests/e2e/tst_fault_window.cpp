@@ -1,5 +1,6 @@
 #include "e2e/fault_rig.h"
 #include "macro_editor/ui/edit_form.h"
+#include "panels/ui/character_tools_ui.h"
 #include "support/queued_input.h"
 #include "support/recording_sink.h"
 #include "support/started_window.h"
@@ -10,7 +11,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QSlider>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace kvx;
 using namespace kvx::test;
@@ -147,18 +150,23 @@ private slots:
     }
 
     // The port's device vanishes while nothing is sent (a pseudo-terminal closed and
-    // its name removed, as an adapter pulled out), whichever way the port was opened:
-    // the user is told once, the port is closed and the window shows off-line; once
-    // the device is back under its name, ON opens it again.
+    // its name removed, as an adapter pulled out), whichever way the port was opened
+    // and whatever sends by a timer meanwhile: the user is told once, the port is
+    // closed, the window shows off-line and the timer's sender shows stopped; once the
+    // device is back under its name, ON opens it again and nothing sends by itself.
     void vanishedPortIsToldOnceAndOpensAgainWhenBack_data()
     {
         QTest::addColumn<bool>("offAndOn");
-        QTest::newRow("opened at start-up") << false;
-        QTest::newRow("opened by OFF and ON") << true;
+        QTest::addColumn<QString>("sender");
+        QTest::newRow("opened at start-up") << false << QString();
+        QTest::newRow("opened by OFF and ON") << true << QString();
+        QTest::newRow("character-set test running") << false << QStringLiteral("character set test");
+        QTest::newRow("player paused") << false << QStringLiteral("paused player");
     }
     void vanishedPortIsToldOnceAndOpensAgainWhenBack()
     {
         QFETCH(bool, offAndOn);
+        QFETCH(QString, sender);
         QTemporaryDir dir;
         const QString name = dir.filePath(QStringLiteral("ttyV0"));
         PtyModule module;
@@ -173,12 +181,31 @@ private slots:
             QTRY_VERIFY(onLine->isVisible());
         }
         QVERIFY(s.window.link().serialOpen());
+        QTimer &testTimer = s.window.findChild<CharacterToolsUi *>()->testTimer();
+        MacroPlayer &player = s.window.player();
+        if (sender == "character set test") {
+            // The slowest pace, and the device pulled just after a character: the next
+            // one is far off, so the loss is heard while the test waits between them.
+            auto *pace = s.child<QSlider>(QStringLiteral("WindowScrollSlider"));
+            pace->setValue(pace->maximum());
+            QVERIFY(module.waitForBytes(3));
+            module.clearReceived();
+            postClick(s.child<QWidget>(QStringLiteral("Command1")));
+            QVERIFY(module.waitForBytes(1));
+        } else if (sender == "paused player") {
+            s.window.state().MacroText = macroText(5);
+            postClick(s.child<QWidget>(QStringLiteral("PauseCommandButton")));
+            postClick(s.child<QWidget>(QStringLiteral("PlayCommandButton")));
+            QTRY_VERIFY(player.waiting());
+        }
 
         module.closeMaster();
         QVERIFY(QFile::remove(name));
         QTRY_COMPARE(s.dialogs.shown, QStringList{PortErrorMessage});
         QVERIFY(!s.window.link().serialOpen());
         QVERIFY(!onLine->isVisible());
+        QVERIFY(stoppedCaption(s) && !testTimer.isActive());
+        QVERIFY(!player.running() && !player.playButtonActive());
         QTest::qWait(200);
         QCOMPARE(s.dialogs.shown.size(), 1);
 
@@ -187,10 +214,13 @@ private slots:
         postClick(s.child<QWidget>(QStringLiteral("cmdOnLine")));
         QTRY_VERIFY(onLine->isVisible());
         QVERIFY(s.window.link().serialOpen());
+        if (sender == "paused player")
+            postClick(s.child<QWidget>(QStringLiteral("PauseCommandButton")));
         postClick(s.child<QWidget>(QStringLiteral("InitializeCommandButton")));
         QVERIFY(back.waitForBytes(2));
         QCOMPARE(back.received().left(2), hexBytes("1B 40"));
         QCOMPARE(s.dialogs.shown.size(), 1);
+        QVERIFY(!testTimer.isActive() && !player.running());
     }
 };
 

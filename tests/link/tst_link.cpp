@@ -6,6 +6,7 @@
 #include "support/recording_sink.h"
 #include "support/test_main.h"
 
+#include <QEventLoop>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -204,8 +205,9 @@ private slots:
     }
 
     // A handler's run of sends: a timer that fires in a round of events between its
-    // sends is refused, so nothing comes between them; a run given up fails its next
-    // sends without a message until the handler has returned to the event loop.
+    // sends, or in a dialog's loop the handler opened, is refused, so nothing comes
+    // between them; a run given up fails its next sends without a message until the
+    // handler has returned to the event loop.
     void aRunKeepsOtherSendersOutAndCanBeGivenUp()
     {
         Rig r;
@@ -217,6 +219,9 @@ private slots:
             const SendRun run;
             QCOMPARE(r.link.portOut(hexBytes("01")), SendResult::Sent);
             SendRun::runRound();
+            QEventLoop dialog;
+            QTimer::singleShot(5, &dialog, &QEventLoop::quit);
+            dialog.exec();
             QCOMPARE(r.link.portOut(hexBytes("02")), SendResult::Sent);
             SendRun::cancel();
             QCOMPARE(r.link.portOut(hexBytes("03")), SendResult::Failed);

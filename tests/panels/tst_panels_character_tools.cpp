@@ -23,8 +23,7 @@ struct Rig
     PanelContext ctx{encoder, log, dialogs, state};
     DownloadCharacterPanel panel{ctx};
     int n = 1;
-    bool waiting = false;
-    CharacterSetTest test{ctx, [this] { return n; }, [this] { return waiting; }};
+    CharacterSetTest test{ctx, [this] { return n; }};
 
     void ticks(int count)
     {
@@ -149,7 +148,7 @@ private slots:
         QCOMPARE(r.test.testCode(), next);
     }
 
-    void refusedUnderTheTutorialAndStoppedByAFailedSend()
+    void refusedUnderTheTutorialRetriedWhenBusyAndStoppedByAFailedSend()
     {
         Rig r;
         r.state.TutorialShown = true;
@@ -159,16 +158,19 @@ private slots:
         r.state.TutorialShown = false;
 
         r.test.Command1_Click();
-        r.waiting = true; // ticks while a send waits pass by
+        // Refused as busy (another send under way): the same character is due again at
+        // the next tick, not n ticks later.
+        r.n = 3;
         r.sink.result = SendResult::Busy;
-        r.ticks(2);
-        r.waiting = false;
-        r.test.TimerTestMode_Timer();
+        r.ticks(3);
+        QCOMPARE(r.sink.commands.size(), 1);
+        r.ticks(1);
+        QCOMPARE(r.sink.commands, QList<QByteArray>(2, hexBytes("20")));
         QVERIFY(r.test.running());
         r.sink.result = SendResult::NotReady;
         r.test.TimerTestMode_Timer();
         QVERIFY(!r.test.running());
-        QCOMPARE(r.sink.commands.size(), 2);
+        QCOMPARE(r.sink.commands.size(), 3);
         QCOMPARE(r.test.testCode(), QStringLiteral("32"));
     }
 };

@@ -7,6 +7,8 @@
 #include "support/test_main.h"
 #include "support/usb_fake_chip.h"
 
+#include <QSignalSpy>
+
 using namespace kvx;
 using namespace kvx::test;
 
@@ -165,10 +167,14 @@ private slots:
         QVERIFY(r.connection.usbWatchEnabled());
         QVERIFY(r.dialogs.shown.isEmpty());
         r.transport.present = false;
+        // Told as a lost link, so what sends by a timer stops as for a serial port.
+        QSignalSpy lost(&r.link, &Link::portLost);
         r.connection.Timer_USB_Timer();
+        QCOMPARE(lost.size(), 1);
         QVERIFY(!r.usb.IsUsbOpen());
         QVERIFY(!r.connection.indicatorVisible());
         QVERIFY(!r.connection.usbWatchEnabled());
+        QVERIFY(r.dialogs.shown.isEmpty());
     }
 
     void usbWithSerialSettingsIsBusyOut()

@@ -75,14 +75,10 @@ CharacterToolsUi::CharacterToolsUi(PanelHost &host)
       m_init(host.panelContext(), [&host] { host.requestControlReset(); }), m_progress(host.hostWindow()),
       m_userFont(
           host.panelContext(), [this] { InitializeCommandButton_Click(); }, &m_progress),
-      m_test(
-          host.panelContext(),
-          [&host] {
-              const auto *slider =
-                  host.hostWindow()->findChild<QAbstractSlider *>(QStringLiteral("WindowScrollSlider"));
-              return slider ? slider->value() : 1;
-          },
-          [&host] { return host.link().isSending(); })
+      m_test(host.panelContext(), [&host] {
+          const auto *slider = host.hostWindow()->findChild<QAbstractSlider *>(QStringLiteral("WindowScrollSlider"));
+          return slider ? slider->value() : 1;
+      })
 {
     // ---- download-character editor ----
     auto *frame = new QGroupBox(QStringLiteral("ASCII Font Download(upto 16)"));
@@ -179,6 +175,12 @@ CharacterToolsUi::CharacterToolsUi(PanelHost &host)
     m_timer.setObjectName(QStringLiteral("TimerTestMode"));
     m_timer.setInterval(CharacterSetTest::DesignInterval);
     connect(&m_timer, &QTimer::timeout, this, &CharacterToolsUi::TimerTestMode_Timer);
+    // A lost link stops the test, so it does not go on by itself once the user is
+    // on-line again.
+    connect(&host.link(), &Link::portLost, this, [this] {
+        m_test.stop();
+        showTest();
+    });
 
     m_sizes[0]->setChecked(true);
     showSize();
@@ -213,9 +215,6 @@ void CharacterToolsUi::Command1_Click()
     if (m_test.running()) {
         m_timer.setInterval(CharacterSetTest::RunningInterval);
         m_timer.start();
-    } else {
-        m_timer.stop();
-        m_timer.setInterval(CharacterSetTest::DesignInterval);
     }
     showTest();
 }
@@ -226,15 +225,16 @@ void CharacterToolsUi::TimerTestMode_Timer()
     if (CharacterSetTest::isStoppedCaption(m_command1->text()))
         m_test.stop();
     m_test.TimerTestMode_Timer();
-    if (!m_test.running()) {
-        m_timer.stop();
-        m_timer.setInterval(CharacterSetTest::DesignInterval);
-    }
     showTest();
 }
 
 void CharacterToolsUi::showTest()
 {
+    // A stopped test's timer stands still.
+    if (!m_test.running()) {
+        m_timer.stop();
+        m_timer.setInterval(CharacterSetTest::DesignInterval);
+    }
     m_command1->setText(m_test.caption());
     if (m_testCode->text() != m_test.testCode())
         m_testCode->setText(m_test.testCode());
