@@ -34,6 +34,13 @@ QWindow *topWindowOf(QObject *receiver)
     return window;
 }
 
+// A window of its own on the desktop (not a menu, a tip or a splash).
+bool takesFocus(const QWindow *window)
+{
+    const Qt::WindowType type = window->type();
+    return type == Qt::Window || type == Qt::Dialog || type == Qt::Tool;
+}
+
 // The return after one dialog, a child of the window that asked. It ends at the user's
 // first press or key, when the focus leaves the program or goes to a modal dialog, and
 // after its one take-back when the focus moves on again.
@@ -61,9 +68,13 @@ protected:
     {
         if (m_ended || !isUserPress(event))
             return false;
-        // The click that gave that window the focus, arriving after the take-back.
-        if (m_takenBack && m_movedTo && event->type() != QEvent::KeyPress && topWindowOf(receiver) == m_movedTo)
-            m_movedTo->requestActivate();
+        // The window clicked has the focus by now, unless the click reached the program
+        // after the window manager's move and the take-back.
+        if (event->type() != QEvent::KeyPress) {
+            QWindow *clicked = topWindowOf(receiver);
+            if (clicked && clicked != QGuiApplication::focusWindow() && takesFocus(clicked))
+                clicked->requestActivate();
+        }
         end();
         return false;
     }
@@ -77,15 +88,18 @@ private:
             end();
             return;
         }
-        m_movedTo = now;
         // Taken back once the window system's input that came with the move has been
         // seen: a window manager hands the focus on with the click it was given.
         QMetaObject::invokeMethod(this, &FocusWatch::takeBack, Qt::QueuedConnection);
     }
+    // Asked for also when the focus seems to have come back by itself: Qt takes a
+    // request that the window manager turned down for granted (xfwm4 turns down the
+    // one made as the dialog closed), and only a request made after the window
+    // manager's own move gets the focus there in truth.
     void takeBack()
     {
-        if (m_ended || m_takenBack || QGuiApplication::focusWindow() != m_movedTo)
-            return; // the user acted, or the focus came back by itself
+        if (m_ended || m_takenBack)
+            return; // the user acted
         if (!m_window->isVisible() || m_window->isMinimized()) {
             end();
             return;
@@ -94,8 +108,7 @@ private:
         m_window->activateWindow();
     }
 
-    QWidget *m_window;           // the parent
-    QPointer<QWindow> m_movedTo; // where the window manager moved the focus
+    QWidget *m_window; // the parent
     bool m_takenBack = false;
     bool m_ended = false;
 };

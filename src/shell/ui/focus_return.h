@@ -11,13 +11,13 @@ namespace kvx {
 //
 // The window manager then hands the focus to a window of its own choice, not always the
 // one that asked: some pass over a tool window (the tutorial) for the window under it,
-// and some turn down the request when it came before their own choice. So when the next
-// move of the focus goes to another window of the program with no input of the user
-// before it, the window that asked takes it back, once. A mouse press or a key from the
-// window system ends that at once: from then on the focus is where the user puts it. (A
-// window manager gives a window the focus on a click before the click itself reaches
-// the program; a click that comes after the focus was taken back gives it to the
-// clicked window again.)
+// and some turn down a request made before their own choice (xfwm4; Qt takes it for
+// granted all the same). So when the focus next moves to another window of the program
+// with no input of the user before it, the window that asked asks again, once. A mouse
+// press or a key from the window system ends the return at once: from then on the focus
+// is where the user puts it, and a click that reaches the program only after that move
+// and the request (a window manager gives the focus on the press, then passes the press
+// on) gives the window clicked the focus again.
 class FocusReturn
 {
 public:

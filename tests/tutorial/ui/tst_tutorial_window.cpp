@@ -190,9 +190,9 @@ private slots:
     // Answered on the desktop's own message box. The window manager may give the main
     // window the focus as the question goes, or once the tutorial has it again: the
     // tutorial takes it back and runs no step. What the user does right after is theirs:
-    // a click into the main window keeps it there with the keys typed next (also when
-    // the click reaches the program after the main window's focus and the take-back), and
-    // going to the main window and back to the tutorial runs the step.
+    // a click into the main window keeps it there with the keys typed next (also a click
+    // that comes after the take-back, with no move of the focus of its own), and going to
+    // the main window and back to the tutorial runs the step.
     void theFocusComesBackToTheTutorialFromItsQuestion_data()
     {
         QTest::addColumn<QMessageBox::StandardButton>("answer");
@@ -203,7 +203,7 @@ private slots:
         QTest::newRow("Cancel, the main window after the tutorial")
             << QMessageBox::Cancel << "main after" << false << 0;
         QTest::newRow("a click into the main window") << QMessageBox::Ok << "click main" << true << 0;
-        QTest::newRow("a click into the main window, after its focus")
+        QTest::newRow("a click into the main window after the take-back")
             << QMessageBox::Ok << "click main late" << true << 0;
         QTest::newRow("the user goes to the main window and back")
             << QMessageBox::Cancel << "main and back" << false << 1;
